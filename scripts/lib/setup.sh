@@ -1,0 +1,39 @@
+# Installs what building, running and testing the clock needs, then leaves
+# the shell in the project's root. Sourced by the scripts beside it.
+set -euo pipefail
+HORATICK_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
+cd "$HORATICK_ROOT"
+
+HORATICK_PACKAGES=(
+  cmake ninja-build g++ clang libclang-rt-14-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  qt6-base-dev libasound2-dev alsa-utils fonts-dejavu-core
+  xvfb xdotool x11-utils imagemagick dbus-x11
+)
+
+horatick_missing_packages() {
+  local missing=()
+  for p in "${HORATICK_PACKAGES[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+  done
+  echo "${missing[@]:-}"
+}
+
+horatick_setup() {
+  local missing
+  missing="$(horatick_missing_packages)"
+  if [ -n "$missing" ]; then
+    echo "setup: installing $missing"
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    $sudo apt-get update -qq
+    # shellcheck disable=SC2086
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends $missing
+  fi
+}
+
+horatick_build() {
+  local preset="$1"
+  cmake --preset "$preset" >/dev/null
+  cmake --build --preset "$preset"
+}

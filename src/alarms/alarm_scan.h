@@ -1,0 +1,17 @@
+// The alarm scans, the firing of an alarm and its message.
+#pragma once
+
+#include <cstdint>
+
+#include "platform/win32.h"
+
+extern std::uint8_t alarmMinuteSeen[10];
+extern std::int32_t screenSaverActive;
+extern char alarmCaption[132];
+extern char alarmMessage[132];
+
+// The scan of every timer message; true when the window procedure must return at once.
+bool CheckAlarms(HWND window);
+void RemindAtStartup(HWND owner);
+int FireAlarm(HWND owner, int index);
+INT_PTR AlarmMessageDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);

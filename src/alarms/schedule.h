@@ -1,0 +1,10 @@
+// Whether an alarm is due.
+#pragma once
+
+#include "alarms/alarm_record.h"
+#include "app/time_source.h"
+
+// Due now, by the local clock; checkTime 0 ignores the time of day.
+int IsAlarmDue(int index, int checkTime);
+// The same rule for a given record and moment.
+int IsAlarmDueAt(const AlarmRecord& r, const ClockDate& today, const ClockTime& now, int checkTime);

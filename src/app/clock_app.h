@@ -1,0 +1,27 @@
+// The application-wide state that several parts of the clock share. The
+// program runs on one thread; these are plain globals.
+#pragma once
+
+#include <cstdint>
+
+#include "app/time_source.h"
+#include "platform/win32.h"
+
+extern HINSTANCE instance;
+extern HWND mainWindow;
+extern char helpPath[MAX_PATH];
+extern std::int16_t avgCharWidth;
+extern std::int16_t charHeight;
+extern std::int32_t clockWidthChars;
+extern std::int32_t programMove;
+extern ClockTime nowTime;
+extern HCURSOR savedCursor;
+
+// The numbered error box: "Error H<id>: <string id>", caption "Horatick".
+void ShowErrorBox(HWND owner, UINT id);
+// Corrects clockWidthChars after the face was built and before the window is sized.
+void AdjustClockWidth();
+// The help document's path, beside the executable.
+void BuildHelpPath(char* buffer, std::size_t size);
+// Sets avgCharWidth and charHeight from the display's font.
+void MeasureDisplayFont();

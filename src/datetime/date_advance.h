@@ -1,0 +1,5 @@
+// The date advance at midnight.
+#pragma once
+
+int AdvanceDateAtMidnight();
+void ResetDateAdvanceState();
