@@ -1,7 +1,4 @@
-// The command line: picks the driver, then calls the program's entry point.
-#include <cstdio>
+// The clock's main(): everything it does is chosen by the command line.
+#include "cli/cli_main.h"
 
-int main() {
-  std::puts("horatick: no clock exists yet");
-  return 0;
-}
+int main(int argc, char** argv) { return RunCommandLine(argc, argv); }

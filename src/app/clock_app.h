@@ -23,5 +23,15 @@ void ShowErrorBox(HWND owner, UINT id);
 void AdjustClockWidth();
 // The help document's path, beside the executable.
 void BuildHelpPath(char* buffer, std::size_t size);
+// Replaces the file name of the executable's path in path (size bytes) by the help document's.
+void PlaceHelpFileName(char* path, std::size_t size);
 // Sets avgCharWidth and charHeight from the display's font.
 void MeasureDisplayFont();
+
+// The help document's name, which the layer turns into the help document.
+constexpr char HELP_FILE_NAME[] = "horatick.hlp";
+// What a help path reads when the executable's folder is unknown or too long.
+constexpr char HELP_PATH_UNKNOWN[] = "?";
+
+// Puts the globals above back to their initial values.
+void ResetClockAppState();

@@ -18,3 +18,12 @@ void LoadConfiguration();
 void LoadProfileSettings();
 // 1 when the file was written; 0 when nothing changed or the write failed.
 int SaveConfiguration(HWND owner);
+
+// Reads both files into the records and the profile globals as start-up does
+// (LoadConfiguration, then LoadProfileSettings), with the same repairs, but
+// changes nothing on disk: no file or folder is created, deleted, renamed or
+// written. Settings of another version read as the defaults.
+void LoadSettingsReadOnly();
+
+// Puts the globals above, and the memory of a failed save, back to their initial values.
+void ResetConfigFilesState();

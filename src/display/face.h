@@ -13,3 +13,6 @@ extern std::int32_t blinkPhase;
 int FormatClockTime();
 // Composes the whole face into clockText and sets clockWidthChars; window owns any countdown notice.
 void FormatClockFace(HWND window);
+
+// Puts clockText, clockWidthChars and blinkPhase back to their initial values.
+void ResetFaceState();

@@ -112,3 +112,6 @@ extern std::int32_t windowStyleExtra;
 std::int32_t WindowStyleExtraFor(const Preferences& p);
 // Writes the defaults into the fields that have one; the others keep what they hold.
 void SetDefaultPreferences(Preferences& p);
+
+// Puts prefs and the globals above back to their initial values.
+void ResetPreferencesState();

@@ -1,0 +1,12 @@
+// The title of an alarm's message.
+#pragma once
+
+#include <cstddef>
+
+#include "alarms/alarm_record.h"
+#include "app/time_source.h"
+
+// Alarm number index + 1 and the alarm's time; a one-date alarm adds
+// "(One Date)", any other today's date as month-day-year with the year
+// counted from 1900.
+void FormatAlarmCaption(char* buffer, std::size_t size, const AlarmRecord& r, int index, const ClockDate& today);

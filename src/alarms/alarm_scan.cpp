@@ -1,0 +1,98 @@
+// The two alarm scans: the one every timer message of the clock window runs,
+// and the start-up reminder.
+#include "alarms/alarm_scan.h"
+
+#include <cstring>
+
+#include "alarms/clock_jump.h"
+#include "alarms/schedule.h"
+#include "app/clock_app.h"
+#include "app/main_window.h"
+#include "app/time_source.h"
+#include "resources/resources.h"
+
+std::uint8_t alarmMinuteSeen[10] = {99, 99, 99, 99, 99, 99, 99, 99, 99, 99};
+std::int32_t screenSaverActive = 0;
+char alarmCaption[132] = "";
+char alarmMessage[132] = "";
+
+namespace {
+
+// Firing blocks (beeps, a modal message), so the clock's tick is stopped
+// meanwhile. False when the tick cannot be started again.
+bool RingWithTickStopped(HWND window, int index) {
+  KillTimer(window, CLOCK_TICK_TIMER);
+  FireAlarm(window, index);
+  if (SetTimer(window, CLOCK_TICK_TIMER, CLOCK_TICK_MS, nullptr) == 0) {
+    ShowErrorBox(window, IDS_NO_TIMERS);
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+bool AlarmWatched(const AlarmRecord& r) {
+  if (screenSaverActive != 0 && r.evenIfScreenSaver == 0) return false;
+  return r.enabled == 1;
+}
+
+// One reading of the clock serves every alarm until one of them goes off:
+// the minute an alarm is recorded as examined is then always the minute it
+// was matched against. Firing takes time, so the clock is read again after it.
+bool CheckAlarms(HWND window) {
+  if (alarms == nullptr) return false;
+  ClockDate today{};
+  GetClockTime(&nowTime, &today);
+  NoteScanMinute(LocalMinuteOf(today, nowTime));
+
+  for (int i = 0; i < ALARM_COUNT; ++i) {
+    const AlarmRecord& r = alarms[i];
+    // An alarm whose minute a forward jump of the clock skipped goes off
+    // first, once, with its usual message.
+    std::int64_t skippedMinute = NO_LOCAL_MINUTE;
+    if (TakeCatchUp(i, &skippedMinute) && AlarmWatched(r)) {
+      RecordAlarmRang(i, skippedMinute);
+      if (!RingWithTickStopped(window, i)) return true;
+      GetClockTime(&nowTime, &today);
+    }
+
+    if (!AlarmWatched(r)) continue;
+    if (alarmMinuteSeen[i] == nowTime.minute) continue;
+    // Recorded before the alarm fires, so the scans nested in its firing pass it by.
+    alarmMinuteSeen[i] = static_cast<std::uint8_t>(nowTime.minute);
+    if (IsAlarmDueAt(r, today, nowTime, 1) == 0) continue;
+    // In the hour that autumn repeats, the second pass over a minute stays quiet.
+    const std::int64_t minuteNow = LocalMinuteOf(today, nowTime);
+    if (AlarmRangAt(i, minuteNow)) continue;
+    RecordAlarmRang(i, minuteNow);
+    if (!RingWithTickStopped(window, i)) return true;
+    GetClockTime(&nowTime, &today);
+  }
+  return false;
+}
+
+void RemindAtStartup(HWND owner) {
+  if (alarms == nullptr) return;
+  for (int i = 0; i < ALARM_COUNT; ++i) {
+    AlarmRecord& r = alarms[i];
+    if (r.remindOnStartup == 0 || r.enabled == 0) continue;
+    if (IsAlarmDue(i, 0) == 0) continue;
+    FireAlarm(owner, i);
+    // A one-date alarm is reminded once and then stays off. One that is not
+    // due today is left armed for its date.
+    if (r.dateMode == ALARM_ONE_DATE) {
+      r.remindOnStartup = 0;
+      r.enabled = 0;
+    }
+  }
+}
+
+void ResetAlarmsState() {
+  alarms = nullptr;
+  std::memset(alarmMinuteSeen, 99, sizeof alarmMinuteSeen);
+  screenSaverActive = 0;
+  alarmCaption[0] = '\0';
+  alarmMessage[0] = '\0';
+  ResetClockJumpState();
+}

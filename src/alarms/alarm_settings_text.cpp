@@ -1,0 +1,178 @@
+#include "alarms/alarm_settings_text.h"
+
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+
+#include "alarms/alarm_record.h"
+#include "display/preferences.h"
+
+namespace {
+
+// Large enough for any field, small enough that no sum below overflows.
+constexpr std::int64_t kNumberBound = 1'000'000'000'000LL;
+
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v'; }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Reads the digits at p, held at kNumberBound; false when there is none.
+bool ReadDigits(const char*& p, std::int64_t& value) {
+  if (!IsDigit(*p)) return false;
+  value = 0;
+  while (IsDigit(*p)) {
+    if (value < kNumberBound) value = value * 10 + (*p - '0');
+    ++p;
+  }
+  if (value > kNumberBound) value = kNumberBound;
+  return true;
+}
+
+// "%d": blanks, an optional sign, digits.
+bool ReadSigned(const char*& p, std::int64_t& value) {
+  const char* q = p;
+  while (IsBlank(*q)) ++q;
+  bool negative = false;
+  if (*q == '+' || *q == '-') negative = (*q++ == '-');
+  if (!ReadDigits(q, value)) return false;
+  if (negative) value = -value;
+  p = q;
+  return true;
+}
+
+// "%u" as the dialogs use it: blanks, an optional plus, digits. A minus is the
+// date's separator, never a sign.
+bool ReadUnsigned(const char*& p, std::int64_t& value) {
+  const char* q = p;
+  while (IsBlank(*q)) ++q;
+  if (*q == '+') ++q;
+  if (!ReadDigits(q, value)) return false;
+  p = q;
+  return true;
+}
+
+}  // namespace
+
+AlarmTimeText ParseAlarmTime(const char* text) {
+  AlarmTimeText t;
+  const char* p = text;
+  if (!ReadSigned(p, t.hour)) return t;
+  t.hasHour = true;
+  if (*p == ':') {
+    ++p;
+    t.hasMinute = ReadSigned(p, t.minute);
+  }
+  if (!t.hasMinute) t.minute = 0;
+  return t;
+}
+
+AlarmDateText ParseAlarmDate(const char* text) {
+  AlarmDateText d;
+  const char* p = text;
+  while (d.count < 3) {
+    if (d.count > 0) {
+      if (*p != '-') break;
+      ++p;
+    }
+    if (!ReadUnsigned(p, d.numbers[d.count])) break;
+    ++d.count;
+  }
+  return d;
+}
+
+void FormatAlarmTime(char* buffer, std::size_t size, int hour, int minute) {
+  std::snprintf(buffer, size, minute >= 0 && minute < 10 ? "%d:0%d" : "%d:%d", hour, minute);
+}
+
+void FormatAlarmDate(char* buffer, std::size_t size, int dateOrder, std::int64_t month, std::int64_t day,
+                     std::int64_t year) {
+  const long long shortYear = static_cast<long long>(year - 1900);
+  const long long m = static_cast<long long>(month);
+  const long long d = static_cast<long long>(day);
+  switch (dateOrder) {
+    case DATE_ORDER_DMY:
+      std::snprintf(buffer, size, "%lld-%lld-%lld", d, m, shortYear);
+      break;
+    case DATE_ORDER_YMD:
+      std::snprintf(buffer, size, "%lld-%lld-%lld", shortYear, m, d);
+      break;
+    default:
+      std::snprintf(buffer, size, "%lld-%lld-%lld", m, d, shortYear);
+      break;
+  }
+}
+
+void ApplyAlarmDate(const AlarmDateText& typed, int dateOrder, std::uint8_t& month, std::uint8_t& day,
+                    std::int32_t& year) {
+  enum Field { kMonth, kDay, kYear };
+  Field order[3] = {kMonth, kDay, kYear};
+  if (dateOrder == DATE_ORDER_DMY) {
+    order[0] = kDay;
+    order[1] = kMonth;
+  } else if (dateOrder == DATE_ORDER_YMD) {
+    order[0] = kYear;
+    order[1] = kMonth;
+    order[2] = kDay;
+  }
+  for (int i = 0; i < typed.count; ++i) {
+    switch (order[i]) {
+      case kMonth: month = LimitToByte(typed.numbers[i]); break;
+      case kDay: day = LimitToByte(typed.numbers[i]); break;
+      case kYear: year = FullYearOf(typed.numbers[i]); break;
+    }
+  }
+}
+
+std::int32_t FullYearOf(std::int64_t typed) {
+  if (typed < 0) typed = 0;
+  const std::int64_t full = typed < 1900 ? typed + 1900 : typed;
+  return full > INT32_MAX ? INT32_MAX : static_cast<std::int32_t>(full);
+}
+
+std::uint8_t LimitToByte(std::int64_t value) {
+  if (value < 0) return 0;
+  if (value > 255) return 255;
+  return static_cast<std::uint8_t>(value);
+}
+
+int ShownHour(int hour, int amPmMode) {
+  if (amPmMode != ALARM_AM && amPmMode != ALARM_PM) return hour;
+  if (hour >= 13 && hour <= 23) return hour - 12;
+  if (hour == 0) return 12;
+  return hour;
+}
+
+int HourForTimeMode(int hour, int oldMode, int newMode) {
+  int h = hour;
+  if (oldMode == ALARM_PM && newMode == ALARM_24H && hour < 12) h = hour + 12;
+  if (oldMode == ALARM_AM && newMode == ALARM_24H && hour == 12) h = 0;
+  if (oldMode == ALARM_24H && newMode != ALARM_24H && hour == 0) h = 12;
+  if (newMode == ALARM_PM && h > 12) h = hour - 12;
+  if (newMode != ALARM_24H && h > 12) h -= 12;
+  return h;
+}
+
+bool IsRealDate(std::int64_t month, std::int64_t day, std::int64_t year) {
+  if (month < 1 || month > 12 || day < 1 || day > 31 || year < 1 || year > 32767) return false;
+  const std::chrono::year_month_day date{std::chrono::year{static_cast<int>(year)},
+                                         std::chrono::month{static_cast<unsigned>(month)},
+                                         std::chrono::day{static_cast<unsigned>(day)}};
+  return date.ok();
+}
+
+std::string FieldText(const char* field, std::size_t fieldSize) {
+  const void* end = std::memchr(field, '\0', fieldSize);
+  return std::string(field, end != nullptr ? static_cast<const char*>(end) - field : fieldSize);
+}
+
+void CopyTextCut(char* field, std::size_t fieldSize, const char* text, std::size_t maxBytes) {
+  if (fieldSize == 0) return;
+  if (maxBytes > fieldSize - 1) maxBytes = fieldSize - 1;
+  std::size_t n = std::strlen(text);
+  if (n > maxBytes) {
+    n = maxBytes;
+    // A continuation byte at the cut means a character straddles it: keep none of it.
+    for (int back = 0; back < 3 && n > 0 && (static_cast<unsigned char>(text[n]) & 0xC0) == 0x80; ++back) --n;
+  }
+  std::memset(field, 0, fieldSize);
+  std::memcpy(field, text, n);
+}

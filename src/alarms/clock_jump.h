@@ -1,0 +1,36 @@
+// What the alarm scan remembers about the local clock, so that jumps of that
+// clock (daylight saving, a suspend, a clock set by hand) neither ring an
+// alarm twice nor lose one.
+//
+// Local times are counted as local minutes: the calendar day times 1440 plus
+// the minute of the day, read off the local clock as it shows. The count is
+// not monotonic: it runs back over the repeated hour in autumn and skips the
+// missing hour in spring.
+#pragma once
+
+#include <cstdint>
+
+#include "app/time_source.h"
+
+// Stands for "no minute yet".
+constexpr std::int64_t NO_LOCAL_MINUTE = INT64_MIN;
+// The longest forward jump whose skipped minutes are still caught up.
+constexpr std::int64_t CATCH_UP_LIMIT_MINUTES = 12 * 60;
+
+std::int64_t LocalMinuteOf(const ClockDate& date, const ClockTime& time);
+// The date (with its weekday) and time of day of a local minute.
+void SplitLocalMinute(std::int64_t localMinute, ClockDate* date, ClockTime* time);
+
+// Called at the start of every scan with the minute it reads. After a forward
+// jump of at most CATCH_UP_LIMIT_MINUTES, each enabled alarm that would have
+// come due at a minute strictly between the previous scan's minute and this
+// one (and has not rung at that minute) is marked to be caught up.
+void NoteScanMinute(std::int64_t localMinute);
+// True once for an alarm marked to be caught up; gives the minute it was due at.
+bool TakeCatchUp(int index, std::int64_t* dueMinute);
+
+// An alarm goes off at most once per local date and time.
+bool AlarmRangAt(int index, std::int64_t localMinute);
+void RecordAlarmRang(int index, std::int64_t localMinute);
+
+void ResetClockJumpState();

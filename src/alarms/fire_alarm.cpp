@@ -1,0 +1,84 @@
+// What an alarm does when it goes off: beeps, then its note or its program.
+#include <cstring>
+
+#include "alarms/alarm_caption.h"
+#include "alarms/alarm_record.h"
+#include "alarms/alarm_scan.h"
+#include "app/clock_app.h"
+#include "app/time_source.h"
+
+namespace {
+
+constexpr DWORD kBeepHz = 200;
+constexpr DWORD kBeepMs = 100;
+constexpr int kShortBeeps = 10;
+constexpr int kLongBeeps = 85;
+
+void SoundBeeps(const AlarmRecord& r) {
+  if (r.beep == 0) return;
+  int count = 0;
+  if (r.beepDuration == ALARM_BEEP_SHORT) count = kShortBeeps;
+  if (r.beepDuration == ALARM_BEEP_LONG) count = kLongBeeps;
+  // "Hi" and "Low" are the same tone; any other value is silent.
+  const bool toneKnown = r.beepTone == ALARM_TONE_HI || r.beepTone == ALARM_TONE_LOW;
+  for (int i = 0; i < count; ++i) {
+    if (toneKnown) Beep(kBeepHz, kBeepMs);
+  }
+}
+
+int ShowCommandFor(std::int32_t showMode) {
+  switch (showMode) {
+    case ALARM_SHOW_MAX:
+      return SW_SHOWMAXIMIZED;
+    case ALARM_SHOW_MIN:
+      return SW_SHOWMINIMIZED;
+    default:
+      return SW_SHOWNORMAL;
+  }
+}
+
+// Copies a record's text field, which a damaged file may leave without its
+// terminating zero, into a buffer that always gets one.
+template <std::size_t N, std::size_t M>
+void CopyField(char (&to)[N], const char (&from)[M]) {
+  const std::size_t limit = M < N ? M : N - 1;
+  std::size_t length = 0;
+  while (length < limit && from[length] != '\0') ++length;
+  std::memcpy(to, from, length);
+  to[length] = '\0';
+}
+
+}  // namespace
+
+int FireAlarm(HWND owner, int index) {
+  if (alarms == nullptr || index < 0 || index >= ALARM_COUNT) return 0;
+  AlarmRecord& r = alarms[index];
+  ClockDate today{};
+  GetClockTime(nullptr, &today);
+
+  SoundBeeps(r);
+
+  char caption[sizeof alarmCaption];
+  FormatAlarmCaption(caption, sizeof caption, r, index, today);
+  if (r.dateMode == ALARM_ONE_DATE) {
+    // A one-date alarm goes off once: retired before its note opens, so the
+    // scans that run while the note is up pass it by.
+    r.enabled = 0;
+    r.month = 0;
+    r.day = 0;
+    r.year = 0;
+  }
+
+  if (r.action == ALARM_ACTION_NOTE) {
+    CopyField(alarmCaption, caption);
+    CopyField(alarmMessage, r.note);
+    DialogBoxParam(instance, "ShowAlarmMessage", owner, AlarmMessageDialogProc, 0);
+  } else if (r.action == ALARM_ACTION_PROGRAM) {
+    char commandLine[sizeof r.program + 1];
+    CopyField(commandLine, r.program);
+    // A program that cannot be started is passed over in silence; the
+    // Alarm Settings dialog warns about a missing one when it is saved.
+    WinExec(commandLine, static_cast<UINT>(ShowCommandFor(r.showMode)));
+  }
+  return 1;
+}

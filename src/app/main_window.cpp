@@ -1,0 +1,127 @@
+// The clock window's procedure: one case per message, each handed to a small
+// function when it is more than a few lines.
+#include "app/main_window.h"
+
+#include "app/clock_app.h"
+#include "app/main_window_parts.h"
+#include "display/preferences.h"
+#include "timers/timer_record.h"
+
+std::uint8_t lastMinuteShown = 0;
+std::int32_t halfSecondCount = 0;
+std::int32_t firstCreate = 1;
+std::int32_t sysCommandSeen = 0;
+std::int32_t recreating = 0;
+std::int32_t menuHelpPending = 0;
+std::int32_t quitOnDestroy = 1;
+std::int16_t iconRight = 0;
+std::int16_t iconTop = 0;
+
+void ResetMainWindowState() {
+  lastMinuteShown = 0;
+  halfSecondCount = 0;
+  firstCreate = 1;
+  sysCommandSeen = 0;
+  recreating = 0;
+  menuHelpPending = 0;
+  quitOnDestroy = 1;
+  iconRight = 0;
+  iconTop = 0;
+  ResetHourlyBeepState();
+}
+
+namespace {
+
+// Until the user has touched the clock, an activation by the keyboard is
+// handed back: the window hides and shows again without taking it, so the
+// clock never steals the focus from the program the user works in.
+LRESULT OnActivate(HWND window, WPARAM state, LPARAM lParam) {
+  if (state == WA_INACTIVE) return 0;
+  if (recreating) return DefWindowProc(window, WM_ACTIVATE, state, lParam);
+  if (sysCommandSeen == 0) {
+    ShowWindow(window, SW_HIDE);
+    ShowWindow(window, SW_SHOWNA);
+  }
+  return 0;
+}
+
+LRESULT OnCaptionPress(HWND window, WPARAM hitTest, LPARAM lParam) {
+  sysCommandSeen = 1;
+  // A press on the caption may start a drag: the user's move is recorded
+  // unless the place is locked.
+  if (prefs->lockLocation == 0) programMove = 1;
+  return DefWindowProc(window, WM_NCLBUTTONDOWN, hitTest, lParam);
+}
+
+LRESULT OnCaptionRelease(HWND window, WPARAM hitTest, LPARAM lParam) {
+  if (hitTest == HTMINBUTTON) {
+    SendMessage(window, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    return 0;
+  }
+  return DefWindowProc(window, WM_NCLBUTTONUP, hitTest, lParam);
+}
+
+LRESULT OnCaptionDoubleClick(HWND window, WPARAM hitTest, LPARAM lParam) {
+  if (IsIconic(window)) return DefWindowProc(window, WM_NCLBUTTONDBLCLK, hitTest, lParam);
+  ToggleSystemBox(window);
+  return 0;
+}
+
+// F1 while a menu item is highlighted: choose the item, and let the command
+// open its help instead of running.
+void OnEnterIdle(HWND window, WPARAM source) {
+  if (source != MSGF_MENU) return;
+  if ((GetKeyState(VK_F1) & 0x8000) == 0) return;
+  menuHelpPending = 1;
+  PostMessage(window, WM_KEYDOWN, VK_RETURN, 0);
+}
+
+}  // namespace
+
+LRESULT MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  // The first parameter is read in its 16-bit form throughout.
+  const WPARAM param = LOWORD(wParam);
+  switch (message) {
+    case WM_CREATE:
+      return OnCreate(window);
+    case WM_TIMER:
+      return OnTimer(window, param);
+    case WM_SYSCOMMAND:
+      return OnSysCommand(window, static_cast<UINT>(param), lParam);
+    case WM_MOVE:
+      OnMove(window, lParam);
+      return 0;
+    case WM_ACTIVATE:
+      return OnActivate(window, param, lParam);
+    case WM_MOUSEACTIVATE:
+      SendMessage(window, WM_NCLBUTTONDOWN, 0, 0);
+      return 0;
+    case WM_NCLBUTTONDOWN:
+      return OnCaptionPress(window, param, lParam);
+    case WM_NCLBUTTONUP:
+      return OnCaptionRelease(window, param, lParam);
+    case WM_NCLBUTTONDBLCLK:
+      return OnCaptionDoubleClick(window, param, lParam);
+    case WM_NCRBUTTONUP:
+      // Hidden until the next layout command (`horatick --show` sends one).
+      prefs->stayInFront = 0;
+      ShowWindow(window, SW_HIDE);
+      return 0;
+    case WM_INITMENU:
+      SetHourlyBeepCheck(window);
+      return 0;
+    case WM_ENTERIDLE:
+      OnEnterIdle(window, param);
+      return 0;
+    case WM_TIMER_FINISHED:
+      // A countdown's piece has left the face: fit the window to it again,
+      // after the face composition that reported the finish.
+      PostMessage(window, WM_SYSCOMMAND, IDM_RELAYOUT, 0);
+      return 0;
+    case WM_DESTROY:
+    case WM_QUERYENDSESSION:
+      return OnEnd(window);
+    default:
+      return DefWindowProc(window, message, param, lParam);
+  }
+}

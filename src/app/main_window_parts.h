@@ -1,0 +1,35 @@
+// The pieces of the clock window's procedure, one file each: creation, tick,
+// layout and position rule, system commands, end of the program.
+#pragma once
+
+#include "platform/win32.h"
+
+// The profile file and its section, where the window's place is kept.
+constexpr const char* PROFILE_FILE = "HORATICK.INI";
+constexpr const char* PROFILE_SECTION = "Horatick";
+
+// FormatClockTime, FormatClockFace, then the face becomes the window's title.
+void RefreshFace(HWND window);
+
+LRESULT OnCreate(HWND window);
+// Sets the check mark of "H&ourly beep" from alarm 1's flag.
+void SetHourlyBeepCheck(HWND window);
+
+LRESULT OnTimer(HWND window, UINT_PTR timerId);
+// The hour last seen starts at the hour of the first creation of the window.
+void StartHourlyBeepWatch();
+// Two short beeps when the local hour has changed and alarm 1 asks for it.
+void CheckHourlyBeep();
+void ResetHourlyBeepState();
+
+LRESULT OnRelayout(HWND window, LPARAM lParam);
+// Topmost exactly when stayInFront is 1.
+void ApplyStayInFront(HWND window);
+void OnMove(HWND window, LPARAM lParam);
+void ToggleSystemBox(HWND window);
+
+LRESULT OnSysCommand(HWND window, UINT command, LPARAM lParam);
+// Writes xPos and yPos to the profile file.
+void WriteWindowPosition();
+
+LRESULT OnEnd(HWND window);

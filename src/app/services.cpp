@@ -1,0 +1,73 @@
+// The small services that the rest of the clock calls: the numbered error box,
+// the width correction of the clock window, the help path and the font metrics.
+#include <cstdio>
+#include <cstring>
+
+#include "app/clock_app.h"
+#include "display/face_text.h"
+#include "display/preferences.h"
+
+void ShowErrorBox(HWND owner, UINT id) {
+  char message[255];
+  if (LoadString(instance, id, message, static_cast<int>(sizeof message)) <= 0) message[0] = '\0';
+  char text[256];
+  FaceText(text, sizeof text).Append("Error H").AppendDecimal(id).Append(": ").Append(message);
+  MessageBoxEx(owner, text, "Horatick", MB_OK | MB_ICONEXCLAMATION, 0);
+}
+
+// The face sets clockWidthChars from its text alone; the caption's boxes and
+// the wider caption font of large screens take the rest.
+void AdjustClockWidth() {
+  if (prefs->systemBox != 0) {
+    clockWidthChars += 1;
+  } else {
+    clockWidthChars -= 2;
+  }
+  if (GetSystemMetrics(SM_CXSCREEN) > 640) clockWidthChars += 2;
+}
+
+namespace {
+
+void WriteUnknownHelpPath(char* buffer, std::size_t size) {
+  std::snprintf(buffer, size, "%s", HELP_PATH_UNKNOWN);
+}
+
+}  // namespace
+
+// The help document sits beside the executable. A path that could not be read
+// whole reads "?" so that help requests find no file rather than a wrong one.
+void BuildHelpPath(char* buffer, std::size_t size) {
+  if (buffer == nullptr || size == 0) return;
+  const DWORD length = GetModuleFileName(nullptr, buffer, static_cast<DWORD>(size));
+  if (length == 0 || length >= size) {
+    WriteUnknownHelpPath(buffer, size);
+    return;
+  }
+  buffer[length] = '\0';
+  PlaceHelpFileName(buffer, size);
+}
+
+void PlaceHelpFileName(char* path, std::size_t size) {
+  // A name without a folder is in the working folder, and so is the help file.
+  const char* slash = std::strrchr(path, '/');
+  const std::size_t nameStart = slash == nullptr ? 0 : static_cast<std::size_t>(slash - path) + 1;
+  if (nameStart + sizeof HELP_FILE_NAME <= size) {
+    std::memcpy(path + nameStart, HELP_FILE_NAME, sizeof HELP_FILE_NAME);
+    return;
+  }
+  // The folder is kept and "?" stands for the name, when there is room for it.
+  const std::size_t unknownStart = size - nameStart >= sizeof HELP_PATH_UNKNOWN ? nameStart : 0;
+  WriteUnknownHelpPath(path + unknownStart, size - unknownStart);
+}
+
+// When the layer cannot measure its font, a common 8 x 16 cell keeps the
+// window usable instead of zero pixels wide.
+void MeasureDisplayFont() {
+  TEXTMETRIC metrics{};
+  HDC context = CreateIC("DISPLAY", nullptr, nullptr, nullptr);
+  const bool measured = context != nullptr && GetTextMetrics(context, &metrics) != 0 &&
+                        metrics.tmAveCharWidth > 0 && metrics.tmHeight > 0;
+  if (context != nullptr) DeleteDC(context);
+  avgCharWidth = measured ? static_cast<std::int16_t>(metrics.tmAveCharWidth) : 8;
+  charHeight = measured ? static_cast<std::int16_t>(metrics.tmHeight) : 16;
+}

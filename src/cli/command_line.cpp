@@ -1,0 +1,172 @@
+#include "cli/command_line.h"
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+namespace {
+
+bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+
+int DaysInMonth(int year, int month) {
+  static const int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  return month == 2 && IsLeapYear(year) ? 29 : kDays[month - 1];
+}
+
+// Exactly `width` digits at text[pos].
+bool Digits(const std::string& text, std::size_t pos, std::size_t width, int& value) {
+  if (pos + width > text.size()) return false;
+  value = 0;
+  for (std::size_t i = pos; i < pos + width; ++i) {
+    if (text[i] < '0' || text[i] > '9') return false;
+    value = value * 10 + (text[i] - '0');
+  }
+  return true;
+}
+
+struct OptionSpec {
+  const char* name;
+  bool takesValue;
+};
+
+const OptionSpec kOptions[] = {
+    {"--help", false},     {"--version", false}, {"--follow", false},       {"--show", false},
+    {"--print-face", false}, {"--upcoming", false}, {"--desktop-available", false},
+    {"--settings-dir", true}, {"--at", true},     {"--from", true},        {"--days", true},
+};
+
+const OptionSpec* FindOption(const std::string& name) {
+  for (const OptionSpec& option : kOptions) {
+    if (name == option.name) return &option;
+  }
+  return nullptr;
+}
+
+std::optional<RunMode> ModeOf(const std::string& name) {
+  if (name == "--help") return RunMode::Help;
+  if (name == "--version") return RunMode::Version;
+  if (name == "--follow") return RunMode::Follow;
+  if (name == "--show") return RunMode::Show;
+  if (name == "--print-face") return RunMode::PrintFace;
+  if (name == "--upcoming") return RunMode::Upcoming;
+  if (name == "--desktop-available") return RunMode::DesktopAvailable;
+  return std::nullopt;
+}
+
+std::optional<int> ParseDays(const std::string& text) {
+  if (text.empty() || text.size() > 5) return std::nullopt;
+  int days = 0;
+  for (char c : text) {
+    if (c < '0' || c > '9') return std::nullopt;
+    days = days * 10 + (c - '0');
+  }
+  if (days < 1 || days > kMostUpcomingDays) return std::nullopt;
+  return days;
+}
+
+}  // namespace
+
+std::optional<LocalMoment> ParseMoment(const std::string& text, bool withSeconds) {
+  const std::size_t length = withSeconds ? 19 : 16;
+  if (text.size() != length || text[4] != '-' || text[7] != '-' || text[10] != ' ' || text[13] != ':') {
+    return std::nullopt;
+  }
+  LocalMoment m;
+  if (!Digits(text, 0, 4, m.year) || !Digits(text, 5, 2, m.month) || !Digits(text, 8, 2, m.day) ||
+      !Digits(text, 11, 2, m.hour) || !Digits(text, 14, 2, m.minute)) {
+    return std::nullopt;
+  }
+  if (withSeconds && (text[16] != ':' || !Digits(text, 17, 2, m.second))) return std::nullopt;
+  if (m.year < 1900 || m.month < 1 || m.month > 12 || m.day < 1 || m.day > DaysInMonth(m.year, m.month) ||
+      m.hour > 23 || m.minute > 59 || m.second > 59) {
+    return std::nullopt;
+  }
+  return m;
+}
+
+ParseResult ParseCommandLine(int argc, const char* const* argv) {
+  ParseResult result;
+  CommandLine& line = result.commandLine;
+  std::optional<std::string> modeName;
+  std::vector<std::string> seen;
+  auto fail = [&result](std::string reason) {
+    result.error = std::move(reason);
+    return result;
+  };
+
+  for (int i = 1; i < argc; ++i) {
+    std::string argument = argv[i];
+    std::optional<std::string> value;
+    if (const std::size_t equals = argument.find('='); argument.rfind("--", 0) == 0 && equals != std::string::npos) {
+      value = argument.substr(equals + 1);
+      argument.resize(equals);
+    }
+    const OptionSpec* option = FindOption(argument);
+    if (option == nullptr) {
+      if (argument.rfind("-", 0) == 0) return fail("unknown option '" + argument + "'");
+      return fail("unexpected argument '" + argument + "'");
+    }
+    for (const std::string& earlier : seen) {
+      if (earlier == argument) return fail("option '" + argument + "' given more than once");
+    }
+    seen.push_back(argument);
+    if (!option->takesValue && value) return fail("option '" + argument + "' takes no value");
+    if (option->takesValue && !value) {
+      if (i + 1 >= argc) return fail("option '" + argument + "' needs a value");
+      value = argv[++i];
+    }
+
+    if (const auto mode = ModeOf(argument)) {
+      if (modeName) return fail("options '" + *modeName + "' and '" + argument + "' cannot be used together");
+      modeName = argument;
+      line.mode = *mode;
+    } else if (argument == "--settings-dir") {
+      if (value->empty()) return fail("option '--settings-dir' needs a folder");
+      line.settingsDir = *value;
+    } else if (argument == "--at") {
+      line.at = ParseMoment(*value, true);
+      if (!line.at) return fail("option '--at' needs a moment as \"YYYY-MM-DD HH:MM:SS\", not '" + *value + "'");
+    } else if (argument == "--from") {
+      line.from = ParseMoment(*value, false);
+      if (!line.from) return fail("option '--from' needs a minute as \"YYYY-MM-DD HH:MM\", not '" + *value + "'");
+    } else if (argument == "--days") {
+      const auto days = ParseDays(*value);
+      if (!days) return fail("option '--days' needs a whole number from 1 to 3660, not '" + *value + "'");
+      line.days = *days;
+    }
+  }
+
+  const bool hasUpcomingOptions = line.from || std::find(seen.begin(), seen.end(), "--days") != seen.end();
+  if (line.at && line.mode != RunMode::PrintFace) return fail("option '--at' goes with '--print-face' only");
+  if (hasUpcomingOptions && line.mode != RunMode::Upcoming) {
+    return fail(std::string("option '") + (line.from ? "--from" : "--days") + "' goes with '--upcoming' only");
+  }
+  return result;
+}
+
+std::string UsageText() {
+  std::string usage =
+      "Usage: horatick [OPTION]...\n"
+      "A desk clock: a small always-on-top window whose caption is the clock face.\n"
+      "\n"
+      "  (no option)                  run the clock\n"
+      "  --follow                     run the clock with no window, printing each new face\n"
+      "                               as a line on standard output\n"
+      "  --show                       tell the running clock to lay out and show its window\n"
+      "  --print-face [--at \"YYYY-MM-DD HH:MM:SS\"]\n"
+      "                               print the face the saved settings give now (or then)\n"
+      "  --upcoming [--from \"YYYY-MM-DD HH:MM\"] [--days N]\n"
+      "                               list when each enabled alarm goes off, for N days\n"
+      "                               (1 to 3660, default 7) from the next minute\n"
+      "  --settings-dir DIR           use DIR as the settings folder\n"
+      "  --help                       show this text\n"
+      "  --version                    show the version\n";
+#ifdef HORATICK_HAVE_QT
+  usage += "  --desktop-available          exit 0: this clock has its desktop window\n";
+#endif
+  usage +=
+      "\n"
+      "The settings live in $HORATICK_HOME, else $XDG_CONFIG_HOME/horatick, else\n"
+      "~/.config/horatick. --print-face and --upcoming only read them.\n";
+  return usage;
+}

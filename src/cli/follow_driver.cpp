@@ -1,0 +1,195 @@
+#include "cli/follow_driver.h"
+
+#include <poll.h>
+#include <sys/eventfd.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdint>
+#include <filesystem>
+#include <strings.h>
+#include <thread>
+#include <vector>
+
+#include "cli/instance_commands.h"
+#include "platform/core/inspect.h"
+#include "platform/core/single_instance.h"
+
+namespace cli {
+namespace {
+
+constexpr char kClockClass[] = "Horatick";
+
+bool IsClockWindow(const platform::WindowSnapshot& shot) {
+  return shot.exists && strcasecmp(shot.className.c_str(), kClockClass) == 0;
+}
+
+// A line never breaks in the middle: line ends inside a text become blanks.
+std::string OneLine(std::string text) {
+  for (char& c : text) {
+    if (c == '\n' || c == '\r') c = ' ';
+  }
+  return text;
+}
+
+bool IsTextStatic(const platform::WindowSnapshot& shot) {
+  const DWORD kind = shot.style & SS_TYPEMASK;
+  return shot.kind == platform::WindowKind::Static && (kind == SS_LEFT || kind == SS_CENTER || kind == SS_RIGHT);
+}
+
+// What a person would read in the window: a box's text, a dialog's texts.
+std::string ReadableText(const platform::WindowSnapshot& shot) {
+  if (shot.kind == platform::WindowKind::MessageBox) return shot.messageBoxText;
+  std::string text;
+  for (HWND child : shot.children) {
+    const platform::WindowSnapshot control = platform::DescribeWindow(child);
+    if (!IsTextStatic(control) || control.text.empty()) continue;
+    if (!text.empty()) text += ' ';
+    text += control.text;
+  }
+  return text;
+}
+
+// The OK button, else the first button there is.
+HWND AnswerButton(const platform::WindowSnapshot& shot) {
+  HWND first = nullptr;
+  for (HWND child : shot.children) {
+    const platform::WindowSnapshot control = platform::DescribeWindow(child);
+    if (control.kind != platform::WindowKind::Button) continue;
+    const DWORD kind = control.style & BS_TYPEMASK;
+    if (kind != BS_PUSHBUTTON && kind != BS_DEFPUSHBUTTON) continue;
+    if (control.id == IDOK) return child;
+    if (first == nullptr) first = child;
+  }
+  return first;
+}
+
+bool EndsWithNoCase(const std::string& text, const char* tail) {
+  const std::size_t length = std::char_traits<char>::length(tail);
+  return text.size() >= length && strcasecmp(text.c_str() + text.size() - length, tail) == 0;
+}
+
+}  // namespace
+
+std::string HelpDocumentAddress(const char* helpFile, UINT command, UINT_PTR data) {
+  namespace fs = std::filesystem;
+  if (helpFile == nullptr || command == HELP_QUIT) return {};
+  const std::string file = helpFile;
+  if (!EndsWithNoCase(file, "horatick.hlp")) return {};
+  // Beside the program, then where it is installed, then in the source tree
+  // that a build folder lies in.
+  const fs::path folder = fs::path(file).parent_path();
+  std::vector<fs::path> candidates = {folder / "help.html", folder / ".." / "share" / "horatick" / "help.html"};
+  fs::path up = folder;
+  for (int level = 0; level < 4 && up.has_parent_path() && up != up.parent_path(); ++level) {
+    up = up.parent_path();
+    candidates.push_back(up / "docs" / "help.html");
+  }
+  std::error_code error;
+  for (const fs::path& candidate : candidates) {
+    if (!fs::is_regular_file(candidate, error)) continue;
+    std::string address = "file://" + fs::weakly_canonical(candidate, error).string();
+    if (command == HELP_CONTEXT) address += "#context-" + std::to_string(data);
+    return address;
+  }
+  return {};
+}
+
+FollowDriver::FollowDriver(std::FILE* out, std::FILE* bell)
+    : HeadlessDriver(platform::headless::ClockMode::Real), out_(out), bell_(bell) {
+  wakeFd_ = ::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
+}
+
+FollowDriver::~FollowDriver() {
+  if (wakeFd_ >= 0) ::close(wakeFd_);
+}
+
+void FollowDriver::PrintLine(const std::string& line) {
+  std::fputs(line.c_str(), out_);
+  std::fputc('\n', out_);
+  // When the reader has gone (a status bar closed, `| head` done), the clock
+  // ends as at the end of a session, saving its settings.
+  if (std::fflush(out_) != 0 && !outputLost_) {
+    outputLost_ = true;
+    platform::PostInput(platform::input::EndSession{});
+  }
+}
+
+void FollowDriver::WindowChanged(HWND hwnd, unsigned changes) {
+  if ((changes & platform::kChangeText) == 0) return;
+  const platform::WindowSnapshot shot = platform::DescribeWindow(hwnd);
+  if (!IsClockWindow(shot) || shot.text == lastFace_) return;
+  lastFace_ = shot.text;
+  PrintLine(OneLine(shot.text));
+}
+
+void FollowDriver::WindowDestroyed(HWND hwnd) { answered_.erase(hwnd); }
+
+bool FollowDriver::AnswerOpenWindows() {
+  bool answeredOne = false;
+  for (HWND hwnd : platform::TopLevelWindows()) {
+    if (answered_.count(hwnd) != 0) continue;
+    const platform::WindowSnapshot shot = platform::DescribeWindow(hwnd);
+    if (shot.kind != platform::WindowKind::MessageBox && shot.kind != platform::WindowKind::Dialog) continue;
+    answered_.insert(hwnd);
+    PrintLine(OneLine(shot.text + ": " + ReadableText(shot)));
+    if (HWND button = AnswerButton(shot)) {
+      platform::PostInput(platform::input::ClickControl{button});
+    } else {
+      platform::PostToCore(hwnd, WM_COMMAND, IDCANCEL, 0);
+    }
+    answeredOne = true;
+  }
+  return answeredOne;
+}
+
+void FollowDriver::WaitForInput(std::optional<std::uint64_t> deadlineMs) {
+  if (AnswerOpenWindows()) return;
+  if (wakeFd_ < 0) {
+    HeadlessDriver::WaitForInput(deadlineMs);
+    return;
+  }
+  int timeoutMs = -1;
+  if (deadlineMs) {
+    const std::uint64_t now = MonotonicNowMs();
+    timeoutMs = *deadlineMs > now ? static_cast<int>(std::min<std::uint64_t>(*deadlineMs - now, 60'000)) : 0;
+  }
+  pollfd watched[2] = {{wakeFd_, POLLIN, 0}, {platform::SingleInstanceSocketFd(), POLLIN, 0}};
+  const nfds_t count = watched[1].fd >= 0 ? 2 : 1;
+  if (::poll(watched, count, timeoutMs) <= 0) return;  // the deadline, or a signal: the core looks again
+  if (watched[0].revents & POLLIN) {
+    std::uint64_t drained = 0;
+    [[maybe_unused]] const ssize_t got = ::read(wakeFd_, &drained, sizeof drained);
+  }
+  if (count == 2 && (watched[1].revents & POLLIN)) TakeInstanceCommands();
+}
+
+void FollowDriver::WakeUp() {
+  if (wakeFd_ < 0) {
+    HeadlessDriver::WakeUp();
+    return;
+  }
+  const std::uint64_t one = 1;
+  [[maybe_unused]] const ssize_t put = ::write(wakeFd_, &one, sizeof one);
+}
+
+BOOL FollowDriver::Beep(DWORD, DWORD durationMs) {
+  std::fputc('\a', bell_);
+  std::fflush(bell_);
+  std::this_thread::sleep_for(std::chrono::milliseconds(durationMs));
+  return TRUE;
+}
+
+UINT FollowDriver::WinExec(const char* commandLine, UINT showCommand) {
+  return Driver::WinExec(commandLine, showCommand);
+}
+
+BOOL FollowDriver::WinHelp(HWND, const char* helpFile, UINT command, UINT_PTR data) {
+  const std::string address = HelpDocumentAddress(helpFile, command, data);
+  if (address.empty()) return FALSE;
+  PrintLine(address);
+  return TRUE;
+}
+
+}  // namespace cli

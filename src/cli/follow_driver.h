@@ -1,0 +1,61 @@
+// The terminal clock's driver: the headless driver on the machine's clock,
+// with the clock's output turned into lines on standard output.
+//
+// What it implements:
+//   [x] each new face of the clock window, one line, flushed at once; the
+//       clock ends (and saves) when nobody reads the lines any more
+//   [x] each message box and dialog (an alarm's note) as "caption: text",
+//       answered with OK at once
+//   [x] beeps: the terminal bell on standard error, for the tone's time
+//   [x] alarm programs really started
+//   [x] help requests: the help document's address
+//   [x] commands of a copy started from outside (horatick --show), taken
+//       from the single-instance socket while the clock waits
+// What it leaves out:
+//   [ ] any window on the screen, and with it any user input
+#pragma once
+
+#include <cstdio>
+#include <set>
+#include <string>
+
+#include "platform/headless/headless_driver.h"
+
+namespace cli {
+
+class FollowDriver final : public platform::headless::HeadlessDriver {
+ public:
+  // Lines go to out; the bell goes to bell.
+  FollowDriver(std::FILE* out, std::FILE* bell);
+  ~FollowDriver() override;
+  FollowDriver(const FollowDriver&) = delete;
+  FollowDriver& operator=(const FollowDriver&) = delete;
+
+  void WaitForInput(std::optional<std::uint64_t> deadlineMs) override;
+  void WakeUp() override;
+  void WindowChanged(HWND hwnd, unsigned changes) override;
+  void WindowDestroyed(HWND hwnd) override;
+  BOOL Beep(DWORD frequencyHz, DWORD durationMs) override;
+  UINT WinExec(const char* commandLine, UINT showCommand) override;
+  BOOL WinHelp(HWND hwnd, const char* helpFile, UINT command, UINT_PTR data) override;
+
+ private:
+  void PrintLine(const std::string& line);
+  // Prints and answers every box and dialog not answered yet; true when an
+  // answer was handed to the core.
+  bool AnswerOpenWindows();
+
+  std::FILE* out_;
+  std::FILE* bell_;
+  int wakeFd_ = -1;
+  bool outputLost_ = false;
+  std::string lastFace_;
+  std::set<HWND> answered_;
+};
+
+// Where the help document of a help file named by the program lies, as an
+// address with the anchor of the context ("file:///.../help.html#context-1004");
+// empty when there is no document.
+std::string HelpDocumentAddress(const char* helpFile, UINT command, UINT_PTR data);
+
+}  // namespace cli

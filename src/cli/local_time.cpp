@@ -1,0 +1,114 @@
+#include "cli/local_time.h"
+
+#include <ctime>
+
+// Howard Hinnant's days_from_civil and civil_from_days.
+std::int64_t DaysFromCivil(int year, int month, int day) {
+  const std::int64_t y = static_cast<std::int64_t>(year) - (month <= 2 ? 1 : 0);
+  const std::int64_t era = (y >= 0 ? y : y - 399) / 400;
+  const std::int64_t yearOfEra = y - era * 400;
+  const std::int64_t dayOfYear = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
+  const std::int64_t dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
+  return era * 146097 + dayOfEra - 719468;
+}
+
+void CivilFromDays(std::int64_t days, int& year, int& month, int& day) {
+  days += 719468;
+  const std::int64_t era = (days >= 0 ? days : days - 146096) / 146097;
+  const std::int64_t dayOfEra = days - era * 146097;
+  const std::int64_t yearOfEra = (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
+  const std::int64_t dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
+  const std::int64_t mp = (5 * dayOfYear + 2) / 153;
+  day = static_cast<int>(dayOfYear - (153 * mp + 2) / 5 + 1);
+  month = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
+  year = static_cast<int>(yearOfEra + era * 400 + (month <= 2 ? 1 : 0));
+}
+
+int WeekdayFromDays(std::int64_t days) {
+  // 1970-01-01 was a Thursday.
+  return static_cast<int>(((days % 7) + 7 + 4) % 7);
+}
+
+std::int64_t WallMinuteOf(const LocalMoment& m) {
+  return DaysFromCivil(m.year, m.month, m.day) * 1440 + m.hour * 60 + m.minute;
+}
+
+LocalMoment MomentOfWallMinute(std::int64_t wallMinute) {
+  std::int64_t days = wallMinute / 1440;
+  std::int64_t minuteOfDay = wallMinute % 1440;
+  if (minuteOfDay < 0) {
+    minuteOfDay += 1440;
+    --days;
+  }
+  LocalMoment m;
+  CivilFromDays(days, m.year, m.month, m.day);
+  m.hour = static_cast<int>(minuteOfDay / 60);
+  m.minute = static_cast<int>(minuteOfDay % 60);
+  return m;
+}
+
+namespace {
+
+std::tm TmOf(const LocalMoment& m, int isDst) {
+  std::tm t{};
+  t.tm_year = m.year - 1900;
+  t.tm_mon = m.month - 1;
+  t.tm_mday = m.day;
+  t.tm_hour = m.hour;
+  t.tm_min = m.minute;
+  t.tm_sec = m.second;
+  t.tm_isdst = isDst;
+  return t;
+}
+
+bool ShowsAs(std::time_t instant, const LocalMoment& m) {
+  std::tm shown{};
+  if (localtime_r(&instant, &shown) == nullptr) return false;
+  return shown.tm_year == m.year - 1900 && shown.tm_mon == m.month - 1 && shown.tm_mday == m.day &&
+         shown.tm_hour == m.hour && shown.tm_min == m.minute;
+}
+
+}  // namespace
+
+std::int64_t WallMinuteOfUtc(std::int64_t utcSeconds) {
+  const auto instant = static_cast<std::time_t>(utcSeconds);
+  std::tm shown{};
+  localtime_r(&instant, &shown);
+  LocalMoment m{shown.tm_year + 1900, shown.tm_mon + 1, shown.tm_mday, shown.tm_hour, shown.tm_min, 0};
+  return WallMinuteOf(m);
+}
+
+bool WallMinuteExists(std::int64_t wallMinute) {
+  const LocalMoment m = MomentOfWallMinute(wallMinute);
+  // Try both readings of the offset: in the repeated hour only one of them is
+  // what mktime picks by itself.
+  for (int isDst : {-1, 0, 1}) {
+    std::tm t = TmOf(m, isDst);
+    const std::time_t instant = std::mktime(&t);
+    if (instant != static_cast<std::time_t>(-1) && ShowsAs(instant, m)) return true;
+  }
+  return false;
+}
+
+std::optional<std::int64_t> UtcMsOfLocal(const LocalMoment& m) {
+  std::optional<std::int64_t> earliest;
+  for (int isDst : {0, 1}) {
+    std::tm t = TmOf(m, isDst);
+    const std::time_t instant = std::mktime(&t);
+    if (instant == static_cast<std::time_t>(-1) || !ShowsAs(instant, m)) continue;
+    const std::int64_t ms = static_cast<std::int64_t>(instant) * 1000;
+    if (!earliest || ms < *earliest) earliest = ms;
+  }
+  if (earliest) return earliest;
+  // A moment in a gap: the clock jumps from just before it to the gap's end.
+  std::int64_t wall = WallMinuteOf(m);
+  const std::int64_t giveUp = wall + 2 * 1440;
+  while (!WallMinuteExists(wall)) {
+    if (++wall > giveUp) return std::nullopt;
+  }
+  const LocalMoment after = MomentOfWallMinute(wall);
+  std::tm end = TmOf(after, -1);
+  const std::time_t endInstant = std::mktime(&end);
+  if (endInstant == static_cast<std::time_t>(-1)) return std::nullopt;
+  return static_cast<std::int64_t>(endInstant) * 1000;
+}

@@ -1,0 +1,28 @@
+// Local wall-clock minutes and how they map to instants in the TZ in force.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include "cli/command_line.h"
+
+// Days since 1970-01-01 of a date on the proleptic Gregorian calendar, and back.
+std::int64_t DaysFromCivil(int year, int month, int day);
+void CivilFromDays(std::int64_t days, int& year, int& month, int& day);
+// 0 = Sunday.
+int WeekdayFromDays(std::int64_t days);
+
+// A local wall-clock minute counted as days * 1440 + minute of the day.
+std::int64_t WallMinuteOf(const LocalMoment& m);
+LocalMoment MomentOfWallMinute(std::int64_t wallMinute);
+
+// Whether the local clock ever shows this minute (not skipped by a change of offset).
+bool WallMinuteExists(std::int64_t wallMinute);
+
+// The instant (milliseconds since 1970 UTC) of a local moment; an ambiguous
+// moment gives the earlier instant, a skipped one the instant the clock
+// reaches after the gap. Empty when the moment cannot be represented.
+std::optional<std::int64_t> UtcMsOfLocal(const LocalMoment& m);
+
+// The local wall-clock minute of an instant (seconds dropped).
+std::int64_t WallMinuteOfUtc(std::int64_t utcSeconds);

@@ -1,0 +1,26 @@
+#include "cli/settings_view.h"
+
+#include "app/clock_app.h"
+#include "app/program_state.h"
+#include "display/config_files.h"
+#include "platform/core/settings_folder.h"
+#include "resources/resources.h"
+
+namespace {
+
+// The view lives as long as the process; the records need no heap.
+Preferences viewPreferences;
+AlarmRecord viewAlarms[ALARM_COUNT];
+
+}  // namespace
+
+void LoadSettingsView() {
+  platform::SetSettingsReadOnly(true);
+  ResetHoratickState();
+  viewPreferences = Preferences{};
+  for (AlarmRecord& r : viewAlarms) r = AlarmRecord{};
+  prefs = &viewPreferences;
+  alarms = viewAlarms;
+  instance = RegisterResourceModule(&horatickResources);
+  LoadSettingsReadOnly();
+}

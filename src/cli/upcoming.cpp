@@ -1,0 +1,80 @@
+#include "cli/upcoming.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <ctime>
+
+#include "alarms/clock_jump.h"
+#include "alarms/schedule.h"
+#include "cli/command_line.h"
+#include "cli/local_time.h"
+#include "cli/settings_view.h"
+
+namespace {
+
+// The minute at which the clock notices a due minute: itself, or for a
+// minute the local clock skips, the first minute after the gap; none when
+// the gap is longer than the clock catches up.
+std::optional<std::int64_t> NoticedAt(std::int64_t wallMinute) {
+  if (WallMinuteExists(wallMinute)) return wallMinute;
+  for (std::int64_t later = wallMinute + 1; later <= wallMinute + CATCH_UP_LIMIT_MINUTES; ++later) {
+    if (WallMinuteExists(later)) return later;
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::vector<Occurrence> UpcomingAlarms(const AlarmRecord* table, std::int64_t fromWallMinute, int days) {
+  const std::int64_t endWallMinute = fromWallMinute + static_cast<std::int64_t>(days) * 1440;
+  std::vector<Occurrence> found;
+  // A day earlier too: a minute skipped late on it may be noticed inside the span.
+  const std::int64_t firstDay = fromWallMinute / 1440 - 1 - (fromWallMinute < 0 ? 1 : 0);
+  const std::int64_t lastDay = endWallMinute / 1440;
+  for (std::int64_t day = firstDay; day <= lastDay; ++day) {
+    int year = 0;
+    int month = 0;
+    int dayOfMonth = 0;
+    CivilFromDays(day, year, month, dayOfMonth);
+    if (year < 1 || year > 65535) continue;
+    const ClockDate date{static_cast<std::uint16_t>(dayOfMonth), static_cast<std::uint16_t>(month),
+                         static_cast<std::uint16_t>(year), static_cast<std::uint16_t>(WeekdayFromDays(day))};
+    for (int i = 0; i < ALARM_COUNT; ++i) {
+      const AlarmRecord& r = table[i];
+      // The scan rings only alarms that are enabled, at a time of day that exists.
+      if (r.enabled != 1 || r.hour > 23 || r.minute > 59) continue;
+      const ClockTime time{r.hour, r.minute, 0, 0};
+      if (!IsAlarmDueAt(r, date, time, 1)) continue;
+      const auto noticed = NoticedAt(day * 1440 + r.hour * 60 + r.minute);
+      if (noticed && *noticed >= fromWallMinute && *noticed < endWallMinute) found.push_back({*noticed, i + 1});
+    }
+  }
+  std::sort(found.begin(), found.end(), [](const Occurrence& a, const Occurrence& b) {
+    return a.wallMinute != b.wallMinute ? a.wallMinute < b.wallMinute : a.alarmNumber < b.alarmNumber;
+  });
+  return found;
+}
+
+std::string FormatOccurrence(const Occurrence& occurrence) {
+  const LocalMoment m = MomentOfWallMinute(occurrence.wallMinute);
+  char line[64];
+  std::snprintf(line, sizeof line, "%04d-%02d-%02d %02d:%02d alarm %d", m.year, m.month, m.day, m.hour, m.minute,
+                occurrence.alarmNumber);
+  return line;
+}
+
+int RunUpcoming(const CommandLine& commandLine) {
+  LoadSettingsView();
+  std::int64_t from = 0;
+  if (commandLine.from) {
+    from = WallMinuteOf(*commandLine.from);
+  } else {
+    // The next minute of the local clock.
+    const std::int64_t now = static_cast<std::int64_t>(std::time(nullptr));
+    from = WallMinuteOfUtc((now / 60 + 1) * 60);
+  }
+  for (const Occurrence& occurrence : UpcomingAlarms(alarms, from, commandLine.days)) {
+    std::printf("%s\n", FormatOccurrence(occurrence).c_str());
+  }
+  return std::fflush(stdout) == 0 ? 0 : 1;
+}

@@ -1,0 +1,163 @@
+// The Time and Date dialog procedure. The clock cannot set the machine's
+// time, so OK says so and keeps only the two preferences.
+#include "app/clock_app.h"
+#include "app/dialog_procs.h"
+#include "datetime/set_date_time_dialog.h"
+#include "display/preferences.h"
+
+std::int16_t editTimeMode = 0;
+
+namespace {
+
+constexpr char kNotSetNotice[] = "Time Setting not yet implemented in Windows NT version.";
+constexpr char kCaption[] = "Horatick";
+
+using namespace SetDateTimeId;
+
+void CheckMode(HWND dialog, int mode) { CheckRadioButton(dialog, ModeAm, Mode24Hour, mode); }
+
+// In a 12-hour mode the clock's hour picks AM or PM.
+void FollowClockHalfOfDay(HWND dialog, int hour) {
+  editTimeMode = static_cast<std::int16_t>(hour >= 12 ? ModePm : ModeAm);
+  CheckMode(dialog, editTimeMode);
+}
+
+void ShowClockTime(HWND dialog, const ClockTime& now) {
+  TimeFieldNumbers time{now.hour, now.minute, now.second};
+  if (editTimeMode != Mode24Hour) {
+    if (time.hour == 0) {
+      time.hour = 12;
+    } else if (time.hour > 12) {
+      time.hour -= 12;
+    }
+  }
+  char text[48];
+  FormatTimeField(time, text, sizeof text);
+  SetDlgItemText(dialog, TimeField, text);
+}
+
+void ShowClockDate(HWND dialog, const ClockDate& today) {
+  char text[48];
+  FormatDateField(today, prefs->dateOrder, text, sizeof text);
+  SetDlgItemText(dialog, DateField, text);
+}
+
+void Initialise(HWND dialog) {
+  CheckDlgButton(dialog, AutoAdvanceDate, prefs->autoAdvanceDate != 0 ? BST_CHECKED : BST_UNCHECKED);
+  ClockTime now{};
+  ClockDate today{};
+  GetClockTime(&now, &today);
+  editTimeMode = prefs->setTimeMode;
+  if (editTimeMode == Mode24Hour) {
+    CheckMode(dialog, Mode24Hour);
+  } else {
+    FollowClockHalfOfDay(dialog, now.hour);
+  }
+  ShowClockTime(dialog, now);
+  ShowClockDate(dialog, today);
+}
+
+void SwitchMode(HWND dialog, int mode) {
+  CheckMode(dialog, mode);
+  char text[29];
+  GetDlgItemText(dialog, TimeField, text, sizeof text);
+  TimeFieldNumbers time = ReadTimeField(text);
+  time.hour = ConvertHourBetweenModes(time.hour, editTimeMode, mode);
+  char written[48];
+  FormatTimeField(time, written, sizeof written);
+  SetDlgItemText(dialog, TimeField, written);
+  editTimeMode = static_cast<std::int16_t>(mode);
+}
+
+// Rewriting a field from the clock must not take the user's place away: the
+// control with the focus keeps it, and an edit keeps its selection.
+class FocusKeeper {
+ public:
+  explicit FocusKeeper(HWND dialog) : focus_(GetFocus()) {
+    if (focus_ != nullptr && (focus_ == GetDlgItem(dialog, DateField) || focus_ == GetDlgItem(dialog, TimeField))) {
+      edit_ = focus_;
+      const LRESULT selection = SendMessage(edit_, EM_GETSEL, reinterpret_cast<WPARAM>(&start_),
+                                            reinterpret_cast<LPARAM>(&end_));
+      if (start_ == kUnset) start_ = LOWORD(static_cast<std::uintptr_t>(selection));
+      if (end_ == kUnset) end_ = HIWORD(static_cast<std::uintptr_t>(selection));
+    }
+  }
+  FocusKeeper(const FocusKeeper&) = delete;
+  FocusKeeper& operator=(const FocusKeeper&) = delete;
+  ~FocusKeeper() {
+    if (edit_ != nullptr) SendMessage(edit_, EM_SETSEL, start_, static_cast<LPARAM>(end_));
+    if (focus_ != nullptr) SetFocus(focus_);
+  }
+
+ private:
+  static constexpr DWORD kUnset = 0xFFFFFFFF;
+  HWND focus_;
+  HWND edit_ = nullptr;
+  DWORD start_ = kUnset;
+  DWORD end_ = kUnset;
+};
+
+void UpdateTimeFromClock(HWND dialog) {
+  FocusKeeper keeper(dialog);
+  ClockTime now{};
+  GetClockTime(&now, nullptr);
+  if (editTimeMode != Mode24Hour) FollowClockHalfOfDay(dialog, now.hour);
+  ShowClockTime(dialog, now);
+}
+
+void UpdateDateFromClock(HWND dialog) {
+  FocusKeeper keeper(dialog);
+  ClockDate today{};
+  GetClockTime(nullptr, &today);
+  ShowClockDate(dialog, today);
+}
+
+void Commit(HWND dialog) {
+  MessageBox(dialog, kNotSetNotice, kCaption, MB_OK | MB_ICONEXCLAMATION);
+  prefs->setTimeMode = editTimeMode;
+  prefs->autoAdvanceDate = IsDlgButtonChecked(dialog, AutoAdvanceDate) == BST_CHECKED ? 1 : 0;
+}
+
+bool HandleCommand(HWND dialog, WPARAM command) {
+  switch (command) {
+    case ModeAm:
+    case ModePm:
+    case Mode24Hour:
+      SwitchMode(dialog, static_cast<int>(command));
+      return true;
+    case UpdateTime:
+      UpdateTimeFromClock(dialog);
+      return true;
+    case UpdateDate:
+      UpdateDateFromClock(dialog);
+      return true;
+    case IDOK:
+      Commit(dialog);
+      EndDialog(dialog, 1);
+      return true;
+    case IDCANCEL:
+      EndDialog(dialog, 0);
+      return true;
+    case Help:
+      WinHelp(dialog, helpPath, HELP_CONTEXT, SET_DATE_TIME_HELP_CONTEXT);
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace
+
+INT_PTR SetDateTimeDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+  switch (message) {
+    case WM_INITDIALOG:
+      Initialise(dialog);
+      return TRUE;
+    case WM_COMMAND:
+      return HandleCommand(dialog, wParam) ? TRUE : FALSE;
+    default:
+      return FALSE;
+  }
+}
+
+void ResetSetDateTimeDialogState() { editTimeMode = 0; }

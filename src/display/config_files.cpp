@@ -1,0 +1,102 @@
+// Loading and saving the configuration file. A save writes a new file beside
+// the old one and renames it over, so a failure at any step leaves the old
+// file whole; the saved copies move on only once the new file is in place.
+#include "display/config_files.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "app/clock_app.h"
+#include "display/config_image.h"
+#include "display/config_load.h"
+#include "display/settings_files.h"
+#include "resources/resources.h"
+
+char configPath[MAX_PATH];
+Preferences savedPreferences;
+AlarmRecord savedAlarms[ALARM_COUNT];
+std::int32_t programEnding;
+
+namespace {
+
+// Set when error 1010 has been shown; cleared by the next save that works.
+bool saveFailureShown = false;
+
+void EnsureConfigPath() {
+  if (configPath[0] == '\0') SettingsFilePath(kConfigFile, configPath, sizeof configPath);
+}
+
+bool WriteWhole(HANDLE file, const unsigned char* bytes, DWORD size) {
+  DWORD written = 0;
+  return WriteFile(file, bytes, size, &written, nullptr) && written == size;
+}
+
+// The new file is complete and on disk before it takes the old one's name.
+bool WriteConfigurationFile() {
+  EnsureConfigPath();
+  if (configPath[0] == '\0') return false;
+  char temporary[MAX_PATH];
+  const int length = std::snprintf(temporary, sizeof temporary, "%s.new", configPath);
+  if (length < 0 || static_cast<std::size_t>(length) >= sizeof temporary) return false;
+
+  unsigned char image[kConfigFileBytes];
+  ComposeConfigImage(*prefs, alarms, image);
+  HANDLE file = CreateFile(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  bool ok = WriteWhole(file, image, static_cast<DWORD>(sizeof image));
+  ok = ok && FlushFileBuffers(file);
+  ok = CloseHandle(file) && ok;
+  ok = ok && MoveFileEx(temporary, configPath, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+  if (!ok) DeleteFile(temporary);
+  return ok;
+}
+
+void ReportSaveFailure(HWND owner) {
+  if (programEnding) {
+    // Ending the program must not wait on a box nobody may be there to answer.
+    char text[256];
+    if (LoadString(instance, IDS_CANNOT_SAVE_CONFIG, text, sizeof text) <= 0) {
+      std::snprintf(text, sizeof text, "Unable to save Horatick configuration file");
+    }
+    std::fprintf(stderr, "horatick: Error H%d: %s\n", static_cast<int>(IDS_CANNOT_SAVE_CONFIG), text);
+    return;
+  }
+  if (saveFailureShown) return;
+  // Marked before the box opens: ticks handled inside its loop may save again.
+  saveFailureShown = true;
+  ShowErrorBox(owner, IDS_CANNOT_SAVE_CONFIG);
+}
+
+}  // namespace
+
+void SetDefaultConfiguration() {
+  SetDefaultPreferences(*prefs);
+  for (int i = 0; i < ALARM_COUNT; ++i) SetDefaultAlarm(alarms[i]);
+}
+
+void LoadConfiguration() {
+  SettingsFilePath(kConfigFile, configPath, sizeof configPath);
+  LoadConfigurationFile(configPath, SettingsAccess::ReadWrite);
+}
+
+int SaveConfiguration(HWND owner) {
+  const bool changed = std::memcmp(prefs, &savedPreferences, sizeof savedPreferences) != 0 ||
+                       std::memcmp(alarms, savedAlarms, sizeof savedAlarms) != 0;
+  if (!changed) return 0;
+  if (!WriteConfigurationFile()) {
+    ReportSaveFailure(owner);
+    return 0;
+  }
+  std::memcpy(&savedPreferences, prefs, sizeof savedPreferences);
+  std::memcpy(savedAlarms, alarms, sizeof savedAlarms);
+  saveFailureShown = false;
+  return 1;
+}
+
+void ResetConfigFilesState() {
+  configPath[0] = '\0';
+  savedPreferences = Preferences{};
+  for (AlarmRecord& r : savedAlarms) r = AlarmRecord{};
+  programEnding = 0;
+  saveFailureShown = false;
+}

@@ -1,0 +1,193 @@
+// The Preferences dialog procedure. The radio groups are edited in working
+// copies; nothing reaches the record or the profile file before OK.
+#include <cstdio>
+
+#include "app/clock_app.h"
+#include "app/dialog_procs.h"
+#include "display/config_files.h"
+#include "display/face.h"
+#include "display/preferences.h"
+#include "display/preferences_dialog.h"
+
+std::int32_t dialogTimeFormat = 0;
+std::int32_t dialogPmStyle = 0;
+std::int32_t dialogWeekdayStyle = 0;
+std::int32_t dialogMonthStyle = 0;
+std::int32_t dialogDayStyle = 0;
+std::int32_t dialogYearStyle = 0;
+std::int32_t dialogDateOrder = 0;
+std::int32_t dialogLocationMode = 0;
+std::int32_t dialogScreenSaverMode = 0;
+
+namespace {
+
+constexpr char kSection[] = "Horatick";
+constexpr char kProfileFile[] = "HORATICK.INI";
+
+// One radio group: the ids a click is taken from, the last id that has a
+// control (the location group's range reaches 707, which has none), and its
+// working copy.
+struct RadioGroup {
+  int firstId;
+  int lastId;
+  int lastControlId;
+  std::int32_t* choice;
+};
+
+const RadioGroup kRadioGroups[] = {
+    {TIME_FORMAT_12H_SUFFIX, TIME_FORMAT_12H, TIME_FORMAT_12H, &dialogTimeFormat},
+    {PM_STYLE_UPPER, PM_STYLE_LOWER, PM_STYLE_LOWER, &dialogPmStyle},
+    {WEEKDAY_SHORT, WEEKDAY_NONE, WEEKDAY_NONE, &dialogWeekdayStyle},
+    {MONTH_NUMBER, MONTH_NONE, MONTH_NONE, &dialogMonthStyle},
+    {DAY_NUMBER, DAY_NONE, DAY_NONE, &dialogDayStyle},
+    {YEAR_SHORT, YEAR_NONE, YEAR_NONE, &dialogYearStyle},
+    {DATE_ORDER_MDY, DATE_ORDER_YMD, DATE_ORDER_YMD, &dialogDateOrder},
+    {LOCATION_ONE, LOCATION_LOWER_RIGHT + 1, LOCATION_LOWER_RIGHT, &dialogLocationMode},
+    {SCREEN_SAVER_AUTO, SCREEN_SAVER_NONE, SCREEN_SAVER_NONE, &dialogScreenSaverMode},
+};
+
+std::int32_t Checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED ? 1 : 0; }
+// A flag shows as checked only when it is exactly 1, as everywhere else it counts as set.
+UINT CheckFor(std::int32_t flag) { return flag == 1 ? BST_CHECKED : BST_UNCHECKED; }
+
+void WriteProfileNumber(const char* key, std::int32_t value) {
+  char text[16];
+  std::snprintf(text, sizeof text, "%d", value);
+  WritePrivateProfileString(kSection, key, text, kProfileFile);
+}
+
+void Initialise(HWND dialog) {
+  const Preferences& p = *prefs;
+  dialogPmStyle = pmStyle;
+  dialogTimeFormat = p.timeFormat;
+  dialogWeekdayStyle = p.weekdayStyle;
+  dialogMonthStyle = p.monthStyle;
+  dialogDayStyle = p.dayStyle;
+  dialogYearStyle = p.yearStyle;
+  dialogDateOrder = p.dateOrder;
+  dialogLocationMode = p.locationMode;
+  dialogScreenSaverMode = p.screenSaverMode;
+  for (const RadioGroup& group : kRadioGroups) {
+    CheckRadioButton(dialog, group.firstId, group.lastControlId, *group.choice);
+  }
+
+  CheckDlgButton(dialog, PreferencesId::LockLocation, CheckFor(p.lockLocation));
+  CheckDlgButton(dialog, PreferencesId::AntiCascade, CheckFor(p.antiCascade));
+  CheckDlgButton(dialog, PreferencesId::BlinkColon, CheckFor(p.blinkColon));
+  CheckDlgButton(dialog, PreferencesId::FlashForAlarms, CheckFor(flashAlarm));
+  CheckDlgButton(dialog, PreferencesId::FlashForHourlyBeep, CheckFor(flashHourly));
+  CheckDlgButton(dialog, PreferencesId::SystemBox, CheckFor(p.systemBox));
+  CheckDlgButton(dialog, PreferencesId::StayInFront, CheckFor(p.stayInFront));
+  CheckDlgButton(dialog, PreferencesId::DisplaySeconds, CheckFor(p.displaySeconds));
+
+  const char separator[2] = {p.separator[0], '\0'};
+  SetDlgItemText(dialog, PreferencesId::Separator, separator);
+
+  char delay[24];
+  FormatScreenSaverDelay({p.screenSaverDelay, p.screenSaverDelayMinutes}, delay, sizeof delay);
+  SetDlgItemText(dialog, PreferencesId::DelayEdit, delay);
+}
+
+bool ChooseRadio(HWND dialog, WPARAM command) {
+  for (const RadioGroup& group : kRadioGroups) {
+    if (command >= static_cast<WPARAM>(group.firstId) && command <= static_cast<WPARAM>(group.lastId)) {
+      const int id = static_cast<int>(command);
+      CheckRadioButton(dialog, group.firstId, group.lastId, id);
+      *group.choice = id;
+      return true;
+    }
+  }
+  return false;
+}
+
+// Writes everything back, in the order the clock has always done it.
+void Commit(HWND dialog) {
+  Preferences& p = *prefs;
+  windowStyleExtra = 0;
+  p.screenSaverMode = dialogScreenSaverMode;
+  p.systemBox = Checked(dialog, PreferencesId::SystemBox);
+  windowStyleExtra = WindowStyleExtraFor(p);
+
+  p.timeFormat = static_cast<std::int16_t>(dialogTimeFormat);
+  p.lockLocation = Checked(dialog, PreferencesId::LockLocation);
+  p.dayStyle = static_cast<std::int16_t>(dialogDayStyle);
+  p.weekdayStyle = static_cast<std::int16_t>(dialogWeekdayStyle);
+  p.monthStyle = static_cast<std::int16_t>(dialogMonthStyle);
+  p.yearStyle = static_cast<std::int16_t>(dialogYearStyle);
+  p.dateOrder = static_cast<std::int16_t>(dialogDateOrder);
+  p.locationMode = static_cast<std::int16_t>(dialogLocationMode);
+
+  p.antiCascade = static_cast<std::int16_t>(Checked(dialog, PreferencesId::AntiCascade));
+  p.displaySeconds = static_cast<std::int16_t>(Checked(dialog, PreferencesId::DisplaySeconds));
+
+  flashAlarm = Checked(dialog, PreferencesId::FlashForAlarms);
+  flashHourly = Checked(dialog, PreferencesId::FlashForHourlyBeep);
+  WriteProfileNumber("FlashAlarm", flashAlarm);
+  WriteProfileNumber("FlashHourly", flashHourly);
+
+  p.stayInFront = Checked(dialog, PreferencesId::StayInFront);
+  p.systemBox = Checked(dialog, PreferencesId::SystemBox);
+  p.blinkColon = Checked(dialog, PreferencesId::BlinkColon);
+
+  pmStyle = static_cast<std::int16_t>(dialogPmStyle);
+  WriteProfileNumber("PMPM", pmStyle);
+
+  char text[80];
+  GetDlgItemText(dialog, PreferencesId::Separator, text, sizeof text);
+  // Only the first byte and its terminator are written; the rest of the field keeps its zeros.
+  p.separator[0] = ReadSeparator(text);
+  p.separator[1] = '\0';
+
+  GetDlgItemText(dialog, PreferencesId::DelayEdit, text, sizeof text);
+  const ScreenSaverDelay delay = ReadScreenSaverDelay(text);
+  p.screenSaverDelay = delay.totalSeconds;
+  p.screenSaverDelayMinutes = delay.minutes;
+
+  // The colon comes back at once even if it was blinking off when the dialog opened.
+  blinkPhase = 1;
+  SaveConfiguration(dialog);
+}
+
+bool HandleCommand(HWND dialog, WPARAM command) {
+  // The whole parameter is compared, so notifications from the edits fall through.
+  switch (command) {
+    case IDOK:
+      Commit(dialog);
+      EndDialog(dialog, 1);
+      return true;
+    case IDCANCEL:
+      EndDialog(dialog, 0);
+      return true;
+    case PreferencesId::Help:
+      WinHelp(dialog, helpPath, HELP_CONTEXT, PREFERENCES_HELP_CONTEXT);
+      return true;
+    default:
+      return ChooseRadio(dialog, command);
+  }
+}
+
+}  // namespace
+
+INT_PTR PreferencesDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+  switch (message) {
+    case WM_INITDIALOG:
+      Initialise(dialog);
+      return TRUE;
+    case WM_COMMAND:
+      return HandleCommand(dialog, wParam) ? TRUE : FALSE;
+    default:
+      return FALSE;
+  }
+}
+
+void ResetPreferencesDialogState() {
+  dialogTimeFormat = 0;
+  dialogPmStyle = 0;
+  dialogWeekdayStyle = 0;
+  dialogMonthStyle = 0;
+  dialogDayStyle = 0;
+  dialogYearStyle = 0;
+  dialogDateOrder = 0;
+  dialogLocationMode = 0;
+  dialogScreenSaverMode = 0;
+}

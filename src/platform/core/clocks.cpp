@@ -1,0 +1,59 @@
+// The wall clock and the timer clock, as the driver reports them.
+#include <time.h>
+
+#include "platform/core/driver.h"
+#include "platform/win32.h"
+
+namespace {
+
+void FillSystemTime(const tm& fields, int milliseconds, SYSTEMTIME* out) {
+  out->wYear = static_cast<WORD>(fields.tm_year + 1900);
+  out->wMonth = static_cast<WORD>(fields.tm_mon + 1);
+  out->wDayOfWeek = static_cast<WORD>(fields.tm_wday);
+  out->wDay = static_cast<WORD>(fields.tm_mday);
+  out->wHour = static_cast<WORD>(fields.tm_hour);
+  out->wMinute = static_cast<WORD>(fields.tm_min);
+  out->wSecond = static_cast<WORD>(fields.tm_sec);
+  out->wMilliseconds = static_cast<WORD>(milliseconds);
+}
+
+// Splits an instant into whole seconds and milliseconds, rounding down also
+// before 1970.
+void SplitMs(std::int64_t utcMs, time_t* seconds, int* milliseconds) {
+  std::int64_t whole = utcMs / 1000;
+  std::int64_t rest = utcMs % 1000;
+  if (rest < 0) {
+    rest += 1000;
+    whole -= 1;
+  }
+  *seconds = static_cast<time_t>(whole);
+  *milliseconds = static_cast<int>(rest);
+}
+
+}  // namespace
+
+void GetSystemTime(SYSTEMTIME* time) {
+  if (time == nullptr) return;
+  time_t seconds = 0;
+  int milliseconds = 0;
+  SplitMs(platform::CurrentDriver().UtcNowMs(), &seconds, &milliseconds);
+  tm fields{};
+  gmtime_r(&seconds, &fields);
+  FillSystemTime(fields, milliseconds, time);
+}
+
+// The local time follows TZ; whoever changes TZ calls tzset(), which
+// localtime_r does not do for itself.
+void GetLocalTime(SYSTEMTIME* time) {
+  if (time == nullptr) return;
+  time_t seconds = 0;
+  int milliseconds = 0;
+  SplitMs(platform::CurrentDriver().UtcNowMs(), &seconds, &milliseconds);
+  tm fields{};
+  localtime_r(&seconds, &fields);
+  FillSystemTime(fields, milliseconds, time);
+}
+
+DWORD GetTickCount() { return static_cast<DWORD>(platform::CurrentDriver().MonotonicNowMs()); }
+
+std::uint64_t GetTickCount64() { return platform::CurrentDriver().MonotonicNowMs(); }

@@ -1,0 +1,182 @@
+#include "platform/qt/caption_window.h"
+
+#include <QCloseEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QWindow>
+
+#include "platform/core/driver.h"
+#include "platform/qt/caption_layout.h"
+#include "platform/qt/caption_painter.h"
+
+namespace platform::qt {
+
+namespace {
+
+// A second covers a window manager's answer even on a loaded machine; a
+// person or another program takes longer to react to a window appearing.
+qint64 placementAnswerMs = 1000;
+
+constexpr Qt::WindowFlags kBaseFlags = Qt::Window | Qt::FramelessWindowHint;
+
+POINT ToPoint(QPoint p) { return POINT{p.x(), p.y()}; }
+
+QRect ToQRect(const RECT& r) { return QRect(r.left, r.top, r.right - r.left, r.bottom - r.top); }
+
+}  // namespace
+
+CaptionWindow::CaptionWindow(const WindowSnapshot& window, const QFont& captionFont)
+    : MirrorWindow(window.handle, kBaseFlags), font_(captionFont) {
+  // The clock is put on screen without taking the focus from the user's work.
+  setAttribute(Qt::WA_ShowWithoutActivating);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setMouseTracking(false);
+  Apply(window, ~0u);
+}
+
+void CaptionWindow::Apply(const WindowSnapshot& window, unsigned bits) {
+  if ((bits & kChangeStyle) != 0 && window.style != style_) {
+    style_ = window.style;
+    update();
+  }
+  if ((bits & kChangeText) != 0) {
+    const QString text = QString::fromUtf8(window.text.c_str());
+    // Retitling costs the X server and every listener a round of events, so
+    // only a changed face goes out.
+    if (text != title_ || windowTitle() != text) {
+      title_ = text;
+      setWindowTitle(title_);
+      update();
+    }
+  }
+  if ((bits & kChangeRect) != 0) Place(window.rect);
+  if ((bits & kChangeTopmost) != 0) ApplyTopmost(window.topmost);
+  if ((bits & kChangeEnabled) != 0) setEnabled(window.enabled);
+  if ((bits & (kChangeVisible | kChangeMinimized)) != 0) ApplyShown(window.visible, window.minimized);
+  if ((bits & kChangeActive) != 0) update();
+}
+
+void CaptionWindow::Place(const RECT& rect) {
+  const QRect wanted = ToQRect(rect);
+  if (wanted == coreRect_ && geometry() == wanted) return;
+  coreRect_ = wanted;
+  if (geometry() == wanted) return;
+  sincePlaced_.start();
+  setGeometry(wanted);
+}
+
+void CaptionWindow::ApplyTopmost(bool topmost) {
+  if (topmost == topmost_ && windowHandle() != nullptr) return;
+  topmost_ = topmost;
+  Qt::WindowFlags flags = kBaseFlags;
+  if (topmost) flags |= Qt::WindowStaysOnTopHint;
+  // Changing the flags through the widget would hide and re-create the
+  // window; the window handle changes the stacking state in place.
+  overrideWindowFlags(flags);
+  if (QWindow* handle = windowHandle()) handle->setFlags(flags);
+}
+
+void CaptionWindow::ApplyShown(bool visible, bool minimized) {
+  coreMinimized_ = minimized;
+  applyingState_ = true;
+  if (!visible) {
+    hide();
+  } else if (minimized) {
+    showMinimized();
+  } else if (isMinimized()) {
+    showNormal();
+  } else {
+    show();
+  }
+  applyingState_ = false;
+}
+
+void CaptionWindow::SetMoving(bool moving) { moving_ = moving; }
+
+void CaptionWindow::SetPlacementAnswerMs(qint64 ms) { placementAnswerMs = ms; }
+
+QPoint CaptionWindow::SystemMenuPlace() const {
+  const CaptionLayout layout = LayOutCaption(size(), style_);
+  return mapToGlobal(QPoint(0, layout.bar.bottom() + 2));
+}
+
+void CaptionWindow::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  PaintCaption(painter, LayOutCaption(size(), style_), title_, font_, CaptionColoursFor(palette(), isActiveWindow()));
+}
+
+void CaptionWindow::PostButton(UINT message, QMouseEvent* event) {
+  const WPARAM hit = CaptionHitTest(LayOutCaption(size(), style_), event->position().toPoint());
+  PostInput(input::NcMouse{Handle(), message, hit, ToPoint(event->globalPosition().toPoint())});
+}
+
+void CaptionWindow::mousePressEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) {
+    const WPARAM hit = CaptionHitTest(LayOutCaption(size(), style_), event->position().toPoint());
+    pressedOnCaption_ = hit == HTCAPTION;
+    pressGlobal_ = event->globalPosition().toPoint();
+    pressTopLeft_ = geometry().topLeft();
+    PostButton(WM_NCLBUTTONDOWN, event);
+  } else if (event->button() == Qt::RightButton) {
+    PostButton(WM_NCRBUTTONDOWN, event);
+  }
+}
+
+void CaptionWindow::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) {
+    pressedOnCaption_ = false;
+    // During a move this ends it; the core does not pass it on then.
+    PostButton(WM_NCLBUTTONUP, event);
+  } else if (event->button() == Qt::RightButton) {
+    PostButton(WM_NCRBUTTONUP, event);
+  }
+}
+
+void CaptionWindow::mouseDoubleClickEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return;
+  pressedOnCaption_ = false;
+  PostButton(WM_NCLBUTTONDBLCLK, event);
+}
+
+void CaptionWindow::mouseMoveEvent(QMouseEvent* event) {
+  // Motion before the core has begun the move is skipped: the next motion
+  // after it puts the window where the pointer says, from the press onwards.
+  if (!moving_ || !pressedOnCaption_ || (event->buttons() & Qt::LeftButton) == 0) return;
+  const QPoint topLeft = pressTopLeft_ + (event->globalPosition().toPoint() - pressGlobal_);
+  if (topLeft == coreRect_.topLeft()) return;
+  coreRect_.moveTopLeft(topLeft);
+  move(topLeft);
+  PostInput(input::MoveTo{ToPoint(topLeft)});
+}
+
+void CaptionWindow::moveEvent(QMoveEvent*) {
+  if (!isVisible() || isMinimized()) return;
+  const QPoint at = geometry().topLeft();
+  if (at == coreRect_.topLeft() || moving_ || pressedOnCaption_) return;
+  if (sincePlaced_.isValid() && sincePlaced_.elapsed() < placementAnswerMs) return;
+  coreRect_.moveTopLeft(at);
+  PostInput(input::WindowMoved{Handle(), ToPoint(at)});
+}
+
+void CaptionWindow::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::ActivationChange) {
+    update();
+  } else if (event->type() == QEvent::WindowStateChange && !applyingState_ && isVisible()) {
+    // The window manager (a taskbar click, a key of its own) minimised or
+    // restored the window: the program does that through its commands.
+    const bool minimized = isMinimized();
+    if (minimized != coreMinimized_) {
+      coreMinimized_ = minimized;
+      PostToCore(Handle(), WM_SYSCOMMAND, minimized ? SC_MINIMIZE : SC_RESTORE, 0);
+    }
+  }
+  QWidget::changeEvent(event);
+}
+
+void CaptionWindow::closeEvent(QCloseEvent* event) {
+  // The window goes when the program destroys it, not before.
+  event->ignore();
+  PostToCore(Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
+}
+
+}  // namespace platform::qt

@@ -1,0 +1,72 @@
+// A top-level window of the core that is a caption bar alone: the clock.
+//
+// It is frameless and draws its own caption. The mouse on it becomes the
+// non-client button input of the core (with the hit-test code of the part
+// under the pointer); a caption drag moves the window while the core tracks
+// the move; minimising and restoring by the window manager become the
+// SC_MINIMIZE and SC_RESTORE commands; the window manager's close becomes
+// SC_CLOSE. A move by the window manager in answer to the window's own
+// placement (a panel, a screen edge) is taken quietly; any other move is
+// reported to the core as a move by someone else.
+#pragma once
+
+#include <QElapsedTimer>
+#include <QFont>
+#include <QPoint>
+#include <QRect>
+
+#include "platform/qt/mirror_window.h"
+
+namespace platform::qt {
+
+class CaptionWindow final : public MirrorWindow {
+ public:
+  CaptionWindow(const WindowSnapshot& window, const QFont& captionFont);
+
+  void Apply(const WindowSnapshot& window, unsigned bits) override;
+
+  // The core began or ended moving this window (a caption drag).
+  void SetMoving(bool moving);
+  // How long after the window placed itself a move still counts as the
+  // window manager's answer to that placement.
+  static void SetPlacementAnswerMs(qint64 ms);
+  // The place of the system-menu box's lower left corner on the screen,
+  // where the system menu opens.
+  QPoint SystemMenuPlace() const;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void PostButton(UINT message, QMouseEvent* event);
+  void Place(const RECT& rect);
+  void ApplyTopmost(bool topmost);
+  void ApplyShown(bool visible, bool minimized);
+
+  QFont font_;
+  QString title_;
+  DWORD style_ = 0;
+  QRect coreRect_;
+  bool coreMinimized_ = false;
+  bool applyingState_ = false;
+  bool topmost_ = false;
+
+  // The caption drag: where the press was and where the window was then.
+  bool pressedOnCaption_ = false;
+  bool moving_ = false;
+  QPoint pressGlobal_;
+  QPoint pressTopLeft_;
+
+  // When the window last placed itself; moves soon after are the window
+  // manager's answer.
+  QElapsedTimer sincePlaced_;
+};
+
+}  // namespace platform::qt

@@ -1,0 +1,17 @@
+// The look of the clock's dialogs: the toolkit's Fusion style with the small
+// check marks and gaps of the classic dialog manager, so that a check box or
+// radio button leaves its text the room its dialog units were drawn for.
+#pragma once
+
+#include <QProxyStyle>
+
+namespace platform::qt {
+
+class DesktopStyle final : public QProxyStyle {
+ public:
+  DesktopStyle();
+  int pixelMetric(PixelMetric metric, const QStyleOption* option = nullptr,
+                  const QWidget* widget = nullptr) const override;
+};
+
+}  // namespace platform::qt

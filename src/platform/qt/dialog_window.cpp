@@ -1,0 +1,153 @@
+#include "platform/qt/dialog_window.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QWindow>
+#include <algorithm>
+
+#include "platform/core/driver.h"
+
+namespace platform::qt {
+
+namespace {
+
+constexpr Qt::WindowFlags kDialogFlags =
+    Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+
+}  // namespace
+
+DialogWindow::DialogWindow(const WindowSnapshot& dialog, const QFont& dialogFont, QWidget* owner, int captionHeight)
+    : MirrorWindow(dialog.handle, kDialogFlags), captionHeight_(captionHeight) {
+  setFont(dialogFont);
+  create();
+  if (owner != nullptr && owner->windowHandle() != nullptr && windowHandle() != nullptr) {
+    windowHandle()->setTransientParent(owner->windowHandle());
+  }
+  Apply(dialog, ~0u & ~kChangeVisible);
+  for (HWND child : dialog.children) AddControl(DescribeWindow(child));
+  Apply(dialog, kChangeVisible);
+}
+
+void DialogWindow::Apply(const WindowSnapshot& dialog, unsigned bits) {
+  if ((bits & kChangeText) != 0) setWindowTitle(QString::fromUtf8(dialog.text.c_str()));
+  if ((bits & kChangeRect) != 0) {
+    // The core's window has a one-pixel border and, with a caption, the
+    // caption above its client area; the client area is this widget, and the
+    // window manager draws the frame around it.
+    const RECT& r = dialog.rect;
+    const int top = (dialog.style & WS_CAPTION) == WS_CAPTION ? captionHeight_ : 1;
+    clientOrigin_ = QPoint(r.left + 1, r.top + top);
+    setFixedSize(QSize(r.right - r.left - 2, r.bottom - r.top - top - 1).expandedTo(QSize(1, 1)));
+    move(r.left, r.top);
+  }
+  if ((bits & kChangeEnabled) != 0) setEnabled(dialog.enabled);
+  if ((bits & kChangeVisible) != 0) {
+    if (dialog.visible && !isVisible()) {
+      show();
+      BringToFront(this);
+      activateWindow();
+    } else if (!dialog.visible && isVisible()) {
+      hide();
+    }
+  }
+  if ((bits & kChangeActive) != 0 && dialog.active && isVisible()) {
+    BringToFront(this);
+    activateWindow();
+  }
+}
+
+void DialogWindow::PlaceControl(QWidget* widget, const RECT& rect) {
+  QSize size(rect.right - rect.left, rect.bottom - rect.top);
+  if (auto* label = qobject_cast<QLabel*>(widget)) {
+    if (!label->pixmap().isNull()) {
+      // An icon static takes the size of its icon, as the dialog manager makes it.
+      size = size.expandedTo(label->pixmap().size());
+    } else if (size.height() < 2 * label->fontMetrics().height()) {
+      // A label one line high keeps to one line and is as wide as its text
+      // needs: the dialog font is a little wider than the one the templates
+      // were drawn for, and a cut label says less than a long one.
+      label->setWordWrap(false);
+      size.setWidth(std::max(size.width(), label->sizeHint().width()));
+    }
+  }
+  widget->setGeometry(QRect(QPoint(rect.left, rect.top) - clientOrigin_, size));
+}
+
+void DialogWindow::AddControl(const WindowSnapshot& control) {
+  for (const Control& known : controls_) {
+    if (known.handle == control.handle) {
+      ApplyControl(control, ~0u);
+      return;
+    }
+  }
+  QWidget* widget = CreateControlWidget(control, this);
+  PlaceControl(widget, control.rect);
+  const ControlType type = ControlTypeOf(control);
+  // Boxes and frames stay beneath the controls drawn inside them.
+  if (type == ControlType::GroupBox || type == ControlType::BlackFrame) widget->lower();
+  controls_.push_back(Control{control.handle, control.id, type, widget});
+  LinkControls();
+}
+
+void DialogWindow::ApplyControl(const WindowSnapshot& control, unsigned bits) {
+  QWidget* widget = ControlWidget(control.handle);
+  if (widget == nullptr) return;
+  platform::qt::ApplyControl(widget, control, bits);
+  if ((bits & kChangeRect) != 0) PlaceControl(widget, control.rect);
+  if ((bits & kChangeFocus) != 0 && control.focused && widget->focusPolicy() != Qt::NoFocus) {
+    coreFocus_ = widget;
+    widget->setFocus(Qt::OtherFocusReason);
+  }
+}
+
+void DialogWindow::RemoveControl(HWND control) {
+  for (auto it = controls_.begin(); it != controls_.end(); ++it) {
+    if (it->handle != control) continue;
+    if (coreFocus_ == it->widget) coreFocus_ = nullptr;
+    delete it->widget;
+    controls_.erase(it);
+    LinkControls();
+    return;
+  }
+}
+
+QWidget* DialogWindow::ControlWidget(HWND control) const {
+  for (const Control& known : controls_) {
+    if (known.handle == control) return known.widget;
+  }
+  return nullptr;
+}
+
+void DialogWindow::LinkControls() {
+  QWidget* previous = nullptr;
+  for (std::size_t i = 0; i < controls_.size(); ++i) {
+    const Control& control = controls_[i];
+    if (TakesMnemonicFocus(control.type)) {
+      if (previous != nullptr) QWidget::setTabOrder(previous, control.widget);
+      previous = control.widget;
+    }
+    if (control.type != ControlType::Text) continue;
+    QWidget* buddy = nullptr;
+    for (std::size_t j = i + 1; j < controls_.size() && buddy == nullptr; ++j) {
+      if (TakesMnemonicFocus(controls_[j].type)) buddy = controls_[j].widget;
+    }
+    SetTextBuddy(control.widget, buddy);
+  }
+}
+
+void DialogWindow::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::ActivationChange && isActiveWindow() && coreFocus_ != nullptr &&
+      focusWidget() != coreFocus_) {
+    coreFocus_->setFocus(Qt::OtherFocusReason);
+  }
+  MirrorWindow::changeEvent(event);
+}
+
+void DialogWindow::closeEvent(QCloseEvent* event) {
+  // The dialog ends when its procedure says so: the close button is the
+  // Close command, which a dialog takes as its Cancel.
+  event->ignore();
+  PostToCore(Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
+}
+
+}  // namespace platform::qt

@@ -1,0 +1,45 @@
+// A message box of the core: its icon, its text and its buttons, laid out
+// by the toolkit. A button click is the answer the core waits for; Enter and
+// Escape go to the core, which knows the box's default and cancel buttons;
+// the close button is the Close command, which the box answers as Escape.
+#pragma once
+
+#include <QFont>
+#include <vector>
+
+#include "platform/qt/mirror_window.h"
+
+class QHBoxLayout;
+class QLabel;
+class QPushButton;
+
+namespace platform::qt {
+
+class MessageBoxWindow final : public MirrorWindow {
+ public:
+  MessageBoxWindow(const WindowSnapshot& box, const QFont& font, QWidget* owner);
+
+  void Apply(const WindowSnapshot& box, unsigned bits) override;
+  void AddControl(const WindowSnapshot& control) override;
+  void ApplyControl(const WindowSnapshot& control, unsigned bits) override;
+  void RemoveControl(HWND control) override;
+  QWidget* ControlWidget(HWND control) const override;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  struct Button {
+    HWND handle;
+    int id;
+    QPushButton* widget;
+  };
+
+  QLabel* icon_;
+  QLabel* text_;
+  QHBoxLayout* buttonRow_;
+  std::vector<Button> buttons_;
+  bool centred_ = false;
+};
+
+}  // namespace platform::qt

@@ -1,0 +1,295 @@
+#include "platform/qt/qt_driver.h"
+
+#include <QAbstractEventDispatcher>
+#include <QApplication>
+#include <QCursor>
+#include <QDesktopServices>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QPixmap>
+#include <QScreen>
+#include <QSessionManager>
+#include <QSocketNotifier>
+#include <QUrl>
+#include <chrono>
+#include <climits>
+#include <thread>
+
+#include "platform/core/inspect.h"
+#include "platform/core/single_instance.h"
+#include "platform/qt/alsa_beep.h"
+#include "platform/qt/caption_window.h"
+#include "platform/qt/dialog_window.h"
+#include "platform/qt/file_chooser.h"
+#include "platform/qt/help_document.h"
+#include "platform/qt/icon_image.h"
+#include "platform/qt/key_router.h"
+#include "platform/qt/message_box_window.h"
+#include "platform/qt/program_turn.h"
+#include "platform/qt/system_menu_popup.h"
+
+namespace platform::qt {
+
+namespace {
+
+QtDriver* installedDriver = nullptr;
+
+bool IsControl(WindowKind kind) {
+  return kind == WindowKind::Button || kind == WindowKind::Edit || kind == WindowKind::Static;
+}
+
+}  // namespace
+
+QtDriver* InstalledQtDriver() { return installedDriver; }
+
+QtDriver::QtDriver()
+    : fonts_(LoadDesktopFonts()),
+      keys_(std::make_unique<KeyRouter>([this](QWidget* widget) { return FindMirror(widget); },
+                                        [this] { return systemMenu_ != nullptr && systemMenu_->IsOpen(); })),
+      systemMenu_(std::make_unique<SystemMenuPopup>()),
+      fileChooser_(std::make_unique<FileChooser>()) {
+  MeasureFonts(fonts_, metrics_);
+  MeasureScreens(metrics_);
+  deadline_.setSingleShot(true);
+  deadline_.setTimerType(Qt::PreciseTimer);
+  qApp->installEventFilter(keys_.get());
+  auto remeasure = [this] { MeasureScreens(metrics_); };
+  QObject::connect(qApp, &QGuiApplication::screenAdded, keys_.get(), remeasure);
+  QObject::connect(qApp, &QGuiApplication::screenRemoved, keys_.get(), remeasure);
+  if (QScreen* screen = QGuiApplication::primaryScreen()) {
+    QObject::connect(screen, &QScreen::virtualGeometryChanged, keys_.get(), remeasure);
+  }
+  // The desktop session is ending: the program saves and ends as it does
+  // when the session of its own system ends.
+  QObject::connect(qApp, &QGuiApplication::commitDataRequest, keys_.get(),
+                   [](QSessionManager&) { PostInput(input::EndSession{}); });
+  installedDriver = this;
+}
+
+QtDriver::~QtDriver() {
+  if (installedDriver == this) installedDriver = nullptr;
+  qApp->removeEventFilter(keys_.get());
+  watch_.reset();
+  fileChooser_.reset();
+  systemMenu_.reset();
+  for (auto& [handle, window] : windows_) delete window;
+  windows_.clear();
+  if (waitCursorShown_) QGuiApplication::restoreOverrideCursor();
+}
+
+// --- Waiting ----------------------------------------------------------------
+
+void QtDriver::WaitForInput(std::optional<std::uint64_t> deadlineMs) {
+  keys_->ProgramWaits();
+  RunProgramWaitWork();
+  FollowInstanceSocket();
+  while (!woken_.exchange(false)) {
+    if (deadlineMs) {
+      const std::uint64_t now = MonotonicNowMs();
+      if (now >= *deadlineMs) break;
+      const std::uint64_t remaining = *deadlineMs - now;
+      deadline_.start(static_cast<int>(remaining < INT_MAX ? remaining : INT_MAX));
+    }
+    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    // Objects the toolkit let go of (a closed menu, a file chooser) are
+    // deleted here, as an event loop of its own would do.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  }
+  deadline_.stop();
+}
+
+void QtDriver::WakeUp() {
+  woken_ = true;
+  if (QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance(qApp->thread())) {
+    dispatcher->wakeUp();
+  }
+}
+
+void QtDriver::WatchInstanceSocket(std::function<void()> onCommandWaiting) {
+  onInstanceCommand_ = std::move(onCommandWaiting);
+  FollowInstanceSocket();
+}
+
+void QtDriver::FollowInstanceSocket() {
+  const int fd = onInstanceCommand_ ? SingleInstanceSocketFd() : -1;
+  if (fd == watchedFd_) return;
+  watch_.reset();
+  watchedFd_ = fd;
+  if (fd < 0) return;
+  watch_ = std::make_unique<QSocketNotifier>(fd, QSocketNotifier::Read);
+  QObject::connect(watch_.get(), &QSocketNotifier::activated, watch_.get(), [this] {
+    if (onInstanceCommand_) onInstanceCommand_();
+  });
+}
+
+// --- The window mirror --------------------------------------------------------
+
+MirrorWindow* QtDriver::TopLevelOf(HWND hwnd) const {
+  const auto found = windows_.find(hwnd);
+  return found != windows_.end() ? found->second : nullptr;
+}
+
+MirrorWindow* QtDriver::FindMirror(QWidget* topLevel) const {
+  for (const auto& [handle, window] : windows_) {
+    if (window == topLevel) return window;
+  }
+  return nullptr;
+}
+
+QWidget* QtDriver::WidgetOf(HWND hwnd) const {
+  if (MirrorWindow* window = TopLevelOf(hwnd)) return window;
+  const auto owner = controlOwners_.find(hwnd);
+  if (owner == controlOwners_.end()) return nullptr;
+  MirrorWindow* window = TopLevelOf(owner->second);
+  return window != nullptr ? window->ControlWidget(hwnd) : nullptr;
+}
+
+void QtDriver::WindowCreated(HWND hwnd) {
+  const WindowSnapshot window = DescribeWindow(hwnd);
+  if (!window.exists || windows_.count(hwnd) != 0 || controlOwners_.count(hwnd) != 0) return;
+  if (IsControl(window.kind)) {
+    if (MirrorWindow* dialog = TopLevelOf(window.parent)) {
+      controlOwners_[hwnd] = window.parent;
+      dialog->AddControl(window);
+    }
+    return;
+  }
+  QWidget* owner = TopLevelOf(window.owner);
+  MirrorWindow* mirror = nullptr;
+  switch (window.kind) {
+    case WindowKind::Dialog:
+      mirror = new DialogWindow(window, fonts_.dialog, owner, metrics_.captionHeight);
+      break;
+    case WindowKind::MessageBox:
+      mirror = new MessageBoxWindow(window, fonts_.dialog, owner);
+      break;
+    default:
+      SetWindowIconFromProgram();
+      mirror = new CaptionWindow(window, fonts_.caption);
+      break;
+  }
+  windows_[hwnd] = mirror;
+  for (HWND child : window.children) controlOwners_[child] = hwnd;
+}
+
+void QtDriver::WindowChanged(HWND hwnd, unsigned bits) {
+  if (MirrorWindow* window = TopLevelOf(hwnd)) {
+    window->Apply(DescribeWindow(hwnd), bits);
+    return;
+  }
+  const auto owner = controlOwners_.find(hwnd);
+  if (owner == controlOwners_.end()) {
+    WindowCreated(hwnd);
+    return;
+  }
+  if (MirrorWindow* window = TopLevelOf(owner->second)) window->ApplyControl(DescribeWindow(hwnd), bits);
+}
+
+void QtDriver::WindowDestroyed(HWND hwnd) {
+  if (hwnd == moving_) moving_ = nullptr;
+  const auto owner = controlOwners_.find(hwnd);
+  if (owner != controlOwners_.end()) {
+    if (MirrorWindow* window = TopLevelOf(owner->second)) window->RemoveControl(hwnd);
+    controlOwners_.erase(owner);
+    return;
+  }
+  MirrorWindow* window = TopLevelOf(hwnd);
+  if (window == nullptr) return;
+  windows_.erase(hwnd);
+  for (auto it = controlOwners_.begin(); it != controlOwners_.end();) {
+    it = it->second == hwnd ? controlOwners_.erase(it) : std::next(it);
+  }
+  delete window;
+}
+
+void QtDriver::Repaint(HWND hwnd) {
+  if (QWidget* widget = WidgetOf(hwnd)) widget->update();
+}
+
+void QtDriver::MessageBoxOpened(HWND box) {
+  WindowCreated(box);
+  MirrorWindow* window = TopLevelOf(box);
+  if (window == nullptr) return;
+  WindowSnapshot shown = DescribeWindow(box);
+  for (HWND child : shown.children) {
+    controlOwners_[child] = box;
+    window->AddControl(DescribeWindow(child));
+  }
+  // A message box is on screen from the moment it opens.
+  shown.visible = true;
+  window->Apply(shown, ~0u);
+}
+
+void QtDriver::SetWindowIconFromProgram() {
+  if (iconSet_) return;
+  iconSet_ = true;
+  QIcon icon = QIcon::fromTheme(QStringLiteral("horatick"));
+  const QImage drawn = IconImage(LoadIcon(nullptr, "Horatick"));
+  if (!drawn.isNull()) icon.addPixmap(QPixmap::fromImage(drawn));
+  if (!icon.isNull()) QApplication::setWindowIcon(icon);
+}
+
+// --- Menus, moves, the file chooser, the cursor ---------------------------------
+
+void QtDriver::MenuOpened(HWND owner, HMENU menu) {
+  QPoint at = QCursor::pos();
+  if (auto* caption = dynamic_cast<CaptionWindow*>(TopLevelOf(owner))) at = caption->SystemMenuPlace();
+  systemMenu_->Open(menu, at);
+}
+
+void QtDriver::MenuHighlightChanged(HMENU, UINT id) { systemMenu_->Highlight(id); }
+
+void QtDriver::MenuClosed(HWND, HMENU) { systemMenu_->Close(); }
+
+void QtDriver::FileChooserOpened(const FileChooserRequest& request) {
+  fileChooser_->Open(request, TopLevelOf(request.owner));
+}
+
+void QtDriver::FileChooserClosed() { fileChooser_->Close(); }
+
+void QtDriver::MoveStarted(HWND hwnd) {
+  moving_ = hwnd;
+  if (auto* caption = dynamic_cast<CaptionWindow*>(TopLevelOf(hwnd))) caption->SetMoving(true);
+}
+
+void QtDriver::MoveEnded(HWND hwnd) {
+  if (moving_ == hwnd) moving_ = nullptr;
+  if (auto* caption = dynamic_cast<CaptionWindow*>(TopLevelOf(hwnd))) caption->SetMoving(false);
+}
+
+void QtDriver::CursorChanged(HCURSOR cursor) {
+  if (waitCursor_ == nullptr) waitCursor_ = LoadCursor(nullptr, IDC_WAIT);
+  const bool wait = cursor != nullptr && cursor == waitCursor_;
+  if (wait && !waitCursorShown_) {
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    waitCursorShown_ = true;
+  } else if (!wait && waitCursorShown_) {
+    QGuiApplication::restoreOverrideCursor();
+    waitCursorShown_ = false;
+  }
+}
+
+// --- Services -------------------------------------------------------------------
+
+BOOL QtDriver::Beep(DWORD frequencyHz, DWORD durationMs) {
+  if (sound::PlayTone(frequencyHz, durationMs, nullptr)) return TRUE;
+  // No sound device: the display bell marks the moment and the program is
+  // held for the tone's length all the same, as its beeps are counted in time.
+  ++bellsRung_;
+  QApplication::beep();
+  std::this_thread::sleep_for(std::chrono::milliseconds(durationMs));
+  return TRUE;
+}
+
+BOOL QtDriver::WinHelp(HWND, const char* helpFile, UINT command, UINT_PTR data) {
+  if (command == HELP_QUIT) return TRUE;
+  const auto document = help::FindHelpDocument(helpFile);
+  if (!document) return FALSE;
+  const auto address = help::HelpAddress(*document, command, data);
+  if (!address) return FALSE;
+  return QDesktopServices::openUrl(QUrl(QString::fromStdString(*address))) ? TRUE : FALSE;
+}
+
+SHORT QtDriver::KeyState(int virtualKey) { return keys_->KeyState(virtualKey); }
+
+}  // namespace platform::qt

@@ -1,0 +1,88 @@
+// The Preferences dialog: the face's time and date formats, the window's
+// behaviour, and the options that are only kept.
+//
+// The radio buttons are plain, and their ids are the values the preferences
+// record stores. Every control is a tab stop except the two static texts,
+// the two frames and the "Return To Windows" group box.
+#include "display/preferences.h"
+#include "display/preferences_dialog.h"
+#include "resources/resource_list.h"
+
+namespace {
+
+using namespace PreferencesId;
+
+constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
+constexpr DWORD kGroupBox = kChild | BS_GROUPBOX | WS_TABSTOP;
+constexpr DWORD kPlainGroupBox = kChild | BS_GROUPBOX;
+constexpr DWORD kRadio = kChild | BS_RADIOBUTTON | WS_TABSTOP;
+constexpr DWORD kCheck = kChild | BS_AUTOCHECKBOX | WS_TABSTOP;
+constexpr DWORD kButton = kChild | BS_PUSHBUTTON | WS_TABSTOP;
+constexpr DWORD kDefaultButton = kChild | BS_DEFPUSHBUTTON | WS_TABSTOP;
+constexpr DWORD kEdit = kChild | ES_LEFT | ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP;
+constexpr DWORD kLabel = kChild | SS_LEFT;
+constexpr DWORD kFrame = kChild | SS_BLACKFRAME;
+
+const DialogItemTemplate kItems[] = {
+    {"BUTTON", kGroupBox, 100, "&Time Format", 6, 6, 78, 86},
+    {"BUTTON", kRadio, TIME_FORMAT_12H_SUFFIX, "3:00 PM", 12, 20, 40, 10},
+    {"BUTTON", kRadio, TIME_FORMAT_24H, "15:00", 12, 30, 32, 10},
+    {"BUTTON", kRadio, TIME_FORMAT_12H, "3:00", 12, 40, 28, 10},
+    {"BUTTON", kCheck, DisplaySeconds, "Display Seconds", 12, 50, 70, 12},
+    {"BUTTON", kCheck, BlinkColon, "Blink Colon", 12, 62, 49, 12},
+    {"BUTTON", kGroupBox, 400, "Da&y", 180, 7, 41, 54},
+    {"BUTTON", kRadio, WEEKDAY_SHORT, "Mon", 90, 18, 36, 12},
+    {"BUTTON", kRadio, WEEKDAY_FULL, "Monday", 90, 28, 37, 12},
+    {"BUTTON", kRadio, WEEKDAY_NONE, "No Day", 90, 38, 37, 12},
+    {"BUTTON", kGroupBox, 300, "&Month", 131, 7, 46, 64},
+    {"BUTTON", kRadio, MONTH_NUMBER, "1", 134, 18, 16, 12},
+    {"BUTTON", kRadio, MONTH_TWO_DIGITS, "01", 134, 28, 18, 12},
+    {"BUTTON", kRadio, MONTH_SHORT, "Jan", 134, 38, 23, 12},
+    {"BUTTON", kRadio, MONTH_FULL, "January", 134, 48, 38, 12},
+    {"BUTTON", kRadio, MONTH_NONE, "No Month", 134, 58, 42, 12},
+    {"BUTTON", kGroupBox, 200, "D&ay", 87, 7, 42, 44},
+    {"BUTTON", kRadio, DAY_NUMBER, "3", 184, 18, 16, 12},
+    {"BUTTON", kRadio, DAY_TWO_DIGITS, "03", 184, 28, 20, 12},
+    {"BUTTON", kRadio, DAY_NONE, "No Day", 184, 38, 35, 12},
+    {"BUTTON", kGroupBox, 500, "Y&ear", 223, 7, 44, 44},
+    {"BUTTON", kRadio, YEAR_SHORT, "90", 226, 18, 28, 12},
+    {"BUTTON", kRadio, YEAR_FULL, "1990", 226, 28, 28, 12},
+    {"BUTTON", kRadio, YEAR_NONE, "No Year", 226, 38, 38, 12},
+    {"BUTTON", kGroupBox, 600, "Date &Format", 87, 71, 160, 21},
+    {"BUTTON", kRadio, DATE_ORDER_MDY, "MDY", 90, 79, 28, 12},
+    {"BUTTON", kRadio, DATE_ORDER_DMY, "DMY", 124, 79, 28, 12},
+    {"BUTTON", kRadio, DATE_ORDER_YMD, "YMD", 156, 79, 28, 12},
+    {"EDIT", kEdit, Separator, "", 230, 79, 10, 12},
+    {"BUTTON", kGroupBox, 700, "&Remember Screen Location", 6, 93, 160, 39},
+    {"BUTTON", kRadio, LOCATION_ONE, "One Location", 12, 106, 56, 12},
+    {"BUTTON", kRadio, LOCATION_LOWER_RIGHT, "Return To Lower Right Corner On Startup", 12, 118, 147, 12},
+    {"BUTTON", kCheck, LockLocation, "Lock Location", 108, 98, 56, 12},
+    {"EDIT", kEdit, DelayEdit, "", 76, 143, 21, 12},
+    {"STATIC", kLabel, DelayUnitsLabel, "MM:SS", 100, 145, 26, 8},
+    {"BUTTON", kGroupBox, 800, "&Display", 175, 100, 72, 55},
+    {"BUTTON", kCheck, SystemBox, "System Box", 182, 112, 53, 12},
+    {"BUTTON", kCheck, StayInFront, "Stay In Front", 182, 124, 58, 12},
+    {"BUTTON", kCheck, AntiCascade, "Anti-Cascade", 182, 136, 54, 12},
+    {"BUTTON", kGroupBox, 900, "Screen Saver Compatibility", 6, 132, 160, 25},
+    {"BUTTON", kRadio, SCREEN_SAVER_AUTO, "Auto", 12, 142, 26, 13},
+    {"BUTTON", kRadio, SCREEN_SAVER_DELAY, "Delay", 44, 142, 31, 12},
+    {"BUTTON", kRadio, SCREEN_SAVER_NONE, "None", 131, 142, 30, 12},
+    {"BUTTON", kRadio, PM_STYLE_UPPER, "PM", 12, 78, 22, 11},
+    {"BUTTON", kRadio, PM_STYLE_LOWER, "pm", 39, 79, 22, 10},
+    {"STATIC", kFrame, AmPmFrame, "", 6, 76, 78, 16},
+    {"STATIC", kLabel, SeparatorLabel, "Separator", 195, 81, 35, 8},
+    {"STATIC", kFrame, LockFrame, "", 106, 97, 60, 15},
+    {"BUTTON", kDefaultButton, IDOK, "&OK", 172, 166, 29, 12},
+    {"BUTTON", kButton, IDCANCEL, "&Cancel", 204, 166, 29, 12},
+    {"BUTTON", kButton, Help, "&Help", 235, 166, 29, 12},
+    {"BUTTON", kCheck, FlashForAlarms, "For Alarms", 12, 170, 52, 10},
+    {"BUTTON", kCheck, FlashForHourlyBeep, "For Hourly Beep", 70, 170, 68, 10},
+    {"BUTTON", kPlainGroupBox, FlashGroup, "Return To Windows If DOS Box Active:", 6, 158, 160, 24},
+};
+
+}  // namespace
+
+const DialogTemplateResource preferencesTemplate = {
+    "PREFERENCES", WS_POPUP | WS_CAPTION | DS_MODALFRAME, 13, -4, 269, 186, "Preferences", nullptr, 0,
+    kItems, static_cast<int>(sizeof(kItems) / sizeof(kItems[0])),
+};

@@ -1,0 +1,241 @@
+// The Timers dialog procedure. Settings are edited in a working copy and
+// committed by OK; Start and Stop act on the live timers at once.
+#include <cstdio>
+#include <cstring>
+
+#include "app/clock_app.h"
+#include "app/dialog_procs.h"
+#include "timers/timer_engine.h"
+#include "timers/timers_dialog.h"
+
+TimerRecord dialogTimers[TIMER_COUNT];
+int selectedTimer = 0;
+
+namespace {
+
+constexpr const char kZeroLengthNotice[] =
+    "In order to use the countdown timer, you must enter a number to countdown from which is greater than "
+    "zero.";
+constexpr const char kCaption[] = "Horatick";
+
+HWND const kNoDialog = reinterpret_cast<HWND>(static_cast<std::intptr_t>(-1));
+
+bool IsCountdown(int index) { return index >= FIRST_COUNTDOWN; }
+
+void CopySettings(const TimerRecord& from, TimerRecord& to) {
+  to.showTimer = from.showTimer;
+  to.showTime = from.showTime;
+  to.showDate = from.showDate;
+  to.showSeconds = from.showSeconds;
+  to.beepWhenFinished = from.beepWhenFinished;
+  to.beepDuration = from.beepDuration;
+  to.beepPitch = from.beepPitch;
+  to.countFromHours = from.countFromHours;
+  to.countFromMinutes = from.countFromMinutes;
+}
+
+std::int32_t Checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED ? 1 : 0; }
+
+void ShowCheckBoxes(HWND dialog, const TimerRecord& record) {
+  CheckDlgButton(dialog, TimersId::DisplayTimer, record.showTimer);
+  CheckDlgButton(dialog, TimersId::DisplayTime, record.showTime);
+  CheckDlgButton(dialog, TimersId::DisplayDate, record.showDate);
+  CheckDlgButton(dialog, TimersId::DisplaySeconds, record.showSeconds);
+  CheckDlgButton(dialog, TimersId::WhenFinished, record.beepWhenFinished);
+}
+
+void ShowCountdownLength(HWND dialog, const TimerRecord& record) {
+  char text[40];
+  FormatCountdownLength(record, text, sizeof text);
+  SetDlgItemText(dialog, TimersId::CountdownFrom, text);
+}
+
+// Reads the length in the edit into the given record's two length fields.
+void ReadCountdownLength(HWND dialog, TimerRecord& record) {
+  char text[80];
+  GetDlgItemText(dialog, TimersId::CountdownFrom, text, sizeof text);
+  const CountdownLength length = ParseCountdownFrom(text);
+  record.countFromHours = length.hours;
+  record.countFromMinutes = length.totalMinutes;
+}
+
+void ShowStartStopCaption(HWND dialog) {
+  const char* caption = timers[selectedTimer].running ? "&Stop" : "&Start";
+  char shown[16] = {};
+  GetDlgItemText(dialog, TimersId::StartStop, shown, sizeof shown);
+  if (std::strcmp(shown, caption) != 0) SetDlgItemText(dialog, TimersId::StartStop, caption);
+}
+
+void EnableCountdownControls(HWND dialog, bool enable) {
+  EnableWindow(GetDlgItem(dialog, TimersId::CountdownFrom), enable);
+  EnableWindow(GetDlgItem(dialog, TimersId::CountdownFromLabel), enable);
+  EnableWindow(GetDlgItem(dialog, TimersId::WhenFinished), enable);
+}
+
+void Initialise(HWND dialog) {
+  for (int i = 0; i < TIMER_COUNT; ++i) {
+    dialogTimers[i] = TimerRecord{};
+    CopySettings(timers[i], dialogTimers[i]);
+  }
+  // The dialog always opens on Stopwatch 1, whatever was selected last time.
+  CheckRadioButton(dialog, TimersId::Stopwatch1, TimersId::Countdown2, TimersId::Stopwatch1);
+  selectedTimer = 0;
+  ShowCheckBoxes(dialog, dialogTimers[0]);
+  ShowCountdownLength(dialog, dialogTimers[0]);
+  EnableCountdownControls(dialog, false);
+  timersDialog = dialog;
+  ShowStartStopCaption(dialog);
+}
+
+// Keeps what the check boxes and the edit say for the timer that was selected, then shows another.
+void SelectTimer(HWND dialog, int id) {
+  TimerRecord& previous = dialogTimers[selectedTimer];
+  previous.showTimer = Checked(dialog, TimersId::DisplayTimer);
+  previous.showTime = Checked(dialog, TimersId::DisplayTime);
+  previous.showDate = Checked(dialog, TimersId::DisplayDate);
+  previous.beepWhenFinished = Checked(dialog, TimersId::WhenFinished);
+  previous.showSeconds = Checked(dialog, TimersId::DisplaySeconds);
+  ReadCountdownLength(dialog, previous);
+
+  CheckRadioButton(dialog, TimersId::Stopwatch1, TimersId::Countdown2, id);
+  selectedTimer = id - TimersId::Stopwatch1;
+  const TimerRecord& shown = dialogTimers[selectedTimer];
+  // A value outside a group (a stopwatch carries 0) leaves both of its radios unchecked.
+  CheckRadioButton(dialog, TimersId::PitchHi, TimersId::PitchLow, shown.beepPitch);
+  CheckRadioButton(dialog, TimersId::BeepLong, TimersId::BeepShort, shown.beepDuration);
+  ShowCheckBoxes(dialog, shown);
+  ShowCountdownLength(dialog, shown);
+  SetDlgItemText(dialog, TimersId::CurrentCount, "00:00:00");
+  EnableCountdownControls(dialog, IsCountdown(selectedTimer));
+  ShowStartStopCaption(dialog);
+}
+
+void StartOrStop(HWND dialog) {
+  TimerRecord& settings = dialogTimers[selectedTimer];
+  ReadCountdownLength(dialog, settings);
+  const bool running = timers[selectedTimer].running != 0;
+  if (IsCountdown(selectedTimer) && !running && settings.countFromMinutes < 1) {
+    MessageBox(dialog, kZeroLengthNotice, kCaption, MB_OK | MB_ICONEXCLAMATION);
+    return;
+  }
+  if (running) {
+    StopTimer(selectedTimer);
+  } else if (IsCountdown(selectedTimer)) {
+    StartCountdown(selectedTimer, settings.countFromMinutes);
+  } else {
+    StartStopwatch(selectedTimer);
+  }
+  ShowStartStopCaption(dialog);
+}
+
+// Pitch and duration belong to countdowns; with a stopwatch selected a click changes nothing.
+void ChooseBeep(HWND dialog, int id, int firstId, int lastId, std::int32_t TimerRecord::*field) {
+  if (!IsCountdown(selectedTimer)) return;
+  dialogTimers[selectedTimer].*field = id;
+  CheckRadioButton(dialog, firstId, lastId, id);
+}
+
+void Commit(HWND dialog) {
+  const TimerRecord& selected = dialogTimers[selectedTimer];
+  for (int i = 0; i < TIMER_COUNT; ++i) {
+    TimerRecord& live = timers[i];
+    const TimerRecord& edited = dialogTimers[i];
+    live.showTimer = edited.showTimer;
+    live.showSeconds = edited.showSeconds;
+    live.beepWhenFinished = edited.beepWhenFinished;
+    live.beepPitch = edited.beepPitch;
+    live.beepDuration = edited.beepDuration;
+    live.countFromHours = edited.countFromHours;
+    live.countFromMinutes = edited.countFromMinutes;
+    live.showTime = selected.showTime;
+    live.showDate = selected.showDate;
+  }
+  TimerRecord& live = timers[selectedTimer];
+  live.showTimer = Checked(dialog, TimersId::DisplayTimer);
+  live.showTime = Checked(dialog, TimersId::DisplayTime);
+  live.showDate = Checked(dialog, TimersId::DisplayDate);
+  live.showSeconds = Checked(dialog, TimersId::DisplaySeconds);
+  live.beepWhenFinished = Checked(dialog, TimersId::WhenFinished);
+  ReadCountdownLength(dialog, live);
+  // The face reads Display Time and Display Date from Stopwatch 1's record.
+  timers[0].showDate = Checked(dialog, TimersId::DisplayDate);
+  timers[0].showTime = Checked(dialog, TimersId::DisplayTime);
+}
+
+void Close(HWND dialog, INT_PTR result) {
+  timersDialog = kNoDialog;
+  EndDialog(dialog, result);
+}
+
+void Refresh(HWND dialog) {
+  if (timers[selectedTimer].running) {
+    UpdateTimers(dialog);
+    const TimerRecord& shown = timers[selectedTimer];
+    char count[16];
+    std::snprintf(count, sizeof count, "%02d:%02d:%02d", shown.hours, shown.minutes, shown.seconds);
+    SetDlgItemText(dialog, TimersId::CurrentCount, count);
+  }
+  // A countdown that finished in this update must not leave "&Stop" on a button that now starts it.
+  ShowStartStopCaption(dialog);
+}
+
+bool HandleCommand(HWND dialog, WPARAM command) {
+  switch (command) {
+    case TimersId::Stopwatch1:
+    case TimersId::Stopwatch2:
+    case TimersId::Countdown1:
+    case TimersId::Countdown2:
+      SelectTimer(dialog, static_cast<int>(command));
+      return true;
+    case TimersId::StartStop:
+      StartOrStop(dialog);
+      return true;
+    case TimersId::PitchHi:
+    case TimersId::PitchLow:
+      ChooseBeep(dialog, static_cast<int>(command), TimersId::PitchHi, TimersId::PitchLow, &TimerRecord::beepPitch);
+      return true;
+    case TimersId::BeepLong:
+    case TimersId::BeepShort:
+      ChooseBeep(dialog, static_cast<int>(command), TimersId::BeepLong, TimersId::BeepShort,
+                 &TimerRecord::beepDuration);
+      return true;
+    case IDOK:
+      Commit(dialog);
+      Close(dialog, 1);
+      return true;
+    case IDCANCEL:
+      Close(dialog, 0);
+      return true;
+    case TimersId::Help:
+      WinHelp(dialog, helpPath, HELP_CONTEXT, TIMERS_HELP_CONTEXT);
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace
+
+INT_PTR TimersDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+  switch (message) {
+    case WM_INITDIALOG:
+      Initialise(dialog);
+      return TRUE;
+    case WM_COMMAND:
+      return HandleCommand(dialog, wParam) ? TRUE : FALSE;
+    case WM_TIMERS_REFRESH:
+      Refresh(dialog);
+      return TRUE;
+    case WM_DESTROY:
+      // However the dialog goes away, the clock window must stop sending it refreshes.
+      if (timersDialog == dialog) timersDialog = kNoDialog;
+      return FALSE;
+    default:
+      return FALSE;
+  }
+}
+
+void ResetTimersDialogState() {
+  for (TimerRecord& record : dialogTimers) record = TimerRecord{};
+  selectedTimer = 0;
+}

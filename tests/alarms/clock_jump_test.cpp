@@ -1,0 +1,104 @@
+// Jumps of the local clock: daylight saving, a suspend, a clock set by hand.
+// An alarm goes off at most once per local date and time, and one whose
+// minute was skipped by a forward jump of up to 12 hours goes off once after it.
+#include <gtest/gtest.h>
+
+#include "alarm_scene.h"
+#include "alarms/alarm_scan.h"
+
+namespace {
+
+using namespace alarm_scene;
+
+constexpr std::uint64_t kHourMs = 3'600'000;
+
+// In Berlin, 31 March 2024 has no 02:00-02:59; 27 October 2024 has it twice.
+constexpr const char* kBerlin = "Europe/Berlin";
+
+TEST(ClockJump, SpringChangeRingsTheSkippedAlarmAtThree) {
+  Desk desk{DeskAt("2024-03-31 01:58:00", [](AlarmRecord* a) {
+    Program(Daily(a[0], 3, 0), "at three");
+    Program(Daily(a[4], 2, 30), "in the gap");
+    Program(Daily(a[5], 1, 30), "before");
+  }, kBerlin)};
+  desk.start();
+  desk.advanceTo("2024-03-31 01:59:59");
+  EXPECT_TRUE(Started(desk).empty());
+  desk.advanceTo("2024-03-31 03:10:00");
+  // Once each, in index order, at the first scan after the jump.
+  ASSERT_EQ(Started(desk), (std::vector<std::string>{"at three", "in the gap"}));
+  EXPECT_EQ(LocalText(desk.programsStarted()[1].utcMs), "2024-03-31 03:00:00.000");
+}
+
+TEST(ClockJump, AutumnChangeRingsTheRepeatedHourOnce) {
+  Desk desk{DeskAt("2024-10-27 01:50:00", [](AlarmRecord* a) {
+    Program(Daily(a[0], 2, 30), "repeated");
+    Beeping(Note(Daily(a[1], 2, 45), "with a note"));
+  }, kBerlin)};
+  desk.start();
+  desk.advanceUntil([&] { return desk.hasDialog("Alarm 2 - 2:45  10-27-124"); }, 2 * kHourMs, "the first 2:45");
+  desk.topDialog().click(IDOK);
+  desk.advanceTo("2024-10-27 04:00:00");
+  EXPECT_EQ(Started(desk), std::vector<std::string>{"repeated"});
+  EXPECT_EQ(desk.beeps().size(), 10u);
+  EXPECT_TRUE(desk.dialogCaptions().empty());
+  // The next day is an ordinary day again.
+  desk.advanceTo("2024-10-28 02:31:00");
+  EXPECT_EQ(Started(desk), (std::vector<std::string>{"repeated", "repeated"}));
+}
+
+TEST(ClockJump, SuspendCatchesUpToTwelveHours) {
+  struct Case {
+    std::uint64_t suspendMs;
+    bool caughtUp;
+  };
+  for (const Case c : {Case{kHourMs, true}, Case{12 * kHourMs, true}, Case{13 * kHourMs, false},
+                       Case{48 * kHourMs, false}}) {
+    SCOPED_TRACE(c.suspendMs / kHourMs);
+    Desk desk{DeskAt("1992-12-08 06:30:00", [](AlarmRecord* a) { Program(Daily(a[3], 7, 5), "morning"); })};
+    desk.start();
+    desk.advanceTo("1992-12-08 06:40:00");
+    desk.suspendFor(c.suspendMs);
+    desk.advance(1000);
+    EXPECT_EQ(Started(desk).size(), c.caughtUp ? 1u : 0u);
+    // Once, not again in the minutes after.
+    desk.advance(600'000);
+    EXPECT_EQ(Started(desk).size(), c.caughtUp ? 1u : 0u);
+  }
+}
+
+TEST(ClockJump, CaughtUpOneDateAlarmShowsItsUsualMessageAndRetires) {
+  Desk desk{DeskAt("1992-12-08 06:30:00", [](AlarmRecord* a) {
+    Beeping(Note(OneDate(a[0], 7, 5, 1992, 12, 8), "Late but not lost"));
+  })};
+  desk.start();
+  desk.advance(1000);
+  desk.suspendFor(kHourMs);
+  desk.advance(1000);
+  ASSERT_TRUE(desk.hasDialog("Alarm 1 - 7:05  (One Date)"));
+  EXPECT_EQ(desk.dialog("Alarm 1 - 7:05  (One Date)").text(101), "Late but not lost");
+  EXPECT_EQ(desk.beeps().size(), 10u);
+  EXPECT_EQ(alarms[0].enabled, 0);
+}
+
+TEST(ClockJump, ClockSetByHand) {
+  Desk desk{DeskAt("1992-12-08 06:30:00", [](AlarmRecord* a) {
+    Program(Daily(a[0], 7, 5), "seven five");
+    Program(Daily(a[1], 6, 45), "six forty-five");
+  })};
+  desk.start();
+  desk.advance(1000);
+  // Forward over both: each goes off once, in index order rather than by time.
+  desk.setClock("1992-12-08 07:20:00");
+  desk.advance(1000);
+  EXPECT_EQ(Started(desk), (std::vector<std::string>{"seven five", "six forty-five"}));
+  // Back over them: the same local minutes do not ring again.
+  desk.setClock("1992-12-08 06:40:00");
+  desk.advanceTo("1992-12-08 07:30:00");
+  EXPECT_EQ(Started(desk).size(), 2u);
+  // The next day they do.
+  desk.advanceTo("1992-12-09 07:30:00");
+  EXPECT_EQ(Started(desk).size(), 4u);
+}
+
+}  // namespace

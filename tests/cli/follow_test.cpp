@@ -1,0 +1,121 @@
+// The terminal clock as a user runs it: the real program with --follow, its
+// lines, its settings folder, and the signals that end it.
+#include <gtest/gtest.h>
+#include <time.h>
+
+#include <cstring>
+#include <regex>
+
+#include "app/main_window_files.h"
+#include "cli/follow_process.h"
+
+using clock_files::Configuration;
+using clock_files::ProfileValue;
+using clock_files::ReadConfiguration;
+using clock_files::WriteWholeFile;
+
+namespace {
+
+// The default face, whatever the moment: " 3:05 PM  Mon 12/07/92 ".
+bool LooksLikeDefaultFace(const std::string& line) {
+  static const std::regex face(R"(^[ 1]\d:\d\d [AP]M  [A-Z][a-z]{2} \d\d?/\d\d/\d\d\d? $)");
+  return std::regex_match(line, face);
+}
+
+// A note that reminds at start-up today, so the run has something to say and
+// something only its final save can write (the alarm retires).
+Configuration WithReminderToday() {
+  const time_t now = time(nullptr);
+  tm local{};
+  localtime_r(&now, &local);
+  Configuration files;
+  AlarmRecord& alarm = files.alarms[0];
+  alarm.enabled = 1;
+  alarm.remindOnStartup = 1;
+  alarm.dateMode = ALARM_ONE_DATE;
+  alarm.amPmMode = ALARM_AM;
+  alarm.hour = 7;
+  alarm.minute = 5;
+  alarm.year = local.tm_year + 1900;
+  alarm.month = static_cast<std::uint8_t>(local.tm_mon + 1);
+  alarm.day = static_cast<std::uint8_t>(local.tm_mday);
+  alarm.beep = 0;
+  alarm.action = ALARM_ACTION_NOTE;
+  std::strcpy(alarm.note, "Water the plants");
+  return files;
+}
+
+}  // namespace
+
+class EndSignal : public testing::TestWithParam<int> {};
+
+TEST_P(EndSignal, PrintsFacesAndNotesAndSavesEverythingAtTheEnd) {
+  TempSettingsFolder folder;
+  WriteWholeFile(folder.path() + "/HORATICK.CFG", WithReminderToday().Image());
+  FollowProcess clock(folder.path(), {"--follow"});
+
+  const auto face = clock.NextLine();
+  ASSERT_TRUE(face.has_value()) << clock.ErrorText();
+  EXPECT_TRUE(LooksLikeDefaultFace(*face)) << '"' << *face << '"';
+  const auto note = clock.NextLine();
+  ASSERT_TRUE(note.has_value());
+  EXPECT_EQ(*note, "Alarm 1 - 7:05  (One Date): Water the plants");
+  // Answered at once: the start-up save is done and the clock runs on.
+  EXPECT_EQ(ProfileValue(folder.path(), "xPos"), "1034");
+  EXPECT_TRUE(clock.StillRunning());
+
+  ASSERT_TRUE(clock.Signal(GetParam()));
+  EXPECT_EQ(clock.WaitForExit(), 0);
+  const auto saved = ReadConfiguration(folder.path());
+  ASSERT_TRUE(saved.has_value());
+  EXPECT_EQ(saved->alarms[0].enabled, 0);
+  EXPECT_EQ(saved->alarms[0].remindOnStartup, 0);
+  EXPECT_EQ(ProfileValue(folder.path(), "xPos"), "1014") << "the place is written at the end";
+  EXPECT_EQ(ProfileValue(folder.path(), "yPos"), "30");
+  EXPECT_FALSE(std::filesystem::exists(folder.path() + "/horatick.sock")) << "the socket is removed";
+}
+
+INSTANTIATE_TEST_SUITE_P(Signals, EndSignal, testing::Values(SIGTERM, SIGHUP, SIGINT),
+                         [](const testing::TestParamInfo<int>& info) {
+                           return std::string(info.param == SIGTERM ? "Term" : info.param == SIGHUP ? "Hangup" : "Interrupt");
+                         });
+
+TEST(Follow, ASecondCopyIsRefusedAndTheFirstRunsOn) {
+  TempSettingsFolder folder;
+  FollowProcess first(folder.path(), {"--follow"});
+  ASSERT_TRUE(first.NextLine().has_value());
+
+  FollowProcess second(folder.path(), {"--follow"});
+  EXPECT_EQ(second.NextLine(), "Horatick: Horatick is already running.");
+  EXPECT_EQ(second.WaitForExit(), 0);
+  EXPECT_TRUE(first.StillRunning());
+
+  ASSERT_TRUE(first.Signal(SIGTERM));
+  EXPECT_EQ(first.WaitForExit(), 0);
+}
+
+TEST(Follow, KeepsTheScreenTheDesktopClockSaw) {
+  TempSettingsFolder folder;
+  WriteWholeFile(folder.path() + "/HORATICK.INI",
+                 "[Horatick]\nVersion=01.00\nxPos=1500\nyPos=40\nxScreen=1920\nyScreen=1080\n");
+  FollowProcess clock(folder.path(), {"--follow"});
+  ASSERT_TRUE(clock.NextLine().has_value()) << clock.ErrorText();
+  ASSERT_TRUE(clock.Signal(SIGTERM));
+  EXPECT_EQ(clock.WaitForExit(), 0);
+  EXPECT_EQ(ProfileValue(folder.path(), "xPos"), "1500");
+  EXPECT_EQ(ProfileValue(folder.path(), "yPos"), "40");
+  EXPECT_EQ(ProfileValue(folder.path(), "xScreen"), "1920");
+  EXPECT_EQ(ProfileValue(folder.path(), "yScreen"), "1080");
+}
+
+TEST(Follow, EndsAndSavesWhenNobodyReadsItsLinesAnyMore) {
+  TempSettingsFolder folder;
+  Configuration files;
+  files.preferences.blinkColon = 1;  // a new face every half second
+  WriteWholeFile(folder.path() + "/HORATICK.CFG", files.Image());
+  FollowProcess clock(folder.path(), {"--follow"});
+  ASSERT_TRUE(clock.NextLine().has_value());
+  clock.CloseOutput();
+  EXPECT_EQ(clock.WaitForExit(), 0);
+  EXPECT_EQ(ProfileValue(folder.path(), "xPos"), "1014") << "the end saved the place";
+}

@@ -1,0 +1,184 @@
+// Loading the configuration file: the version checks, damaged files and the
+// repair of values outside their sets.
+#include <cstdio>
+#include <cstring>
+#include <optional>
+
+#include "display/config_test_support.h"
+
+namespace {
+
+using ConfigLoad = ConfigFilesTest;
+
+// A current file whose time format (106) tells it from the defaults (105).
+ConfigImage CustomImage() {
+  ConfigImage m = ConfigImage::Defaults(500, 60);
+  m.Put16(6, 106);
+  return m;
+}
+
+TEST_F(ConfigLoad, ProfileVersionRules) {
+  const struct {
+    const char* name;
+    const char* profile;  // nullptr: no profile
+    bool fileUsed;
+    int mismatch;
+  } cases[] = {
+      {"no profile", nullptr, true, 0},
+      {"no Version key", "[Horatick]\nPMPM=148\n", true, 0},
+      {"Version present but empty", "[Horatick]\nVersion=\n", true, 0},
+      {"current version", "[Horatick]\nVersion=01.00\n", true, 0},
+      {"only five characters compared", "[Horatick]\nVersion=01.00abc\n", true, 0},
+      {"another version", "[Horatick]\nVersion=02.00\n", false, 1},
+      {"a shorter version", "[Horatick]\nVersion=01.0\n", false, 1},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::remove(ProfilePath().c_str());
+    if (c.profile) PutProfile(c.profile);
+    PutConfig(CustomImage());
+    versionMismatch = 0;
+    record = Preferences{};
+    LoadConfiguration();
+    EXPECT_EQ(versionMismatch, c.mismatch);
+    EXPECT_EQ(record.timeFormat, c.fileUsed ? 106 : 105);
+    // Settings of another version are deleted, both files; otherwise nothing is touched.
+    EXPECT_EQ(PathExists(ConfigPath()), c.fileUsed);
+    EXPECT_EQ(PathExists(ProfilePath()), c.profile != nullptr && c.fileUsed);
+  }
+}
+
+TEST_F(ConfigLoad, FileStampAndLength) {
+  ConfigImage otherStamp = CustomImage();
+  otherStamp.PutText(0, "00.99");
+  const struct {
+    const char* name;
+    std::optional<std::string> file;
+    bool fileUsed;
+    int mismatch;
+    bool keptAsBad;
+  } cases[] = {
+      {"missing file: defaults, silently", std::nullopt, false, 0, false},
+      {"current file", CustomImage().Text(), true, 0, false},
+      {"longer file: the rest is ignored", CustomImage().Text() + "tail", true, 0, false},
+      {"another stamp", otherStamp.Text(), false, 1, false},
+      {"one byte short", CustomImage().Text().substr(0, 3643), false, 1, true},
+      {"only the stamp", std::string("01.00", 6), false, 1, true},
+      {"empty file", std::string(), false, 1, true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::remove(ConfigPath().c_str());
+    std::remove((ConfigPath() + ".bad").c_str());
+    if (c.file) WriteTextFile(ConfigPath(), *c.file);
+    // An older kept file is replaced by the newer one.
+    WriteTextFile(ConfigPath() + ".bad", "older");
+    versionMismatch = 0;
+    record = Preferences{};
+    LoadConfiguration();
+    EXPECT_EQ(versionMismatch, c.mismatch);
+    EXPECT_EQ(record.timeFormat, c.fileUsed ? 106 : 105);
+    if (c.keptAsBad) {
+      EXPECT_FALSE(PathExists(ConfigPath()));
+      EXPECT_EQ(ReadTextFile(ConfigPath() + ".bad"), c.file);
+    } else {
+      EXPECT_EQ(ReadTextFile(ConfigPath() + ".bad"), "older");
+      if (c.file) {
+        EXPECT_EQ(ReadTextFile(ConfigPath()), c.file);
+      }
+    }
+  }
+}
+
+TEST_F(ConfigLoad, AFileThatCannotBeReadIsKeptAside) {
+  PutConfig(CustomImage());
+  platform::FailFileCall(platform::FileCall::ReadFile, 0, 1, ERROR_READ_FAULT);
+  LoadConfiguration();
+  EXPECT_EQ(versionMismatch, 1);
+  EXPECT_EQ(record.timeFormat, 105);
+  EXPECT_EQ(ReadTextFile(ConfigPath() + ".bad"), CustomImage().Text());
+}
+
+TEST_F(ConfigLoad, OldDateModesAreConverted) {
+  ConfigImage m = CustomImage();
+  const std::int16_t stored[] = {310, 311, 600, 601, 310, 311, 600, 601, 310, 311};
+  const std::int16_t loaded[] = {601, 600, 600, 601, 601, 600, 600, 601, 601, 600};
+  for (int i = 0; i < 10; ++i) m.Put16(ConfigImage::Alarm(i, 16), stored[i]);
+  PutConfig(m);
+  LoadConfiguration();
+  for (int i = 0; i < 10; ++i) EXPECT_EQ(table[i].dateMode, loaded[i]) << "alarm " << i + 1;
+}
+
+TEST_F(ConfigLoad, ValuesOutsideTheirSetsTakeTheirDefaults) {
+  const struct {
+    const char* name;
+    std::size_t offset;
+    int width;
+    std::int32_t stored;
+    std::int32_t loaded;
+  } cases[] = {
+      {"time format", 6, 2, 108, 105},
+      {"weekday style", 10, 2, 204, 205},
+      {"month style", 12, 2, 310, 305},
+      {"day style", 14, 2, 0, 406},
+      {"year style", 16, 2, -1, 505},
+      {"date order", 32, 2, 608, 605},
+      {"location mode", 34, 2, 707, 705},
+      {"screen-saver mode", 64, 4, 904, 905},
+      {"a good month style stays", 12, 2, 309, 309},
+      {"a flag of 2 stays", 24, 4, 2, 2},
+      {"blink colon of 7 stays", 60, 4, 7, 7},
+      {"alarm 1 am/pm mode", ConfigImage::Alarm(0, 0), 4, 121, 118},
+      {"alarm 2 date mode", ConfigImage::Alarm(1, 16), 2, 602, 600},
+      {"alarm 3 action", ConfigImage::Alarm(2, 232), 4, 126, 124},
+      {"alarm 4 show mode", ConfigImage::Alarm(3, 236), 4, 126, 129},
+      {"alarm 5 beep duration", ConfigImage::Alarm(4, 244), 4, 527, 525},
+      {"alarm 6 beep tone", ConfigImage::Alarm(5, 248), 4, 507, 505},
+      {"alarm 7 good beep tone stays", ConfigImage::Alarm(6, 248), 4, 506, 506},
+      {"alarm 8 enabled of 3 stays", ConfigImage::Alarm(7, 18), 2, 3, 3},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    ConfigImage m = CustomImage();
+    if (c.width == 2) {
+      m.Put16(c.offset, c.stored);
+    } else {
+      m.Put32(c.offset, c.stored);
+    }
+    PutConfig(m);
+    LoadConfiguration();
+    unsigned char image[3644];
+    std::memcpy(image, &record, 84);
+    std::memcpy(image + 84, table, 3560);
+    std::int32_t value = 0;
+    if (c.width == 2) {
+      std::int16_t v16;
+      std::memcpy(&v16, image + c.offset, 2);
+      value = v16;
+    } else {
+      std::memcpy(&value, image + c.offset, 4);
+    }
+    EXPECT_EQ(value, c.loaded);
+  }
+}
+
+TEST_F(ConfigLoad, TextsAlwaysEndInAZero) {
+  ConfigImage m = CustomImage();
+  m.PutText(0, "01.00X");
+  m.PutText(40, "-----");
+  for (int i = 0; i < 10; ++i) {
+    m.PutText(ConfigImage::Alarm(i, 20), std::string(81, 'n'));
+    m.PutText(ConfigImage::Alarm(i, 101), std::string(131, 'p'));
+  }
+  PutConfig(m);
+  LoadConfiguration();
+  EXPECT_EQ(versionMismatch, 0);
+  EXPECT_STREQ(record.version, "01.00");
+  EXPECT_STREQ(record.separator, "----");
+  for (int i = 0; i < 10; ++i) {
+    EXPECT_EQ(std::strlen(table[i].note), 80u);
+    EXPECT_EQ(std::strlen(table[i].program), 130u);
+  }
+}
+
+}  // namespace

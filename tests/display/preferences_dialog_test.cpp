@@ -1,0 +1,162 @@
+// The Preferences dialog through the running clock: what OK writes (record,
+// globals, profile keys, configuration file) and what Cancel leaves alone.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <fstream>
+#include <sstream>
+#include <tuple>
+#include <string>
+
+#include "app/main_window.h"
+#include "display/face.h"
+#include "display/preferences.h"
+#include "display/preferences_dialog.h"
+#include "support/desk.h"
+
+namespace {
+
+using namespace PreferencesId;
+
+desk::DialogView OpenPreferences(Desk& desk) {
+  desk.sysCommand(IDM_PREFERENCES);
+  return desk.dialog("Preferences");
+}
+
+std::string ReadSettingsFile(const Desk& desk, const char* name) {
+  std::ifstream in(desk.settingsFolder() + "/" + name, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+// A choice in every radio group that is not its default, and every check box.
+constexpr int kOtherChoices[] = {TIME_FORMAT_24H, PM_STYLE_LOWER, WEEKDAY_FULL,         MONTH_FULL,       DAY_NUMBER,
+                                 YEAR_FULL,       DATE_ORDER_YMD, LOCATION_LOWER_RIGHT, SCREEN_SAVER_NONE};
+constexpr int kCheckBoxes[] = {DisplaySeconds, BlinkColon,  LockLocation,   AntiCascade,
+                               SystemBox,      StayInFront, FlashForAlarms, FlashForHourlyBeep};
+
+TEST(PreferencesDialog, CancelAfterChangingEveryControlLeavesEverythingUntouched) {
+  Desk desk;
+  desk.start();
+  const Preferences before = *prefs;
+  const auto flags = std::make_tuple(pmStyle, flashAlarm, flashHourly);
+  const std::string profile = ReadSettingsFile(desk, "HORATICK.INI");
+  const std::string config = ReadSettingsFile(desk, "HORATICK.CFG");
+  const std::string title = desk.clockTitle();
+  const RECT rect = desk.clock().rect;
+
+  auto dialog = OpenPreferences(desk);
+  for (int id : kOtherChoices) dialog.click(id);
+  for (int id : kCheckBoxes) dialog.click(id);
+  dialog.type(Separator, "-").type(DelayEdit, "9:09").click(Help).click(IDCANCEL);
+
+  EXPECT_EQ(desk.helpRequests().back().data, 1002u);
+  EXPECT_EQ(std::memcmp(prefs, &before, sizeof before), 0);
+  EXPECT_EQ(std::make_tuple(pmStyle, flashAlarm, flashHourly), flags);
+  EXPECT_EQ(ReadSettingsFile(desk, "HORATICK.INI"), profile);
+  EXPECT_EQ(ReadSettingsFile(desk, "HORATICK.CFG"), config);
+  EXPECT_EQ(desk.clockTitle(), title);
+  EXPECT_EQ(desk.clock().rect.right - desk.clock().rect.left, rect.right - rect.left);
+}
+
+TEST(PreferencesDialog, OkStoresEveryControlAndSavesIt) {
+  Desk desk;
+  desk.start();
+  auto dialog = OpenPreferences(desk);
+  for (int id : kOtherChoices) dialog.click(id);
+  for (int id : kCheckBoxes) dialog.click(id);
+  dialog.click(IDOK);
+
+  const Preferences& p = *prefs;
+  EXPECT_EQ(std::make_tuple(p.timeFormat, pmStyle, p.weekdayStyle, p.monthStyle, p.dayStyle, p.yearStyle),
+            std::make_tuple(TIME_FORMAT_24H, PM_STYLE_LOWER, WEEKDAY_FULL, MONTH_FULL, DAY_NUMBER, YEAR_FULL));
+  EXPECT_EQ(std::make_tuple(p.dateOrder, p.locationMode, p.screenSaverMode),
+            std::make_tuple(DATE_ORDER_YMD, LOCATION_LOWER_RIGHT, std::int32_t{SCREEN_SAVER_NONE}));
+  EXPECT_EQ(std::make_tuple(p.displaySeconds, p.blinkColon, p.lockLocation, p.antiCascade, p.systemBox,
+                            p.stayInFront, flashAlarm, flashHourly, windowStyleExtra),
+            std::make_tuple(1, 1, 1, 0, 0, 0, 0, 0, 0));
+
+  const std::string profile = ReadSettingsFile(desk, "HORATICK.INI");
+  for (const char* line : {"FlashAlarm=0", "FlashHourly=0", "PMPM=149"}) {
+    EXPECT_NE(profile.find(line), std::string::npos) << line << " in\n" << profile;
+  }
+  const std::string config = ReadSettingsFile(desk, "HORATICK.CFG");
+  ASSERT_GE(config.size(), sizeof(Preferences));
+  EXPECT_EQ(std::memcmp(config.data(), &p, sizeof p), 0);
+}
+
+TEST(PreferencesDialog, OkWithoutChangesWritesTheThreeProfileKeys) {
+  Desk desk;
+  desk.start();
+  std::ofstream(desk.settingsFolder() + "/HORATICK.INI", std::ios::trunc) << "[Horatick]\nVersion=01.00\n";
+  OpenPreferences(desk).click(IDOK);
+  const std::string profile = ReadSettingsFile(desk, "HORATICK.INI");
+  for (const char* line : {"FlashAlarm=1", "FlashHourly=1", "PMPM=148"}) {
+    EXPECT_NE(profile.find(line), std::string::npos) << line << " in\n" << profile;
+  }
+}
+
+// The location group takes clicks up to 707, for which the template has no button.
+TEST(PreferencesDialog, TheLocationGroupReachesSevenHundredSeven) {
+  Desk desk;
+  desk.start();
+  auto dialog = OpenPreferences(desk);
+  desk.post(dialog.hwnd(), WM_COMMAND, LOCATION_LOWER_RIGHT + 1, 0);
+  desk.settle();
+  EXPECT_FALSE(dialog.checked(LOCATION_ONE));
+  dialog.click(IDOK);
+  EXPECT_EQ(prefs->locationMode, LOCATION_LOWER_RIGHT + 1);
+}
+
+TEST(PreferencesDialog, TheTypedDelayAndSeparatorAreStoredAndShownAgain) {
+  const struct {
+    const char* delay;
+    int totalSeconds;
+    int minutes;
+    const char* reopened;
+    const char* separator;
+    char kept;
+  } cases[] = {{"4:56", 296, 4, "4:56", "-", '-'},          {"296", 296, 4, "4:56", ".:", '.'},
+               {"04:56", 296, 4, "4:56", "\b", ' '},        {"\b", 0, 0, "0:00", "\xC3\xA9", ' '},
+               {"100:00", 6000, 100, "100:00", "/", '/'},    {"99999999999", 32767, 546, "546:07", "/", '/'}};
+  for (const auto& c : cases) {
+    Desk desk;
+    desk.start();
+    OpenPreferences(desk).type(DelayEdit, c.delay).type(Separator, c.separator).click(IDOK);
+    EXPECT_EQ(prefs->screenSaverDelay, c.totalSeconds) << c.delay;
+    EXPECT_EQ(prefs->screenSaverDelayMinutes, c.minutes) << c.delay;
+    EXPECT_EQ(std::string(prefs->separator, 5), std::string(1, c.kept) + std::string(4, '\0'));
+    auto again = OpenPreferences(desk);
+    EXPECT_EQ(again.text(DelayEdit), c.reopened) << c.delay;
+    again.click(IDOK);  // the text as shown keeps the delay
+    EXPECT_EQ(prefs->screenSaverDelay, c.totalSeconds) << c.delay;
+  }
+}
+
+TEST(PreferencesDialog, OkLaysTheWindowOutAndRetitlesItAtOnce) {
+  Desk desk;
+  desk.start();
+  const LONG width = desk.clock().rect.right - desk.clock().rect.left;
+  OpenPreferences(desk).click(TIME_FORMAT_24H).click(MONTH_FULL).click(SystemBox).click(IDOK);
+  EXPECT_NE(desk.clockTitle().find("15:05"), std::string::npos) << desk.clockTitle();
+  EXPECT_NE(desk.clockTitle().find("December"), std::string::npos) << desk.clockTitle();
+  EXPECT_GT(desk.clock().rect.right - desk.clock().rect.left, width);
+  EXPECT_EQ(desk.clock().style & WS_SYSMENU, 0u);
+}
+
+TEST(PreferencesDialog, TurningBlinkColonOffInABlankPhaseShowsTheColonAtOnce) {
+  Desk desk;
+  desk.start();
+  OpenPreferences(desk).click(BlinkColon).click(IDOK);
+  auto dialog = OpenPreferences(desk);
+  dialog.click(BlinkColon);
+  desk.advanceUntil([] { return blinkPhase == 0; }, 2000, "a blank phase of the colon");
+  ASSERT_EQ(desk.clockTitle().find(':'), std::string::npos) << desk.clockTitle();
+  dialog.click(IDOK);
+  EXPECT_NE(desk.clockTitle().find(':'), std::string::npos) << desk.clockTitle();
+  desk.advance(5000);
+  EXPECT_NE(desk.clockTitle().find(':'), std::string::npos) << desk.clockTitle();
+}
+
+}  // namespace
