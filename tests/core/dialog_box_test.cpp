@@ -162,6 +162,31 @@ TEST_F(DialogBox, ADialogOpenedByATimerTickRunsWhileTicksGoOn) {
   EXPECT_EQ(results_, (std::vector<INT_PTR>{10}));
 }
 
+// Two dialogs of one owner, the second opened by a tick while the first runs
+// (two alarm notes, say): closing the second leaves the owner held by the
+// first, and the keyboard goes back to the first.
+TEST_F(DialogBox, ClosingTheLaterOfTwoDialogsOfOneOwnerHandsTheKeysToTheFirst) {
+  int ticks = 0;
+  sample::TheScript().onStart = [](HWND hwnd) { SetTimer(hwnd, 1, 500, nullptr); };
+  sample::TheScript().onMessage = [&](HWND hwnd, UINT message, WPARAM, LPARAM) -> std::optional<LRESULT> {
+    if (message != WM_TIMER) return std::nullopt;
+    const int tick = ++ticks;  // the nested tick counts on while the first dialog runs
+    if (tick == 1) results_.push_back(DialogBoxParam(sample::Instance(), "SampleDialog", hwnd, sample::SampleDialogProc, 0));
+    if (tick == 2) results_.push_back(DialogBoxParam(sample::Instance(), "Inner", hwnd, sample::SampleDialogProc, 0));
+    return 0;
+  };
+  Desk desk{sample::SampleSettings()};
+  desk.start();
+  desk.advance(1000);
+  ASSERT_EQ(desk.dialogCaptions(), (std::vector<std::string>{"Sample", "Inner"}));
+  desk.dialog("Inner").enter();
+  EXPECT_FALSE(desk.window(MainWindow()).enabled);
+  desk.key(VK_ESCAPE);
+  EXPECT_TRUE(desk.dialogCaptions().empty());
+  EXPECT_TRUE(desk.window(MainWindow()).enabled);
+  EXPECT_EQ(results_, (std::vector<INT_PTR>{10, 20}));
+}
+
 TEST_F(DialogBox, EndDialogFromTheStartMessageNeverShowsTheDialog) {
   sample::TheScript().onDialog = [](HWND dialog, UINT message, WPARAM, LPARAM) -> INT_PTR {
     if (message == WM_INITDIALOG) EndDialog(dialog, 6);

@@ -32,6 +32,9 @@ struct DialogState {
   const DialogTemplateResource* source = nullptr;
   bool ended = false;
   INT_PTR result = 0;
+  // This dialog disabled its owner, so it is the one to enable it again; a
+  // dialog opened over an owner that another dialog holds leaves it disabled.
+  bool disabledOwner = false;
   // The message box's button ids in order, for Enter and Escape; empty for a dialog.
   std::vector<int> messageBoxButtons;
   UINT messageBoxStyle = 0;
@@ -179,6 +182,9 @@ bool IsKeyboardMessage(UINT message);
 
 // Window state changes shared by several calls.
 void ActivateWindow(HWND hwnd, WORD how);
+// The most recently made dialog or message box of this owner that is still
+// open and shown, other than `except`; nullptr when there is none.
+HWND LatestOpenDialogOwnedBy(HWND owner, HWND except);
 void SetWindowRectAndNotify(HWND hwnd, const RECT& rect);
 POINT ClientOrigin(const Window& window);
 // WM_MOVE's lParam: the client area's origin (on the screen, or in the parent).

@@ -31,6 +31,9 @@ HWND CreateFromTemplate(const DialogTemplateResource& source, HWND owner, DLGPRO
 // start message, then the modal loop until EndDialog, a WM_QUIT or the
 // dialog's destruction. Returns the result given to EndDialog (0 otherwise).
 INT_PTR RunDialog(HWND dialog, HWND owner, bool ownerDisabled, UINT startMessage, LPARAM param) {
+  if (Window* made = FindWindowEntry(dialog); made != nullptr && made->dialog != nullptr) {
+    made->dialog->disabledOwner = ownerDisabled;
+  }
   CurrentDriver().WindowCreated(dialog);
   const HWND first = FirstTabStop(dialog);
   const LRESULT focusDefault = CallProcedure(dialog, startMessage, reinterpret_cast<WPARAM>(first), param);
@@ -51,6 +54,16 @@ INT_PTR RunDialog(HWND dialog, HWND owner, bool ownerDisabled, UINT startMessage
   if (ownerDisabled && FindWindowEntry(owner) != nullptr) EnableWindow(owner, TRUE);
   if (window != nullptr) DestroyWindow(dialog);
   return result;
+}
+
+HWND LatestOpenDialogOwnedBy(HWND owner, HWND except) {
+  const auto& topLevel = Core().topLevel;
+  for (auto it = topLevel.rbegin(); it != topLevel.rend(); ++it) {
+    const Window* w = FindWindowEntry(*it);
+    if (*it == except || w == nullptr || w->dialog == nullptr || w->dialog->ended) continue;
+    if (w->owner == owner && IsWindowVisible(*it)) return *it;
+  }
+  return nullptr;
 }
 
 // Disables the owner for the time of a modal dialog; true when it was
@@ -121,9 +134,19 @@ BOOL EndDialog(HWND dialog, INT_PTR result) {
   window->dialog->ended = true;
   window->dialog->result = result;
   const HWND owner = window->owner;
-  if (owner != nullptr && FindWindowEntry(owner) != nullptr) EnableWindow(owner, TRUE);
+  const bool enableOwner = window->dialog->disabledOwner;
+  if (enableOwner && owner != nullptr && FindWindowEntry(owner) != nullptr) EnableWindow(owner, TRUE);
   const bool wasActive = platform::Core().active == dialog;
   SetWindowPos(dialog, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_HIDEWINDOW);
-  if (wasActive && owner != nullptr && IsWindowVisible(owner)) platform::ActivateWindow(owner, WA_ACTIVE);
+  if (wasActive) {
+    // The keyboard goes back to whatever still holds the owner: the dialog
+    // opened before this one, or the owner itself once it is free again.
+    const HWND next = platform::LatestOpenDialogOwnedBy(owner, dialog);
+    if (next != nullptr) {
+      platform::ActivateWindow(next, WA_ACTIVE);
+    } else if (owner != nullptr && IsWindowVisible(owner)) {
+      platform::ActivateWindow(owner, WA_ACTIVE);
+    }
+  }
   return TRUE;
 }
