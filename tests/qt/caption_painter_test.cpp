@@ -20,7 +20,8 @@ class CaptionPainterTest : public QtDesk {
     image.fill(Qt::magenta);
     QPainter painter(&image);
     const auto layout = platform::qt::LayOutCaption(kBar, style);
-    platform::qt::PaintCaption(painter, layout, QString::fromUtf8(title), Driver().Fonts().caption,
+    const QFont& font = Driver().Fonts().caption;
+    platform::qt::PaintCaption(painter, layout, platform::qt::PrepareTitle(QString::fromUtf8(title), font), font,
                                platform::qt::CaptionColoursFor(QApplication::palette(), active));
     return image;
   }

@@ -212,7 +212,8 @@ class Desk {
 
   // --- Time ----------------------------------------------------------------
   // Both clocks move on together; every timer due in between fires in order,
-  // at its own time.
+  // at its own time. A time already passed (a long beep can carry the clock
+  // past it) only lets the program settle.
   void advance(std::uint64_t ms);
   void advanceTo(const char* localTime);
   // Moves on until the condition holds (checked each time the program waits),
@@ -247,7 +248,8 @@ class Desk {
   // Sends the command as another program would: posted, no menu.
   void postSysCommand(UINT id);
   void post(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-  MenuView openSystemMenu();        // from the keyboard
+  // From the keyboard: the menu opens with its first item highlighted.
+  MenuView openSystemMenu();
   MenuView clickSystemBox();        // a press on the system box
   MenuView menu() { return MenuView(*this); }
   void clickCaption();              // press and release, no move

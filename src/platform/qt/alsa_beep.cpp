@@ -77,7 +77,12 @@ const char* ToneDevice() {
 bool PlayTone(unsigned frequencyHz, unsigned durationMs, const char* device) {
   SilenceAlsaMessages();
   snd_pcm_t* pcm = nullptr;
-  if (snd_pcm_open(&pcm, device != nullptr ? device : ToneDevice(), SND_PCM_STREAM_PLAYBACK, 0) < 0) return false;
+  // Opened without waiting, so a card that another program holds gives the
+  // bell at once instead of holding the clock; the writes then block as usual.
+  if (snd_pcm_open(&pcm, device != nullptr ? device : ToneDevice(), SND_PCM_STREAM_PLAYBACK, SND_PCM_NONBLOCK) < 0) {
+    return false;
+  }
+  snd_pcm_nonblock(pcm, 0);
   if (snd_pcm_set_params(pcm, SND_PCM_FORMAT_S16, SND_PCM_ACCESS_RW_INTERLEAVED, 1, kRateHz, 1, kLatencyUs) < 0) {
     snd_pcm_close(pcm);
     return false;

@@ -62,7 +62,15 @@ CaptionColours CaptionColoursFor(const QPalette& palette, bool active) {
   return colours;
 }
 
-void PaintCaption(QPainter& painter, const CaptionLayout& layout, const QString& title, const QFont& font,
+QStaticText PrepareTitle(const QString& title, const QFont& font) {
+  QStaticText text(title);
+  text.setTextFormat(Qt::PlainText);
+  text.setPerformanceHint(QStaticText::AggressiveCaching);
+  text.prepare(QTransform(), font);
+  return text;
+}
+
+void PaintCaption(QPainter& painter, const CaptionLayout& layout, const QStaticText& title, const QFont& font,
                   const CaptionColours& colours) {
   const QRect whole = layout.bar.adjusted(-1, -1, 1, 1);
   painter.setPen(colours.frame);
@@ -73,7 +81,10 @@ void PaintCaption(QPainter& painter, const CaptionLayout& layout, const QString&
   painter.setFont(font);
   painter.setPen(colours.text);
   painter.setClipRect(layout.title);
-  painter.drawText(layout.title, Qt::AlignCenter | Qt::TextSingleLine, title);
+  const QSizeF size = title.size();
+  const QPointF corner(layout.title.left() + (layout.title.width() - size.width()) / 2,
+                       layout.title.top() + (layout.title.height() - size.height()) / 2);
+  painter.drawStaticText(corner, title);
   painter.setClipping(false);
 }
 

@@ -8,6 +8,7 @@
 #include "platform/core/driver.h"
 #include "platform/qt/caption_layout.h"
 #include "platform/qt/caption_painter.h"
+#include "platform/qt/x11_title.h"
 
 namespace platform::qt {
 
@@ -42,11 +43,12 @@ void CaptionWindow::Apply(const WindowSnapshot& window, unsigned bits) {
   if ((bits & kChangeText) != 0) {
     const QString text = QString::fromUtf8(window.text.c_str());
     // Retitling costs the X server and every listener a round of events, so
-    // only a changed face goes out.
-    if (text != title_ || windowTitle() != text) {
+    // only a changed face goes out, and on X11 by the cheapest way there is.
+    if (text != title_) {
       title_ = text;
-      setWindowTitle(title_);
-      update();
+      titleText_ = PrepareTitle(title_, font_);
+      if (!SetX11Title(this, title_.toUtf8())) setWindowTitle(title_);
+      update(LayOutCaption(size(), style_).title);
     }
   }
   if ((bits & kChangeRect) != 0) Place(window.rect);
@@ -102,7 +104,8 @@ QPoint CaptionWindow::SystemMenuPlace() const {
 
 void CaptionWindow::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  PaintCaption(painter, LayOutCaption(size(), style_), title_, font_, CaptionColoursFor(palette(), isActiveWindow()));
+  PaintCaption(painter, LayOutCaption(size(), style_), titleText_, font_,
+               CaptionColoursFor(palette(), isActiveWindow()));
 }
 
 void CaptionWindow::PostButton(UINT message, QMouseEvent* event) {

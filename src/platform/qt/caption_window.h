@@ -14,6 +14,7 @@
 #include <QFont>
 #include <QPoint>
 #include <QRect>
+#include <QStaticText>
 
 #include "platform/qt/mirror_window.h"
 
@@ -25,6 +26,8 @@ class CaptionWindow final : public MirrorWindow {
 
   void Apply(const WindowSnapshot& window, unsigned bits) override;
 
+  // The face the window shows and names itself by.
+  QString Title() const { return title_; }
   // The core began or ended moving this window (a caption drag).
   void SetMoving(bool moving);
   // How long after the window placed itself a move still counts as the
@@ -52,6 +55,7 @@ class CaptionWindow final : public MirrorWindow {
 
   QFont font_;
   QString title_;
+  QStaticText titleText_;
   DWORD style_ = 0;
   QRect coreRect_;
   bool coreMinimized_ = false;

@@ -87,7 +87,10 @@ void QtDriver::WaitForInput(std::optional<std::uint64_t> deadlineMs) {
     if (deadlineMs) {
       const std::uint64_t now = MonotonicNowMs();
       if (now >= *deadlineMs) break;
-      const std::uint64_t remaining = *deadlineMs - now;
+      // The toolkit's clock and the core's may tick apart by a fraction of a
+      // millisecond; one more keeps the timer from firing just before the
+      // deadline and costing a second wakeup to reach it.
+      const std::uint64_t remaining = *deadlineMs - now + 1;
       deadline_.start(static_cast<int>(remaining < INT_MAX ? remaining : INT_MAX));
     }
     QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);

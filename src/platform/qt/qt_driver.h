@@ -6,7 +6,8 @@
 //       the core's next timer deadline has come; nothing runs between ticks
 //   [x] the clock window: a frameless caption bar drawn by the driver, placed
 //       where the core says, topmost as the core says, shown without taking
-//       the focus, its X11 title the face text, with a taskbar entry
+//       the focus, with a taskbar entry; its X11 title is the face text, set
+//       on the window's properties directly and only when the face changes
 //   [x] mouse on the caption: press, release, double click, right button, with
 //       the hit-test code; a caption drag moves the window
 //   [x] moves by the window manager: its answer to the window's own placement
@@ -21,8 +22,10 @@
 //   [x] metrics: the whole desktop's size, the caption font, the dialog units
 //   [x] the end of the desktop session as the end of the program's session
 // What it leaves out:
-//   [ ] activation by the keyboard (Alt+Tab) is not reported to the core; the
-//       caption shows the window manager's activation all the same
+//   [ ] activation of the clock by the keyboard (Alt+Tab) is not reported:
+//       the program answers it by hiding and re-showing the window, which a
+//       window manager that focuses every window it maps would turn into a
+//       loop; the caption shows the window manager's activation all the same
 //   [ ] moves of dialogs by the user are not reported (the program keeps no
 //       dialog places)
 //   [ ] arrow keys inside a radio-button group (Tab and the mouse reach every

@@ -1,0 +1,62 @@
+#include "platform/qt/x11_title.h"
+
+#include <xcb/xcb.h>
+
+#include <QGuiApplication>
+#include <QWidget>
+#include <cstdlib>
+#include <cstring>
+
+namespace platform::qt {
+
+namespace {
+
+xcb_atom_t InternAtom(xcb_connection_t* connection, const char* name) {
+  xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
+      connection, xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(std::strlen(name)), name), nullptr);
+  xcb_atom_t atom = XCB_ATOM_NONE;
+  if (reply != nullptr) atom = reply->atom;
+  std::free(reply);
+  return atom;
+}
+
+// WM_NAME is Latin-1 text by its old convention; a face with other
+// characters (an AM/PM word of another script) is written as UTF-8, which
+// every reader of today takes.
+bool IsLatin1(const QByteArray& utf8) {
+  for (char c : utf8) {
+    if ((static_cast<unsigned char>(c) & 0x80) != 0) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+bool SetX11Title(QWidget* window, const QByteArray& utf8) {
+  if (QGuiApplication::platformName() != QLatin1String("xcb") || !window->testAttribute(Qt::WA_WState_Created)) {
+    return false;
+  }
+  auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+  xcb_connection_t* connection = x11 != nullptr ? x11->connection() : nullptr;
+  if (connection == nullptr) return false;
+  // Atoms never change for a connection; they are asked for once.
+  static xcb_connection_t* atomsOf = nullptr;
+  static xcb_atom_t netWmName = XCB_ATOM_NONE;
+  static xcb_atom_t utf8String = XCB_ATOM_NONE;
+  if (atomsOf != connection) {
+    netWmName = InternAtom(connection, "_NET_WM_NAME");
+    utf8String = InternAtom(connection, "UTF8_STRING");
+    atomsOf = connection;
+  }
+  if (netWmName == XCB_ATOM_NONE || utf8String == XCB_ATOM_NONE) return false;
+  const auto id = static_cast<xcb_window_t>(window->winId());
+  const auto length = static_cast<std::uint32_t>(utf8.size());
+  xcb_change_property(connection, XCB_PROP_MODE_REPLACE, id, netWmName, utf8String, 8, length, utf8.constData());
+  const xcb_atom_t wmNameType = IsLatin1(utf8) ? static_cast<xcb_atom_t>(XCB_ATOM_STRING) : utf8String;
+  xcb_change_property(connection, XCB_PROP_MODE_REPLACE, id, XCB_ATOM_WM_NAME, wmNameType, 8, length,
+                      utf8.constData());
+  xcb_flush(connection);
+  return true;
+}
+
+}  // namespace platform::qt
