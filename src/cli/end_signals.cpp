@@ -1,4 +1,4 @@
-// The signals are taken by a thread of their own with sigtimedwait, never by
+// The signals are taken by a thread of their own with sigwaitinfo, never by
 // a handler: the thread may use the core's inbox, which a handler may not.
 #include "cli/end_signals.h"
 
@@ -7,7 +7,6 @@
 
 #include <atomic>
 #include <cerrno>
-#include <ctime>
 #include <thread>
 
 #include "platform/core/driver.h"
@@ -17,17 +16,23 @@ namespace {
 
 std::thread watcher;
 std::atomic<bool> stopping{false};
-sigset_t endSignals;
+sigset_t waitedSignals;
 sigset_t previousMask;
 
-// How often the thread looks whether it is to stop.
-constexpr long kStopCheckNs = 100'000'000;
+// Sent to the thread itself to end its wait, so that it sleeps without a
+// timeout and costs the idle clock no wakeups at all.
+constexpr int kStopSignal = SIGUSR2;
 
 void Watch() {
-  const timespec wait{0, kStopCheckNs};
-  while (!stopping.load()) {
+  for (;;) {
     siginfo_t info{};
-    if (sigtimedwait(&endSignals, &info, &wait) > 0) platform::PostInput(platform::input::EndSession{});
+    const int signal = sigwaitinfo(&waitedSignals, &info);
+    if (signal < 0) continue;  // interrupted; wait again
+    if (signal == kStopSignal) {
+      if (stopping.load()) return;
+      continue;  // not ours to act on
+    }
+    platform::PostInput(platform::input::EndSession{});
   }
 }
 
@@ -35,11 +40,14 @@ void Watch() {
 
 void StartEndSignalWatch() {
   if (watcher.joinable()) return;
-  sigemptyset(&endSignals);
-  sigaddset(&endSignals, SIGTERM);
-  sigaddset(&endSignals, SIGHUP);
-  sigaddset(&endSignals, SIGINT);
-  pthread_sigmask(SIG_BLOCK, &endSignals, &previousMask);
+  sigemptyset(&waitedSignals);
+  sigaddset(&waitedSignals, SIGTERM);
+  sigaddset(&waitedSignals, SIGHUP);
+  sigaddset(&waitedSignals, SIGINT);
+  sigaddset(&waitedSignals, kStopSignal);
+  // Blocked before the thread starts, so every thread inherits the block and
+  // only the watcher's wait ever takes these signals.
+  pthread_sigmask(SIG_BLOCK, &waitedSignals, &previousMask);
   stopping = false;
   watcher = std::thread(Watch);
 }
@@ -47,6 +55,7 @@ void StartEndSignalWatch() {
 void StopEndSignalWatch() {
   if (!watcher.joinable()) return;
   stopping = true;
+  pthread_kill(watcher.native_handle(), kStopSignal);
   watcher.join();
   pthread_sigmask(SIG_SETMASK, &previousMask, nullptr);
 }

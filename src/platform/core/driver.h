@@ -175,6 +175,11 @@ class Driver {
   // monotonic clock reaches deadlineMs (when given) or once WakeUp was called
   // since the last wait. Returning early is allowed; the core looks again.
   virtual void WaitForInput(std::optional<std::uint64_t> deadlineMs);
+  // How late a timer may come so that it shares its wakeup with the next one
+  // due after it (timers are never early, only late). A real desk wants its
+  // 500 ms and 2000 ms timers to wake the machine together; the virtual clock
+  // of the tests keeps every deadline exact, so the default is 0.
+  virtual std::uint64_t TimerSlackMs() { return 0; }
   // Called from any thread after something was put into the core's inbox.
   virtual void WakeUp();
 

@@ -71,6 +71,9 @@ std::optional<MenuSnapshot> DescribeMenu(HMENU menu);
 
 // The deadline of the window timer due first, on the monotonic clock.
 std::optional<std::uint64_t> NextTimerDeadline();
+// The deadline the message loop waits for: NextTimerDeadline, moved on to the
+// last timer due within the driver's slack.
+std::optional<std::uint64_t> NextWakeDeadline();
 // How many window timers are set, and whether one is set for (hwnd, id).
 std::size_t TimerCount();
 bool TimerIsSet(HWND hwnd, UINT_PTR id);

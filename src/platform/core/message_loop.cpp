@@ -62,7 +62,7 @@ NextResult NextMessage(MSG* message, HWND filterWindow, UINT filterMin, UINT fil
       DrainInbox();
       if (SomethingQueued()) continue;
     }
-    driver.WaitForInput(NextTimerDeadline());
+    driver.WaitForInput(NextWakeDeadline());
   }
 }
 

@@ -25,6 +25,19 @@ std::optional<std::uint64_t> NextTimerDeadline() {
   return earliest;
 }
 
+std::optional<std::uint64_t> NextWakeDeadline() {
+  const std::optional<std::uint64_t> earliest = NextTimerDeadline();
+  const std::uint64_t slackMs = CurrentDriver().TimerSlackMs();
+  if (!earliest || slackMs == 0) return earliest;
+  // Wake for the last timer due within the slack, so that all of them come
+  // in one wakeup; after it they start their intervals together and stay so.
+  std::uint64_t wake = *earliest;
+  for (const TimerEntry& timer : Core().timers) {
+    if (timer.deadlineMs <= *earliest + slackMs) wake = std::max(wake, timer.deadlineMs);
+  }
+  return wake;
+}
+
 // Takes the due timer with the earliest deadline (the older one first on a
 // tie), and starts its next interval now.
 bool TakeDueTimer(MSG* out, std::uint64_t nowMs, HWND filterWindow) {

@@ -61,6 +61,9 @@ class QtDriver final : public Driver {
 
   // --- Driver --------------------------------------------------------------
   void WaitForInput(std::optional<std::uint64_t> deadlineMs) override;
+  // The clock's 500 ms and 2000 ms timers share their wakeups when one may
+  // come this much late.
+  std::uint64_t TimerSlackMs() override { return 25; }
   void WakeUp() override;
   void WindowCreated(HWND hwnd) override;
   void WindowChanged(HWND hwnd, unsigned bits) override;
