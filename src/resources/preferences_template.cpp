@@ -7,21 +7,14 @@
 #include "display/preferences.h"
 #include "display/preferences_dialog.h"
 #include "resources/resource_list.h"
+#include "resources/template_styles.h"
 
 namespace {
 
 using namespace PreferencesId;
+using namespace template_style;
 
-constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
-constexpr DWORD kGroupBox = kChild | BS_GROUPBOX | WS_TABSTOP;
 constexpr DWORD kPlainGroupBox = kChild | BS_GROUPBOX;
-constexpr DWORD kRadio = kChild | BS_RADIOBUTTON | WS_TABSTOP;
-constexpr DWORD kCheck = kChild | BS_AUTOCHECKBOX | WS_TABSTOP;
-constexpr DWORD kButton = kChild | BS_PUSHBUTTON | WS_TABSTOP;
-constexpr DWORD kDefaultButton = kChild | BS_DEFPUSHBUTTON | WS_TABSTOP;
-constexpr DWORD kEdit = kChild | ES_LEFT | ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP;
-constexpr DWORD kLabel = kChild | SS_LEFT;
-constexpr DWORD kFrame = kChild | SS_BLACKFRAME;
 
 const DialogItemTemplate kItems[] = {
     {"BUTTON", kGroupBox, 100, "&Time Format", 6, 6, 78, 86},

@@ -6,20 +6,12 @@
 // static texts are not.
 #include "datetime/set_date_time_dialog.h"
 #include "resources/resource_list.h"
+#include "resources/template_styles.h"
 
 namespace {
 
 using namespace SetDateTimeId;
-
-constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
-constexpr DWORD kGroupBox = kChild | BS_GROUPBOX | WS_TABSTOP;
-constexpr DWORD kRadio = kChild | BS_RADIOBUTTON | WS_TABSTOP;
-constexpr DWORD kCheck = kChild | BS_AUTOCHECKBOX | WS_TABSTOP;
-constexpr DWORD kButton = kChild | BS_PUSHBUTTON | WS_TABSTOP;
-constexpr DWORD kDefaultButton = kChild | BS_DEFPUSHBUTTON | WS_TABSTOP;
-constexpr DWORD kEdit = kChild | ES_LEFT | ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP;
-constexpr DWORD kLabel = kChild | SS_LEFT;
-constexpr DWORD kCentredLabel = kChild | SS_CENTER;
+using namespace template_style;
 
 const DialogItemTemplate kItems[] = {
     {"STATIC", kCentredLabel, Instruction,

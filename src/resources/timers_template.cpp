@@ -5,22 +5,13 @@
 // Buttons, check boxes, group boxes and the edit are tab stops; the static
 // texts and the frame are not.
 #include "resources/resource_list.h"
+#include "resources/template_styles.h"
 #include "timers/timers_dialog.h"
 
 namespace {
 
 using namespace TimersId;
-
-constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
-constexpr DWORD kGroupBox = kChild | BS_GROUPBOX | WS_TABSTOP;
-constexpr DWORD kRadio = kChild | BS_RADIOBUTTON | WS_TABSTOP;
-constexpr DWORD kCheck = kChild | BS_AUTOCHECKBOX | WS_TABSTOP;
-constexpr DWORD kButton = kChild | BS_PUSHBUTTON | WS_TABSTOP;
-constexpr DWORD kDefaultButton = kChild | BS_DEFPUSHBUTTON | WS_TABSTOP;
-constexpr DWORD kEdit = kChild | ES_LEFT | ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP;
-constexpr DWORD kLabel = kChild | SS_LEFT;
-constexpr DWORD kCentredLabel = kChild | SS_CENTER;
-constexpr DWORD kFrame = kChild | SS_BLACKFRAME;
+using namespace template_style;
 
 const DialogItemTemplate kItems[] = {
     {"BUTTON", kGroupBox, TimerGroup, "&Timer", 6, 7, 65, 86},
