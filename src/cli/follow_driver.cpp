@@ -15,6 +15,9 @@
 #include "cli/instance_commands.h"
 #include "platform/core/inspect.h"
 #include "platform/core/single_instance.h"
+#ifdef HORATICK_HAVE_QT
+#include "platform/qt/alsa_beep.h"
+#endif
 
 namespace cli {
 namespace {
@@ -174,7 +177,13 @@ void FollowDriver::WakeUp() {
   [[maybe_unused]] const ssize_t put = ::write(wakeFd_, &one, sizeof one);
 }
 
-BOOL FollowDriver::Beep(DWORD, DWORD durationMs) {
+BOOL FollowDriver::Beep(DWORD frequencyHz, DWORD durationMs) {
+#ifdef HORATICK_HAVE_QT
+  // The sound card when there is one; the tone module needs no toolkit.
+  if (platform::sound::PlayTone(frequencyHz, durationMs, platform::sound::ToneDevice())) return TRUE;
+#else
+  (void)frequencyHz;
+#endif
   std::fputc('\a', bell_);
   std::fflush(bell_);
   std::this_thread::sleep_for(std::chrono::milliseconds(durationMs));
