@@ -7,12 +7,12 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdint>
-#include <filesystem>
 #include <strings.h>
 #include <thread>
 #include <vector>
 
 #include "cli/instance_commands.h"
+#include "platform/core/help_document.h"
 #include "platform/core/inspect.h"
 #include "platform/core/single_instance.h"
 #ifdef HORATICK_HAVE_QT
@@ -68,35 +68,13 @@ HWND AnswerButton(const platform::WindowSnapshot& shot) {
   return first;
 }
 
-bool EndsWithNoCase(const std::string& text, const char* tail) {
-  const std::size_t length = std::char_traits<char>::length(tail);
-  return text.size() >= length && strcasecmp(text.c_str() + text.size() - length, tail) == 0;
-}
-
 }  // namespace
 
 std::string HelpDocumentAddress(const char* helpFile, UINT command, UINT_PTR data) {
-  namespace fs = std::filesystem;
-  if (helpFile == nullptr || command == HELP_QUIT) return {};
-  const std::string file = helpFile;
-  if (!EndsWithNoCase(file, "horatick.hlp")) return {};
-  // Beside the program, then where it is installed, then in the source tree
-  // that a build folder lies in.
-  const fs::path folder = fs::path(file).parent_path();
-  std::vector<fs::path> candidates = {folder / "help.html", folder / ".." / "share" / "horatick" / "help.html"};
-  fs::path up = folder;
-  for (int level = 0; level < 4 && up.has_parent_path() && up != up.parent_path(); ++level) {
-    up = up.parent_path();
-    candidates.push_back(up / "docs" / "help.html");
-  }
-  std::error_code error;
-  for (const fs::path& candidate : candidates) {
-    if (!fs::is_regular_file(candidate, error)) continue;
-    std::string address = "file://" + fs::weakly_canonical(candidate, error).string();
-    if (command == HELP_CONTEXT) address += "#context-" + std::to_string(data);
-    return address;
-  }
-  return {};
+  // The same document the desktop clock opens, found the same way.
+  const auto document = platform::help::FindHelpDocument(helpFile);
+  if (!document) return {};
+  return platform::help::HelpAddress(*document, command, data).value_or(std::string());
 }
 
 FollowDriver::FollowDriver(std::FILE* out, std::FILE* bell)

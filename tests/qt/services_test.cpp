@@ -8,7 +8,7 @@
 
 #include "platform/qt/alsa_beep.h"
 #include "platform/qt/file_chooser.h"
-#include "platform/qt/help_document.h"
+#include "platform/core/help_document.h"
 #include "qt_fixture.h"
 
 namespace qt_test {

@@ -21,7 +21,7 @@
 #include "platform/qt/caption_window.h"
 #include "platform/qt/dialog_window.h"
 #include "platform/qt/file_chooser.h"
-#include "platform/qt/help_document.h"
+#include "platform/core/help_document.h"
 #include "platform/qt/icon_image.h"
 #include "platform/qt/key_router.h"
 #include "platform/qt/message_box_window.h"

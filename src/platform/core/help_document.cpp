@@ -1,4 +1,4 @@
-#include "platform/qt/help_document.h"
+#include "platform/core/help_document.h"
 
 #include <cstdio>
 #include <filesystem>
