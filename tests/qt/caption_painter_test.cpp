@@ -3,9 +3,12 @@
 #include <QApplication>
 #include <QImage>
 #include <QPainter>
+#include <QRawFont>
+#include <cstdlib>
 
 #include "platform/qt/caption_layout.h"
 #include "platform/qt/caption_painter.h"
+#include "platform/qt/caption_title.h"
 #include "qt_fixture.h"
 
 namespace qt_test {
@@ -21,7 +24,7 @@ class CaptionPainterTest : public QtDesk {
     QPainter painter(&image);
     const auto layout = platform::qt::LayOutCaption(kBar, style);
     const QFont& font = Driver().Fonts().caption;
-    platform::qt::PaintCaption(painter, layout, platform::qt::PrepareTitle(QString::fromUtf8(title), font), font,
+    platform::qt::PaintCaption(painter, layout, platform::qt::CaptionTitle(QString::fromUtf8(title), font, QRawFont::fromFont(font)), font,
                                platform::qt::CaptionColoursFor(QApplication::palette(), active));
     return image;
   }
@@ -66,6 +69,67 @@ TEST_F(CaptionPainterTest, ActiveAndInactiveCaptionsLookDifferent) {
   const QImage inactive = Draw(style, "12:00", false);
   const auto layout = platform::qt::LayOutCaption(kBar, style);
   EXPECT_NE(active.pixel(layout.title.center()), inactive.pixel(layout.title.center()));
+}
+
+// Where the text left ink on a plain background: the box around every pixel
+// that is not the background.
+QRect InkBox(const QImage& image) {
+  const QRgb background = image.pixel(0, 0);
+  QRect box;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      if (image.pixel(x, y) != background) box |= QRect(x, y, 1, 1);
+    }
+  }
+  return box;
+}
+
+QImage DrawTitle(const platform::qt::CaptionTitle& title, const QFont& font) {
+  QImage image(QSize(300, 30), QImage::Format_ARGB32);
+  image.fill(Qt::white);
+  QPainter painter(&image);
+  painter.setFont(font);
+  painter.setPen(Qt::black);
+  title.Draw(painter, QPointF(10, 5));
+  return image;
+}
+
+// A face set from the font's glyph table stands where the full text layout
+// would put it: same size, same ink within a pixel.
+TEST_F(CaptionPainterTest, GlyphTableFacesMatchTheFullLayout) {
+  const QFont& font = Driver().Fonts().caption;
+  const QRawFont glyphs = QRawFont::fromFont(font);
+  for (const char* face : {" 3:05 PM  Mon 12/07/92 ", "12:00", " 23:59:59  Tue 08.12.2026 ", "AVAWAT.,;|"}) {
+    SCOPED_TRACE(face);
+    const platform::qt::CaptionTitle fast(QString::fromUtf8(face), font, glyphs);
+    const platform::qt::CaptionTitle shaped(QString::fromUtf8(face), font, QRawFont());
+    ASSERT_FALSE(fast.Shaped());
+    ASSERT_TRUE(shaped.Shaped());
+    EXPECT_NEAR(fast.Size().width(), shaped.Size().width(), 1.0);
+    EXPECT_NEAR(fast.Size().height(), shaped.Size().height(), 1.0);
+    const QRect a = InkBox(DrawTitle(fast, font));
+    const QRect b = InkBox(DrawTitle(shaped, font));
+    ASSERT_FALSE(a.isEmpty());
+    EXPECT_LE(std::abs(a.left() - b.left()), 1);
+    EXPECT_LE(std::abs(a.right() - b.right()), 1);
+    EXPECT_LE(std::abs(a.top() - b.top()), 1);
+    EXPECT_LE(std::abs(a.bottom() - b.bottom()), 1);
+  }
+}
+
+// Text the glyph table cannot set alone still shows: other scripts, control
+// characters, nothing at all.
+TEST_F(CaptionPainterTest, OtherTextTakesTheFullLayout) {
+  const QFont& font = Driver().Fonts().caption;
+  const QRawFont glyphs = QRawFont::fromFont(font);
+  for (const char* face : {" 3:05 \xe5\x8d\x88\xe5\xbe\x8c ", " 3:05 p.m. \xc3\xa9t\xc3\xa9 ", "3:05\tPM"}) {
+    SCOPED_TRACE(face);
+    const platform::qt::CaptionTitle title(QString::fromUtf8(face), font, glyphs);
+    EXPECT_TRUE(title.Shaped());
+    EXPECT_FALSE(InkBox(DrawTitle(title, font)).isEmpty());
+  }
+  const platform::qt::CaptionTitle empty(QString(), font, glyphs);
+  EXPECT_TRUE(InkBox(DrawTitle(empty, font)).isEmpty());
 }
 
 TEST(CaptionLayoutTest, HitTestsFindTheBoxesOnlyWhereTheStyleHasThem) {

@@ -4,6 +4,7 @@
 #include <QPolygon>
 
 #include "platform/qt/caption_layout.h"
+#include "platform/qt/caption_title.h"
 
 namespace platform::qt {
 
@@ -62,15 +63,7 @@ CaptionColours CaptionColoursFor(const QPalette& palette, bool active) {
   return colours;
 }
 
-QStaticText PrepareTitle(const QString& title, const QFont& font) {
-  QStaticText text(title);
-  text.setTextFormat(Qt::PlainText);
-  text.setPerformanceHint(QStaticText::AggressiveCaching);
-  text.prepare(QTransform(), font);
-  return text;
-}
-
-void PaintCaption(QPainter& painter, const CaptionLayout& layout, const QStaticText& title, const QFont& font,
+void PaintCaption(QPainter& painter, const CaptionLayout& layout, const CaptionTitle& title, const QFont& font,
                   const CaptionColours& colours) {
   const QRect whole = layout.bar.adjusted(-1, -1, 1, 1);
   painter.setPen(colours.frame);
@@ -81,10 +74,10 @@ void PaintCaption(QPainter& painter, const CaptionLayout& layout, const QStaticT
   painter.setFont(font);
   painter.setPen(colours.text);
   painter.setClipRect(layout.title);
-  const QSizeF size = title.size();
+  const QSizeF size = title.Size();
   const QPointF corner(layout.title.left() + (layout.title.width() - size.width()) / 2,
                        layout.title.top() + (layout.title.height() - size.height()) / 2);
-  painter.drawStaticText(corner, title);
+  title.Draw(painter, corner);
   painter.setClipping(false);
 }
 

@@ -5,14 +5,13 @@
 
 #include <QFont>
 #include <QPalette>
-#include <QStaticText>
-#include <QString>
 
 class QPainter;
 
 namespace platform::qt {
 
 struct CaptionLayout;
+class CaptionTitle;
 
 struct CaptionColours {
   QColor frame;
@@ -27,12 +26,7 @@ struct CaptionColours {
 // The caption colours the palette gives for an active or inactive window.
 CaptionColours CaptionColoursFor(const QPalette& palette, bool active);
 
-// The title laid out once in the caption font, so that a repaint only draws
-// it: the face is redrawn every second and laying text out is the dearest
-// part of drawing it.
-QStaticText PrepareTitle(const QString& title, const QFont& font);
-
-void PaintCaption(QPainter& painter, const CaptionLayout& layout, const QStaticText& title, const QFont& font,
+void PaintCaption(QPainter& painter, const CaptionLayout& layout, const CaptionTitle& title, const QFont& font,
                   const CaptionColours& colours);
 
 }  // namespace platform::qt

@@ -27,7 +27,7 @@ QRect ToQRect(const RECT& r) { return QRect(r.left, r.top, r.right - r.left, r.b
 }  // namespace
 
 CaptionWindow::CaptionWindow(const WindowSnapshot& window, const QFont& captionFont)
-    : MirrorWindow(window.handle, kBaseFlags), font_(captionFont) {
+    : MirrorWindow(window.handle, kBaseFlags), font_(captionFont), glyphs_(QRawFont::fromFont(captionFont)) {
   // The clock is put on screen without taking the focus from the user's work.
   setAttribute(Qt::WA_ShowWithoutActivating);
   setAttribute(Qt::WA_OpaquePaintEvent);
@@ -46,7 +46,7 @@ void CaptionWindow::Apply(const WindowSnapshot& window, unsigned bits) {
     // only a changed face goes out, and on X11 by the cheapest way there is.
     if (text != title_) {
       title_ = text;
-      titleText_ = PrepareTitle(title_, font_);
+      titleText_ = CaptionTitle(title_, font_, glyphs_);
       if (!SetX11Title(this, title_.toUtf8())) setWindowTitle(title_);
       update(LayOutCaption(size(), style_).title);
     }

@@ -13,9 +13,10 @@
 #include <QElapsedTimer>
 #include <QFont>
 #include <QPoint>
+#include <QRawFont>
 #include <QRect>
-#include <QStaticText>
 
+#include "platform/qt/caption_title.h"
 #include "platform/qt/mirror_window.h"
 
 namespace platform::qt {
@@ -54,8 +55,9 @@ class CaptionWindow final : public MirrorWindow {
   void ApplyShown(bool visible, bool minimized);
 
   QFont font_;
+  QRawFont glyphs_;
   QString title_;
-  QStaticText titleText_;
+  CaptionTitle titleText_;
   DWORD style_ = 0;
   QRect coreRect_;
   bool coreMinimized_ = false;
