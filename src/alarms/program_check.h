@@ -1,18 +1,24 @@
 // Whether the program an alarm runs exists, and the command line that runs a chosen file.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "alarms/alarm_record.h"
 #include "platform/win32.h"
 
 // The program a command line runs: its first word after any NAME=value
-// assignments, with quotes and backslashes removed as the shell removes them.
-// Empty when the line names no program.
-std::string ProgramWordOf(const char* commandLine);
+// assignments, with $NAME, ${NAME} and a leading ~ expanded from the
+// environment and quotes and backslashes removed, as the shell does. Empty
+// when the line names no program; nothing when only running the line can
+// tell (a command substitution, a positional parameter, a value that the
+// shell would split into several words).
+std::optional<std::string> ProgramWordOf(const char* commandLine);
 
 // True when the program that the command line runs is a file: tested as a path
-// when it holds a '/', else looked up in the search path.
+// when it holds a '/', else looked up in the search path. A program that only
+// running the line can tell counts as there: the warning is for programs that
+// are surely missing.
 bool ProgramExists(const char* commandLine);
 
 // The command line that runs the file at path: the path itself when the shell

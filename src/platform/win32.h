@@ -476,6 +476,7 @@ constexpr DWORD ERROR_NOT_ENOUGH_MEMORY = 8;
 constexpr DWORD ERROR_WRITE_FAULT = 29;
 constexpr DWORD ERROR_READ_FAULT = 30;
 constexpr DWORD ERROR_ALREADY_EXISTS = 183;
+constexpr DWORD ERROR_ENVVAR_NOT_FOUND = 203;
 constexpr DWORD ERROR_INVALID_WINDOW_HANDLE = 1400;
 constexpr DWORD ERROR_RESOURCE_NAME_NOT_FOUND = 1814;
 
@@ -587,6 +588,10 @@ BOOL GetOpenFileName(OPENFILENAME* ofn);
 // Folders and files
 UINT GetWindowsDirectory(LPSTR buffer, UINT size);  // the settings folder
 DWORD GetModuleFileName(HMODULE module, LPSTR buffer, DWORD size);
+// The value of an environment variable: its length when it fits (with its
+// ending zero) in size bytes, the size it needs (zero included) when it does
+// not (buffer untouched), 0 with ERROR_ENVVAR_NOT_FOUND when it is not set.
+DWORD GetEnvironmentVariable(LPCSTR name, LPSTR buffer, DWORD size);
 BOOL DeleteFile(LPCSTR fileName);
 HANDLE CreateFile(LPCSTR fileName, DWORD access, DWORD shareMode, void* security, DWORD creation,
                   DWORD flags, HANDLE templateFile);
