@@ -1,6 +1,7 @@
 // The clock's window on the desktop: where it is, what it says, and what the
 // mouse on it tells the program.
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QWindow>
 
 #include <QAction>
@@ -234,6 +235,49 @@ TEST_F(CaptionInputTest, TheWindowManagersAnswerIsQuietAndLaterMovesAreReported)
   EXPECT_EQ(CoreRect().left, 300);
   EXPECT_EQ(CoreRect().top, 200);
   EXPECT_EQ(MessagesOf(WM_MOVE).size(), 1u);
+}
+
+// What activated the clock decides whether the program hears of it as a
+// keyboard activation: a window list or Alt+Tab does; a press on the window,
+// or the window manager focusing a window the program has just shown, does not.
+TEST_F(CaptionInputTest, OnlyAnActivationByTheKeyboardIsReportedAsOne) {
+  struct Case {
+    const char* what;
+    qint64 showAnswerMs;
+    bool pressAfter;
+    std::vector<WORD> activations;
+  };
+  const Case cases[] = {
+      {"keyboard", 0, false, {WA_ACTIVE}},
+      {"press just after", 0, true, {WA_CLICKACTIVE}},
+      {"answer to the program's show", 60'000, false, {}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    platform::qt::CaptionWindow::SetPlacementAnswerMs(c.showAnswerMs);
+    ShowWindow(clock_, SW_HIDE);
+    Settle();
+    QApplication::setActiveWindow(nullptr);
+    ShowWindow(clock_, SW_SHOWNA);
+    Settle();
+    ClearMessages();
+    QApplication::setActiveWindow(widget_);
+    if (c.pressAfter) {
+      Press(widget_, QPoint(100, 5));
+      Release(widget_, QPoint(100, 5));
+    }
+    // Long enough for an activation to settle and be reported.
+    QElapsedTimer waited;
+    waited.start();
+    Pump([&] { return waited.elapsed() > 400; });
+    std::vector<WORD> activations;
+    for (const Recorded& m : MessagesOf(WM_ACTIVATE)) {
+      if (LOWORD(m.wParam) != WA_INACTIVE) activations.push_back(LOWORD(m.wParam));
+    }
+    EXPECT_EQ(activations, c.activations);
+    ShowWindow(clock_, SW_HIDE);  // the program hides it: no longer active anywhere
+    Settle();
+  }
 }
 
 }  // namespace

@@ -18,6 +18,10 @@ namespace {
 // person or another program takes longer to react to a window appearing.
 qint64 placementAnswerMs = 1000;
 
+// A window manager that focuses on click sends the activation just before it
+// hands the press on.
+constexpr int kActivationSettleMs = 150;
+
 constexpr Qt::WindowFlags kBaseFlags = Qt::Window | Qt::FramelessWindowHint;
 
 POINT ToPoint(QPoint p) { return POINT{p.x(), p.y()}; }
@@ -32,6 +36,11 @@ CaptionWindow::CaptionWindow(const WindowSnapshot& window, const QFont& captionF
   setAttribute(Qt::WA_ShowWithoutActivating);
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMouseTracking(false);
+  activationReport_.setSingleShot(true);
+  activationReport_.setInterval(kActivationSettleMs);
+  QObject::connect(&activationReport_, &QTimer::timeout, this, [this] {
+    if (isActiveWindow() && isVisible()) PostInput(input::WindowActivated{Handle()});
+  });
   Apply(window, ~0u);
 }
 
@@ -81,6 +90,7 @@ void CaptionWindow::ApplyTopmost(bool topmost) {
 void CaptionWindow::ApplyShown(bool visible, bool minimized) {
   coreMinimized_ = minimized;
   applyingState_ = true;
+  if (visible && !minimized && (isHidden() || isMinimized())) sinceShown_.start();
   if (!visible) {
     hide();
   } else if (minimized) {
@@ -114,6 +124,8 @@ void CaptionWindow::PostButton(UINT message, QMouseEvent* event) {
 }
 
 void CaptionWindow::mousePressEvent(QMouseEvent* event) {
+  sincePressed_.start();
+  activationReport_.stop();
   if (event->button() == Qt::LeftButton) {
     const WPARAM hit = CaptionHitTest(LayOutCaption(size(), style_), event->position().toPoint());
     pressedOnCaption_ = hit == HTCAPTION;
@@ -164,6 +176,13 @@ void CaptionWindow::moveEvent(QMoveEvent*) {
 void CaptionWindow::changeEvent(QEvent* event) {
   if (event->type() == QEvent::ActivationChange) {
     update();
+    const bool answersShow = sinceShown_.isValid() && sinceShown_.elapsed() < placementAnswerMs;
+    const bool byPress = sincePressed_.isValid() && sincePressed_.elapsed() < kActivationSettleMs;
+    if (isActiveWindow() && !answersShow && !byPress) {
+      activationReport_.start();
+    } else {
+      activationReport_.stop();
+    }
   } else if (event->type() == QEvent::WindowStateChange && !applyingState_ && isVisible()) {
     // The window manager (a taskbar click, a key of its own) minimised or
     // restored the window: the program does that through its commands.

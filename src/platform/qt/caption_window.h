@@ -7,7 +7,11 @@
 // SC_MINIMIZE and SC_RESTORE commands; the window manager's close becomes
 // SC_CLOSE. A move by the window manager in answer to the window's own
 // placement (a panel, a screen edge) is taken quietly; any other move is
-// reported to the core as a move by someone else.
+// reported to the core as a move by someone else. Activation from the
+// keyboard (a window list, Alt+Tab) is reported to the core; activation by a
+// press on the window is the press's own business, and activation that
+// answers the window's own showing is the window manager's habit, not the
+// user's.
 #pragma once
 
 #include <QElapsedTimer>
@@ -15,6 +19,7 @@
 #include <QPoint>
 #include <QRawFont>
 #include <QRect>
+#include <QTimer>
 
 #include "platform/qt/caption_title.h"
 #include "platform/qt/mirror_window.h"
@@ -31,8 +36,8 @@ class CaptionWindow final : public MirrorWindow {
   QString Title() const { return title_; }
   // The core began or ended moving this window (a caption drag).
   void SetMoving(bool moving);
-  // How long after the window placed itself a move still counts as the
-  // window manager's answer to that placement.
+  // How long after the window placed or showed itself a move or an
+  // activation still counts as the window manager's answer to that.
   static void SetPlacementAnswerMs(qint64 ms);
   // The place of the system-menu box's lower left corner on the screen,
   // where the system menu opens.
@@ -73,6 +78,13 @@ class CaptionWindow final : public MirrorWindow {
   // When the window last placed itself; moves soon after are the window
   // manager's answer.
   QElapsedTimer sincePlaced_;
+  // When the program last showed the window, and when the mouse was last
+  // pressed on it; an activation soon after either is not the keyboard's.
+  QElapsedTimer sinceShown_;
+  QElapsedTimer sincePressed_;
+  // An activation is reported once it has settled: the press that caused it
+  // may arrive just after it.
+  QTimer activationReport_;
 };
 
 }  // namespace platform::qt
