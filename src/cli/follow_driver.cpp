@@ -15,8 +15,8 @@
 #include "platform/core/help_document.h"
 #include "platform/core/inspect.h"
 #include "platform/core/single_instance.h"
-#ifdef HORATICK_HAVE_QT
-#include "platform/qt/alsa_beep.h"
+#ifdef HORATICK_HAVE_ALSA
+#include "platform/sound/alsa_beep.h"
 #endif
 
 namespace cli {
@@ -156,8 +156,9 @@ void FollowDriver::WakeUp() {
 }
 
 BOOL FollowDriver::Beep(DWORD frequencyHz, DWORD durationMs) {
-#ifdef HORATICK_HAVE_QT
-  // The sound card when there is one; the tone module needs no toolkit.
+#ifdef HORATICK_HAVE_ALSA
+  // The sound card when there is one; else the terminal's bell, held for the
+  // tone's length so that a run of beeps keeps its rhythm.
   if (platform::sound::PlayTone(frequencyHz, durationMs, platform::sound::ToneDevice())) return TRUE;
 #else
   (void)frequencyHz;

@@ -6,7 +6,8 @@
 //       clock ends (and saves) when nobody reads the lines any more
 //   [x] each message box and dialog (an alarm's note) as "caption: text",
 //       answered with OK at once
-//   [x] beeps: the terminal bell on standard error, for the tone's time
+//   [x] beeps: the tone on the sound card (ALSA) when there is one, else the
+//       terminal bell on standard error, for the tone's time
 //   [x] alarm programs really started
 //   [x] help requests: the help document's address
 //   [x] commands of a copy started from outside (horatick --show), taken

@@ -8,6 +8,7 @@
 
 #include "app/main_window_files.h"
 #include "cli/follow_process.h"
+#include "cli/reminder_today.h"
 
 using clock_files::Configuration;
 using clock_files::ProfileValue;
@@ -22,36 +23,13 @@ bool LooksLikeDefaultFace(const std::string& line) {
   return std::regex_match(line, face);
 }
 
-// A note that reminds at start-up today, so the run has something to say and
-// something only its final save can write (the alarm retires).
-Configuration WithReminderToday() {
-  const time_t now = time(nullptr);
-  tm local{};
-  localtime_r(&now, &local);
-  Configuration files;
-  AlarmRecord& alarm = files.alarms[0];
-  alarm.enabled = 1;
-  alarm.remindOnStartup = 1;
-  alarm.dateMode = ALARM_ONE_DATE;
-  alarm.amPmMode = ALARM_AM;
-  alarm.hour = 7;
-  alarm.minute = 5;
-  alarm.year = local.tm_year + 1900;
-  alarm.month = static_cast<std::uint8_t>(local.tm_mon + 1);
-  alarm.day = static_cast<std::uint8_t>(local.tm_mday);
-  alarm.beep = 0;
-  alarm.action = ALARM_ACTION_NOTE;
-  std::strcpy(alarm.note, "Water the plants");
-  return files;
-}
-
 }  // namespace
 
 class EndSignal : public testing::TestWithParam<int> {};
 
 TEST_P(EndSignal, PrintsFacesAndNotesAndSavesEverythingAtTheEnd) {
   TempSettingsFolder folder;
-  WriteWholeFile(folder.path() + "/HORATICK.CFG", WithReminderToday().Image());
+  WriteWholeFile(folder.path() + "/HORATICK.CFG", WithReminderToday("Water the plants").Image());
   FollowProcess clock(folder.path(), {"--follow"});
 
   const auto face = clock.NextLine();

@@ -6,7 +6,6 @@
 #include <filesystem>
 #include <fstream>
 
-#include "platform/qt/alsa_beep.h"
 #include "platform/qt/file_chooser.h"
 #include "platform/core/help_document.h"
 #include "qt_fixture.h"
@@ -15,20 +14,6 @@ namespace qt_test {
 namespace {
 
 namespace fs = std::filesystem;
-
-TEST(ToneTest, PlaysOnANamedDeviceAndRefusesOneThatIsNotThere) {
-  EXPECT_TRUE(platform::sound::PlayTone(440, 30, "null"));
-  EXPECT_FALSE(platform::sound::PlayTone(440, 30, "no_such_device_here"));
-}
-
-TEST(ToneTest, TheDeviceComesFromTheEnvironment) {
-  setenv("HORATICK_SOUND_DEVICE", "null", 1);
-  EXPECT_STREQ(platform::sound::ToneDevice(), "null");
-  setenv("HORATICK_SOUND_DEVICE", "", 1);
-  EXPECT_STREQ(platform::sound::ToneDevice(), "default");
-  unsetenv("HORATICK_SOUND_DEVICE");
-  EXPECT_STREQ(platform::sound::ToneDevice(), "default");
-}
 
 class BeepTest : public QtDesk {};
 

@@ -17,7 +17,7 @@
 
 #include "platform/core/inspect.h"
 #include "platform/core/single_instance.h"
-#include "platform/qt/alsa_beep.h"
+#include "platform/sound/alsa_beep.h"
 #include "platform/qt/caption_window.h"
 #include "platform/qt/dialog_window.h"
 #include "platform/qt/file_chooser.h"

@@ -1,7 +1,7 @@
 // A tone through ALSA: a sine wave written in blocking mode, drained, and
 // then the rest of its length waited out, so a device that swallows samples
 // at once (ALSA's "null") still gives the caller a beep of the right length.
-#include "platform/qt/alsa_beep.h"
+#include "platform/sound/alsa_beep.h"
 
 #include <alsa/asoundlib.h>
 

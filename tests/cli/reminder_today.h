@@ -1,0 +1,30 @@
+// A configuration whose first alarm is a note that reminds at start-up
+// today, so a clock started on it has something to say at once.
+#pragma once
+
+#include <time.h>
+
+#include <cstring>
+
+#include "app/main_window_files.h"
+
+inline clock_files::Configuration WithReminderToday(const char* note) {
+  const time_t now = time(nullptr);
+  tm local{};
+  localtime_r(&now, &local);
+  clock_files::Configuration files;
+  AlarmRecord& alarm = files.alarms[0];
+  alarm.enabled = 1;
+  alarm.remindOnStartup = 1;
+  alarm.dateMode = ALARM_ONE_DATE;
+  alarm.amPmMode = ALARM_AM;
+  alarm.hour = 7;
+  alarm.minute = 5;
+  alarm.year = local.tm_year + 1900;
+  alarm.month = static_cast<std::uint8_t>(local.tm_mon + 1);
+  alarm.day = static_cast<std::uint8_t>(local.tm_mday);
+  alarm.beep = 0;
+  alarm.action = ALARM_ACTION_NOTE;
+  std::strncpy(alarm.note, note, sizeof alarm.note - 1);
+  return files;
+}
