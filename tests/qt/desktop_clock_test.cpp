@@ -6,19 +6,15 @@
 #include <QImage>
 #include <QPixmap>
 #include <cstdlib>
-#include <filesystem>
 #include <set>
 
 #include "app/entry.h"
 #include "app/main_window.h"
-#include "app/program_state.h"
-#include "platform/core/settings_folder.h"
-#include "qt_fixture.h"
+#include "whole_clock_fixture.h"
 
 namespace qt_test {
 namespace {
 
-namespace fs = std::filesystem;
 
 // How many colours a picture has, up to a few: a window that drew nothing
 // but its background has one.
@@ -30,27 +26,8 @@ int ColoursIn(const QImage& image) {
   return static_cast<int>(colours.size());
 }
 
-class DesktopClockTest : public QtDesk {
+class DesktopClockTest : public WholeClockDesk {
  protected:
-  void SetUp() override {
-    QtDesk::SetUp();
-    folder_ = fs::temp_directory_path() / ("horatick-desktop-" + std::to_string(::getpid()));
-    fs::remove_all(folder_);
-    fs::create_directories(folder_);
-    platform::SetSettingsFolder(folder_.c_str());
-    ResetHoratickState();
-  }
-  void TearDown() override {
-    QtDesk::TearDown();
-    fs::remove_all(folder_);
-  }
-
-  HWND Clock() const {
-    for (HWND hwnd : platform::TopLevelWindows()) {
-      if (platform::DescribeWindow(hwnd).className == "Horatick") return hwnd;
-    }
-    return nullptr;
-  }
 
   // Keeps a picture of the window; true when it shows something.
   bool Shoot(QWidget* window, const char* name) {
@@ -69,7 +46,6 @@ class DesktopClockTest : public QtDesk {
     };
   }
 
-  fs::path folder_;
 };
 
 TEST_F(DesktopClockTest, TheClockAndEachOfItsDialogsAreDrawn) {

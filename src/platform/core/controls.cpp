@@ -12,11 +12,6 @@ namespace {
 
 DWORD ButtonType(const Window& control) { return control.style & BS_TYPEMASK; }
 
-bool IsRadio(const Window& control) {
-  const DWORD type = ButtonType(control);
-  return control.kind == WindowKind::Button && (type == BS_RADIOBUTTON || type == BS_AUTORADIOBUTTON);
-}
-
 bool HasCheckState(const Window& control) {
   const DWORD type = ButtonType(control);
   return type == BS_CHECKBOX || type == BS_AUTOCHECKBOX || type == BS_RADIOBUTTON || type == BS_AUTORADIOBUTTON;
@@ -34,38 +29,6 @@ void Notify(HWND control, WORD code) {
   if (window == nullptr || window->parent == nullptr) return;
   CallProcedure(window->parent, WM_COMMAND, MAKEWPARAM(static_cast<WORD>(window->id), code),
                 reinterpret_cast<LPARAM>(control));
-}
-
-// The radio group of a control: from the nearest control at or before it
-// that starts a group (WS_GROUP) to the next one that does. In a dialog that
-// marks no group at all, a group is a run of radio buttons that follow each
-// other.
-std::vector<HWND> RadioGroup(const Window& dialog, HWND radio) {
-  const auto& children = dialog.children;
-  const auto at = std::find(children.begin(), children.end(), radio);
-  if (at == children.end()) return {};
-  auto startsGroup = [](HWND h) {
-    const Window* w = FindWindowEntry(h);
-    return w != nullptr && (w->style & WS_GROUP) != 0;
-  };
-  auto isRadio = [](HWND h) {
-    const Window* w = FindWindowEntry(h);
-    return w != nullptr && IsRadio(*w);
-  };
-  const bool marked = std::any_of(children.begin(), children.end(), startsGroup);
-  auto first = at;
-  auto last = at + 1;
-  if (marked) {
-    while (first != children.begin() && !startsGroup(*first)) --first;
-    last = first + 1;
-    while (last != children.end() && !startsGroup(*last)) ++last;
-  } else {
-    while (first != children.begin() && isRadio(*(first - 1))) --first;
-    while (last != children.end() && isRadio(*last)) ++last;
-  }
-  std::vector<HWND> group;
-  std::copy_if(first, last, std::back_inserter(group), isRadio);
-  return group;
 }
 
 void SetEditSelection(Window& edit, long start, long end) {
@@ -137,6 +100,36 @@ void TypeCharacter(HWND hwnd, char32_t codePoint) {
 
 }  // namespace
 
+bool IsRadioButton(const Window& control) {
+  const DWORD type = ButtonType(control);
+  return control.kind == WindowKind::Button && (type == BS_RADIOBUTTON || type == BS_AUTORADIOBUTTON);
+}
+
+std::vector<HWND> ControlGroup(const Window& dialog, HWND control) {
+  const auto& children = dialog.children;
+  const auto at = std::find(children.begin(), children.end(), control);
+  if (at == children.end()) return {};
+  auto startsGroup = [](HWND h) {
+    const Window* w = FindWindowEntry(h);
+    return w != nullptr && (w->style & WS_GROUP) != 0;
+  };
+  auto isRadio = [](HWND h) {
+    const Window* w = FindWindowEntry(h);
+    return w != nullptr && IsRadioButton(*w);
+  };
+  auto first = at;
+  auto last = at + 1;
+  if (std::any_of(children.begin(), children.end(), startsGroup)) {
+    while (first != children.begin() && !startsGroup(*first)) --first;
+    last = first + 1;
+    while (last != children.end() && !startsGroup(*last)) ++last;
+  } else if (isRadio(control)) {
+    while (first != children.begin() && isRadio(*(first - 1))) --first;
+    while (last != children.end() && isRadio(*last)) ++last;
+  }
+  return std::vector<HWND>(first, last);
+}
+
 // A click on a button as the user makes it: the button takes the focus, an
 // automatic check box toggles, an automatic radio button checks itself and
 // clears the rest of its group, and the dialog hears BN_CLICKED. Plain check
@@ -162,8 +155,9 @@ void ClickButton(HWND hwnd) {
       break;
     case BS_AUTORADIOBUTTON:
       if (const Window* dialog = FindWindowEntry(control->parent)) {
-        for (HWND other : RadioGroup(*dialog, hwnd)) {
-          if (other != hwnd) SetCheck(other, BST_UNCHECKED);
+        for (HWND other : ControlGroup(*dialog, hwnd)) {
+          const Window* member = FindWindowEntry(other);
+          if (other != hwnd && member != nullptr && IsRadioButton(*member)) SetCheck(other, BST_UNCHECKED);
         }
       }
       SetCheck(hwnd, BST_CHECKED);

@@ -193,6 +193,13 @@ RECT ClientRectOf(const Window& window);
 void DestroyWindowTree(HWND hwnd);
 HWND CreateWindowEntry(std::unique_ptr<Window> window);
 void ClickButton(HWND control);
+bool IsRadioButton(const Window& control);
+// The group of a dialog's control, in template order: from the nearest
+// control at or before it that starts a group (WS_GROUP) up to the next one
+// that does. In a dialog that marks no group at all, a radio button's group
+// is the run of radio buttons around it, and any other control is a group of
+// its own.
+std::vector<HWND> ControlGroup(const Window& dialog, HWND control);
 void EndOpenMenu();
 void TrackSystemMenu(HWND hwnd);
 void RunMoveLoop(HWND hwnd);

@@ -1,5 +1,9 @@
 // The dialog manager's keys: Enter for the default button (or the focused
-// push button), Escape for IDCANCEL, Tab between tab stops.
+// push button), Escape for IDCANCEL, Tab between tab stops, and the arrow
+// keys from one button of a group to the next.
+#include <algorithm>
+
+#include "platform/core/arrow_keys.h"
 #include "platform/core/dialog_layout.h"
 
 namespace platform {
@@ -13,6 +17,12 @@ bool IsPushButton(const Window& control) {
 
 bool Usable(const Window& control) {
   return (control.style & WS_VISIBLE) != 0 && (control.style & WS_DISABLED) == 0;
+}
+
+// Radio buttons, check boxes and push buttons: the controls whose arrows
+// belong to the dialog. An edit keeps them to move its caret.
+bool IsButton(const Window& control) {
+  return control.kind == WindowKind::Button && (control.style & BS_TYPEMASK) != BS_GROUPBOX;
 }
 
 void PressEnter(HWND dialog) {
@@ -50,6 +60,41 @@ void PressTab(HWND dialog, bool backwards) {
   }
 }
 
+// The focus moves to the previous or next usable button of the group,
+// wrapping around inside it; edits, statics and boxes in the group are passed
+// over, since an edit would keep the arrows and cut the rest of the group off.
+// A radio button reached so that is not checked yet is chosen as a click
+// chooses it: an automatic one checks itself and clears its group, and the
+// dialog hears BN_CLICKED either way, so a plain one is checked by the
+// dialog procedure as after a click.
+void PressArrow(HWND dialog, HWND from, bool backwards) {
+  const Window* window = FindWindowEntry(dialog);
+  if (window == nullptr) return;
+  const std::vector<HWND> group = ControlGroup(*window, from);
+  const auto at = std::find(group.begin(), group.end(), from);
+  if (at == group.end()) return;
+  const std::size_t count = group.size();
+  const auto start = static_cast<std::size_t>(at - group.begin());
+  for (std::size_t step = 1; step < count; ++step) {
+    const std::size_t index = backwards ? (start + count - step) % count : (start + step) % count;
+    const Window* control = FindWindowEntry(group[index]);
+    if (control == nullptr || !IsButton(*control) || !Usable(*control)) continue;
+    if (IsRadioButton(*control) && control->check != BST_CHECKED) {
+      ClickButton(control->handle);
+    } else {
+      SetFocus(control->handle);
+    }
+    return;
+  }
+}
+
+// Whether the arrow keys of this message are the dialog's to carry out.
+bool ArrowForDialog(HWND dialog, const MSG& msg) {
+  if (!IsArrowKey(static_cast<int>(msg.wParam))) return false;
+  const Window* control = FindWindowEntry(msg.hwnd);
+  return control != nullptr && control->parent == dialog && IsButton(*control);
+}
+
 }  // namespace
 
 }  // namespace platform
@@ -74,6 +119,10 @@ BOOL IsDialogMessage(HWND dialog, MSG* msg) {
         platform::PressTab(dialog, GetKeyState(0x10) < 0);
         return TRUE;
       default:
+        if (platform::ArrowForDialog(dialog, *msg)) {
+          platform::PressArrow(dialog, msg->hwnd, platform::ArrowGoesBack(static_cast<int>(msg->wParam)));
+          return TRUE;
+        }
         break;
     }
   }

@@ -3,7 +3,8 @@
 // units, from the client area's corner), tab order in template order, a static text's mnemonic handing the
 // focus to the control after it, and the window's close button as Cancel.
 // Enter and Escape go to the core, whose dialog manager picks the default
-// button or IDCANCEL.
+// button or IDCANCEL; so do the arrow keys on a button, which move the focus
+// through its group there and come back here as the core's focus.
 #pragma once
 
 #include <QFont>

@@ -1,12 +1,16 @@
 #include "platform/qt/key_router.h"
 
+#include <QAbstractButton>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QWidget>
 
+#include "platform/core/arrow_keys.h"
 #include "platform/core/driver.h"
 #include "platform/qt/caption_window.h"
+#include "platform/qt/dialog_controls.h"
+#include "platform/qt/dialog_window.h"
 #include "platform/qt/mirror_window.h"
 
 namespace platform::qt {
@@ -30,6 +34,10 @@ int VirtualKeyOf(int qtKey) {
     case Qt::Key_Shift: return kVkShift;
     case Qt::Key_Control: return kVkControl;
     case Qt::Key_Space: return kVkSpace;
+    case Qt::Key_Left: return kVkLeft;
+    case Qt::Key_Up: return kVkUp;
+    case Qt::Key_Right: return kVkRight;
+    case Qt::Key_Down: return kVkDown;
     default: break;
   }
   if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F12) return VK_F1 + (qtKey - Qt::Key_F1);
@@ -95,6 +103,18 @@ bool KeyRouter::RouteKey(QObject* watched, int qtKey, Qt::KeyboardModifiers modi
       return true;
     }
     return false;
+  }
+  if (IsArrowKey(virtualKey)) {
+    // On a dialog's button the arrows move through its group by the core's
+    // rule, which moves the focus and makes the choice; the toolkit's own
+    // arrow handling (Left and Right as Tab) stays out of it. A held arrow
+    // repeats, as it does in a list. Elsewhere (an edit's caret, a message
+    // box) the arrows stay the widget's.
+    const bool dialogButton = dynamic_cast<DialogWindow*>(window) != nullptr &&
+                              qobject_cast<QAbstractButton*>(widget) != nullptr && ControlHandleOf(widget) != nullptr;
+    if (!dialogButton) return false;
+    if (down || !autoRepeat) PostInput(input::Key{virtualKey, down});
+    return true;
   }
   if (virtualKey != VK_RETURN && virtualKey != VK_ESCAPE) return false;
   // Enter on a push button with the focus clicks that button: the button
