@@ -35,6 +35,8 @@ enum : int {
   kRunB1 = 61,
   kRunB2 = 62,
   kRunB3 = 63,
+  kRunC1 = 71,   // straight after the B run in template order, but up and to the left of it
+  kRunC2 = 72,
 };
 
 constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
@@ -61,9 +63,11 @@ const DialogItemTemplate kUnmarkedItems[] = {
     {"BUTTON", kChild | BS_AUTORADIOBUTTON | WS_TABSTOP, kRunA1, "A1", 10, 6, 40, 12},
     {"BUTTON", kChild | BS_AUTORADIOBUTTON | WS_TABSTOP, kRunA2, "A2", 10, 18, 40, 12},
     {"BUTTON", kChild | BS_AUTOCHECKBOX | WS_TABSTOP, kRunCheck, "Check", 10, 30, 40, 12},
-    {"BUTTON", kChild | BS_AUTORADIOBUTTON | WS_TABSTOP, kRunB1, "B1", 60, 6, 40, 12},
-    {"BUTTON", kChild | BS_AUTORADIOBUTTON | WS_TABSTOP, kRunB2, "B2", 60, 18, 40, 12},
-    {"BUTTON", kChild | BS_AUTORADIOBUTTON | WS_TABSTOP, kRunB3, "B3", 60, 30, 40, 12},
+    {"BUTTON", kChild | BS_AUTORADIOBUTTON | WS_TABSTOP, kRunB1, "B1", 60, 40, 40, 12},
+    {"BUTTON", kChild | BS_AUTORADIOBUTTON | WS_TABSTOP, kRunB2, "B2", 60, 52, 40, 12},
+    {"BUTTON", kChild | BS_AUTORADIOBUTTON | WS_TABSTOP, kRunB3, "B3", 60, 64, 40, 12},
+    {"BUTTON", kChild | BS_AUTORADIOBUTTON | WS_TABSTOP, kRunC1, "C1", 10, 50, 20, 12},
+    {"BUTTON", kChild | BS_AUTORADIOBUTTON | WS_TABSTOP, kRunC2, "C2", 30, 50, 20, 12},
     {"BUTTON", kChild | BS_DEFPUSHBUTTON | WS_TABSTOP, IDOK, "OK", 10, 78, 40, 14},
     {"BUTTON", kChild | BS_PUSHBUTTON | WS_TABSTOP, IDCANCEL, "Cancel", 60, 78, 40, 14},
 };
@@ -91,6 +95,7 @@ INT_PTR CALLBACK GroupsProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
       CheckRadioButton(dialog, kAuto1, kAuto3, kAuto1);
       CheckRadioButton(dialog, kRunA1, kRunA2, kRunA1);
       CheckRadioButton(dialog, kRunB1, kRunB3, kRunB1);
+      CheckRadioButton(dialog, kRunC1, kRunC2, kRunC1);
       return TRUE;
     case WM_COMMAND: {
       const int id = LOWORD(wParam);
@@ -211,7 +216,9 @@ TEST_F(ArrowKeys, WalkTheGroupOfTheFocusedButtonAndChooseAsAClickDoes) {
 }
 
 // In a dialog that marks no group, a radio button's group is the run of
-// radio buttons around it, and other buttons stay where they are.
+// radio buttons around it, and other buttons stay where they are. A radio
+// button that starts over up and to the left of the one before it starts a
+// new run, as the AM/PM pair after the screen-saver choices does.
 TEST_F(ArrowKeys, WithoutMarkedGroupsTheArrowsKeepToARunOfRadioButtons) {
   struct Case {
     int from;
@@ -221,14 +228,15 @@ TEST_F(ArrowKeys, WithoutMarkedGroupsTheArrowsKeepToARunOfRadioButtons) {
   const Case cases[] = {
       {kRunA2, kVkDown, kRunA1}, {kRunA1, kVkUp, kRunA2},           {kRunB3, kVkDown, kRunB1},
       {kRunB1, kVkUp, kRunB3},   {kRunCheck, kVkDown, kRunCheck}, {IDOK, kVkRight, IDOK},
+      {kRunC1, kVkUp, kRunC2},   {kRunC2, kVkDown, kRunC1},
   };
   DialogView view = open("UNMARKED", "Unmarked");
   for (const Case& c : cases) {
     view.focus(c.from).key(c.key);
     EXPECT_EQ(view.focusId(), c.focus) << "from " << c.from << " key " << c.key;
   }
-  EXPECT_EQ(CheckedOf(view, {kRunA1, kRunA2, kRunCheck, kRunB1, kRunB2, kRunB3}),
-            (std::vector<int>{kRunA2, kRunB3}));
+  EXPECT_EQ(CheckedOf(view, {kRunA1, kRunA2, kRunCheck, kRunB1, kRunB2, kRunB3, kRunC1, kRunC2}),
+            (std::vector<int>{kRunA2, kRunB3, kRunC1}));
 }
 
 // In an edit the arrows move the caret: the dialog moves no focus and hears

@@ -124,8 +124,16 @@ std::vector<HWND> ControlGroup(const Window& dialog, HWND control) {
     last = first + 1;
     while (last != children.end() && !startsGroup(*last)) ++last;
   } else if (isRadio(control)) {
-    while (first != children.begin() && isRadio(*(first - 1))) --first;
-    while (last != children.end() && isRadio(*last)) ++last;
+    // A radio button that starts over up and to the left of the one before it
+    // begins another choice laid out elsewhere in the dialog.
+    auto continues = [&](HWND before, HWND next) {
+      if (!isRadio(before) || !isRadio(next)) return false;
+      const RECT& a = FindWindowEntry(before)->rect;
+      const RECT& b = FindWindowEntry(next)->rect;
+      return !(b.top < a.top && b.left <= a.left);
+    };
+    while (first != children.begin() && continues(*(first - 1), *first)) --first;
+    while (last != children.end() && continues(*(last - 1), *last)) ++last;
   }
   return std::vector<HWND>(first, last);
 }

@@ -197,8 +197,9 @@ bool IsRadioButton(const Window& control);
 // The group of a dialog's control, in template order: from the nearest
 // control at or before it that starts a group (WS_GROUP) up to the next one
 // that does. In a dialog that marks no group at all, a radio button's group
-// is the run of radio buttons around it, and any other control is a group of
-// its own.
+// is the run of radio buttons around it (broken where one starts over up and
+// to the left of the one before), and any other control is a group of its
+// own.
 std::vector<HWND> ControlGroup(const Window& dialog, HWND control);
 void EndOpenMenu();
 void TrackSystemMenu(HWND hwnd);
