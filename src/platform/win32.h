@@ -656,6 +656,9 @@ struct IconResource {
   int width;
   int height;
   const std::uint32_t* argb;
+  // Fills argb when its pixels are drawn rather than stored; run before the
+  // icon is first looked up, so a run that shows no icon never draws one.
+  void (*prepare)() = nullptr;
 };
 
 struct ResourceModule {

@@ -5,7 +5,7 @@
 // same face as a stopwatch, as an alarm clock and by night.
 //
 // Each icon is 32 x 32 ARGB with straight (not premultiplied) alpha, drawn
-// once when the program loads, with 4 x 4 samples per pixel for smooth edges.
+// once when first looked up, with 4 x 4 samples per pixel for smooth edges.
 #include <cstdint>
 #include <initializer_list>
 
@@ -165,14 +165,28 @@ Pixels stopwatchPixels;
 Pixels alarmClockPixels;
 Pixels nightClockPixels;
 
-const bool drawn = Draw({kMiddle, 15, kNavy, kPaper, kSlate, kInk, kRed, Extra::None}, clockPixels) &&
-                   Draw({kLowered, 13.5, kNavy, kPaper, kSlate, kInk, kRed, Extra::Crown}, stopwatchPixels) &&
-                   Draw({kLowered, 13.5, kNavy, kPaper, kSlate, kInk, kRed, Extra::Bells}, alarmClockPixels) &&
-                   Draw({kMiddle, 15, kSlate, kNight, kMoon, kMoon, kAmber, Extra::None}, nightClockPixels);
+void DrawClock() {
+  static const bool drawn = Draw({kMiddle, 15, kNavy, kPaper, kSlate, kInk, kRed, Extra::None}, clockPixels);
+  (void)drawn;
+}
+void DrawStopwatch() {
+  static const bool drawn = Draw({kLowered, 13.5, kNavy, kPaper, kSlate, kInk, kRed, Extra::Crown}, stopwatchPixels);
+  (void)drawn;
+}
+void DrawAlarmClock() {
+  static const bool drawn = Draw({kLowered, 13.5, kNavy, kPaper, kSlate, kInk, kRed, Extra::Bells}, alarmClockPixels);
+  (void)drawn;
+}
+void DrawNightClock() {
+  static const bool drawn = Draw({kMiddle, 15, kSlate, kNight, kMoon, kMoon, kAmber, Extra::None}, nightClockPixels);
+  (void)drawn;
+}
 
 }  // namespace
 
-const IconResource horatickIcon = {"Horatick", kSize, kSize, clockPixels};
-const IconResource horatickStopwatchIcon = {"HORATICK2", kSize, kSize, stopwatchPixels};
-const IconResource horatickAlarmIcon = {"HORATICK3", kSize, kSize, alarmClockPixels};
-const IconResource horatickNightIcon = {"HORATICK4", kSize, kSize, nightClockPixels};
+// Drawn when first looked up: most runs of the program (the terminal clock,
+// a printed face) never show an icon.
+const IconResource horatickIcon = {"Horatick", kSize, kSize, clockPixels, DrawClock};
+const IconResource horatickStopwatchIcon = {"HORATICK2", kSize, kSize, stopwatchPixels, DrawStopwatch};
+const IconResource horatickAlarmIcon = {"HORATICK3", kSize, kSize, alarmClockPixels, DrawAlarmClock};
+const IconResource horatickNightIcon = {"HORATICK4", kSize, kSize, nightClockPixels, DrawNightClock};

@@ -101,7 +101,10 @@ const IconResource* FindIconResource(HICON icon) {
   if (icon == nullptr) return nullptr;
   for (const ResourceModule* module : Core().modules) {
     for (int i = 0; i < module->iconCount; ++i) {
-      if (reinterpret_cast<HICON>(const_cast<IconResource*>(module->icons[i])) == icon) return module->icons[i];
+      const IconResource* found = module->icons[i];
+      if (reinterpret_cast<HICON>(const_cast<IconResource*>(found)) != icon) continue;
+      if (found->prepare != nullptr) found->prepare();
+      return found;
     }
   }
   return nullptr;
