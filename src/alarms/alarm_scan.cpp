@@ -78,13 +78,14 @@ void RemindAtStartup(HWND owner) {
     AlarmRecord& r = alarms[i];
     if (r.remindOnStartup == 0 || r.enabled == 0) continue;
     if (IsAlarmDue(i, 0) == 0) continue;
+    // A one-date alarm is reminded once and then stays off; one that is not
+    // due today is left armed for its date. The reminder is cleared before
+    // the note shows, so that a session ending while the note is up saves
+    // the alarm wholly retired.
+    const bool oneDate = r.dateMode == ALARM_ONE_DATE;
+    if (oneDate) r.remindOnStartup = 0;
     FireAlarm(owner, i);
-    // A one-date alarm is reminded once and then stays off. One that is not
-    // due today is left armed for its date.
-    if (r.dateMode == ALARM_ONE_DATE) {
-      r.remindOnStartup = 0;
-      r.enabled = 0;
-    }
+    if (oneDate) r.enabled = 0;
   }
 }
 
