@@ -14,6 +14,7 @@
 #include <filesystem>
 #include <map>
 #include <optional>
+#include <regex>
 #include <string>
 #include <thread>
 #include <vector>
@@ -81,6 +82,21 @@ class FollowProcess {
       }
       pending_.append(buffer, static_cast<std::size_t>(got));
     }
+  }
+
+  // The next line that is not a face: the minute may turn, and print a new
+  // face, while the clock is busy with something else.
+  std::optional<std::string> NextLineBesidesFaces(int timeoutMs = 10'000) {
+    for (;;) {
+      std::optional<std::string> line = NextLine(timeoutMs);
+      if (!line || !LooksLikeDefaultFace(*line)) return line;
+    }
+  }
+
+  // The default face, whatever the moment: " 3:05 PM  Mon 12/07/92 ".
+  static bool LooksLikeDefaultFace(const std::string& line) {
+    static const std::regex face(R"(^[ 1]\d:\d\d [AP]M  [A-Z][a-z]{2} \d\d?/\d\d/\d\d\d? $)");
+    return std::regex_match(line, face);
   }
 
   // The reader goes away: nothing reads the clock's lines any more.

@@ -4,7 +4,6 @@
 #include <time.h>
 
 #include <cstring>
-#include <regex>
 
 #include "app/main_window_files.h"
 #include "cli/follow_process.h"
@@ -15,16 +14,6 @@ using clock_files::ProfileValue;
 using clock_files::ReadConfiguration;
 using clock_files::WriteWholeFile;
 
-namespace {
-
-// The default face, whatever the moment: " 3:05 PM  Mon 12/07/92 ".
-bool LooksLikeDefaultFace(const std::string& line) {
-  static const std::regex face(R"(^[ 1]\d:\d\d [AP]M  [A-Z][a-z]{2} \d\d?/\d\d/\d\d\d? $)");
-  return std::regex_match(line, face);
-}
-
-}  // namespace
-
 class EndSignal : public testing::TestWithParam<int> {};
 
 TEST_P(EndSignal, PrintsFacesAndNotesAndSavesEverythingAtTheEnd) {
@@ -34,8 +23,8 @@ TEST_P(EndSignal, PrintsFacesAndNotesAndSavesEverythingAtTheEnd) {
 
   const auto face = clock.NextLine();
   ASSERT_TRUE(face.has_value()) << clock.ErrorText();
-  EXPECT_TRUE(LooksLikeDefaultFace(*face)) << '"' << *face << '"';
-  const auto note = clock.NextLine();
+  EXPECT_TRUE(FollowProcess::LooksLikeDefaultFace(*face)) << '"' << *face << '"';
+  const auto note = clock.NextLineBesidesFaces();
   ASSERT_TRUE(note.has_value());
   EXPECT_EQ(*note, "Alarm 1 - 7:05  (One Date): Water the plants");
   // Answered at once: the start-up save is done and the clock runs on.
