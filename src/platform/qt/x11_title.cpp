@@ -6,6 +6,8 @@
 #include <QWidget>
 #include <cstdlib>
 #include <cstring>
+#include <map>
+#include <optional>
 
 namespace platform::qt {
 
@@ -30,6 +32,26 @@ bool IsLatin1(const QByteArray& utf8) {
   return true;
 }
 
+// The events this program selected on the window, asked for once per window:
+// the toolkit sets them when it makes the window and leaves them so.
+std::optional<std::uint32_t> OwnEventMask(xcb_connection_t* connection, xcb_window_t id) {
+  static std::map<xcb_window_t, std::optional<std::uint32_t>> known;
+  static xcb_connection_t* knownOf = nullptr;
+  if (knownOf != connection) {
+    known.clear();
+    knownOf = connection;
+  }
+  const auto found = known.find(id);
+  if (found != known.end()) return found->second;
+  std::optional<std::uint32_t> mask;
+  xcb_get_window_attributes_reply_t* reply =
+      xcb_get_window_attributes_reply(connection, xcb_get_window_attributes(connection, id), nullptr);
+  if (reply != nullptr) mask = reply->your_event_mask;
+  std::free(reply);
+  known[id] = mask;
+  return mask;
+}
+
 }  // namespace
 
 bool SetX11Title(QWidget* window, const QByteArray& utf8) {
@@ -50,11 +72,27 @@ bool SetX11Title(QWidget* window, const QByteArray& utf8) {
   }
   if (netWmName == XCB_ATOM_NONE || utf8String == XCB_ATOM_NONE) return false;
   const auto id = static_cast<xcb_window_t>(window->winId());
+  const std::optional<std::uint32_t> mask = OwnEventMask(connection, id);
   const auto length = static_cast<std::uint32_t>(utf8.size());
-  xcb_change_property(connection, XCB_PROP_MODE_REPLACE, id, netWmName, utf8String, 8, length, utf8.constData());
   const xcb_atom_t wmNameType = IsLatin1(utf8) ? static_cast<xcb_atom_t>(XCB_ATOM_STRING) : utf8String;
+  // The clock listens to its own window's property changes (the window
+  // manager's minimise state comes that way), so each retitle would come
+  // back to it as two events and wake it twice more a second. It stops
+  // listening just for the retitle; the server is held for those few
+  // requests so that no other program's change can fall between them unheard.
+  const bool quiet = mask.has_value() && (*mask & XCB_EVENT_MASK_PROPERTY_CHANGE) != 0;
+  if (quiet) {
+    const std::uint32_t without = *mask & ~static_cast<std::uint32_t>(XCB_EVENT_MASK_PROPERTY_CHANGE);
+    xcb_grab_server(connection);
+    xcb_change_window_attributes(connection, id, XCB_CW_EVENT_MASK, &without);
+  }
+  xcb_change_property(connection, XCB_PROP_MODE_REPLACE, id, netWmName, utf8String, 8, length, utf8.constData());
   xcb_change_property(connection, XCB_PROP_MODE_REPLACE, id, XCB_ATOM_WM_NAME, wmNameType, 8, length,
                       utf8.constData());
+  if (quiet) {
+    xcb_change_window_attributes(connection, id, XCB_CW_EVENT_MASK, &*mask);
+    xcb_ungrab_server(connection);
+  }
   // Not flushed here: the toolkit flushes the connection on its next pass,
   // which sends the new title in one write with the repaint of the face, so
   // the X server and this program wake once for both instead of twice.

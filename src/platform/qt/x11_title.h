@@ -4,7 +4,8 @@
 // retitling goes through Xlib's text conversions and costs the clock several
 // wakeups each time, which an idle desk clock should not spend. Here the two
 // properties that name a window (_NET_WM_NAME, and WM_NAME for the older
-// readers such as xdotool) are replaced with one request each and no reply.
+// readers such as xdotool) are replaced with one request each and no reply,
+// and the clock does not hear its own change back.
 #pragma once
 
 #include <QByteArray>
