@@ -160,25 +160,20 @@ constexpr std::uint32_t kAmber = 0xFFF2A93B;
 constexpr Point kMiddle{16, 16};
 constexpr Point kLowered{16, 17.5};
 
+constexpr Design kClock{kMiddle, 15, kNavy, kPaper, kSlate, kInk, kRed, Extra::None};
+constexpr Design kStopwatch{kLowered, 13.5, kNavy, kPaper, kSlate, kInk, kRed, Extra::Crown};
+constexpr Design kAlarmClock{kLowered, 13.5, kNavy, kPaper, kSlate, kInk, kRed, Extra::Bells};
+constexpr Design kNightClock{kMiddle, 15, kSlate, kNight, kMoon, kMoon, kAmber, Extra::None};
+
 Pixels clockPixels;
 Pixels stopwatchPixels;
 Pixels alarmClockPixels;
 Pixels nightClockPixels;
 
-void DrawClock() {
-  static const bool drawn = Draw({kMiddle, 15, kNavy, kPaper, kSlate, kInk, kRed, Extra::None}, clockPixels);
-  (void)drawn;
-}
-void DrawStopwatch() {
-  static const bool drawn = Draw({kLowered, 13.5, kNavy, kPaper, kSlate, kInk, kRed, Extra::Crown}, stopwatchPixels);
-  (void)drawn;
-}
-void DrawAlarmClock() {
-  static const bool drawn = Draw({kLowered, 13.5, kNavy, kPaper, kSlate, kInk, kRed, Extra::Bells}, alarmClockPixels);
-  (void)drawn;
-}
-void DrawNightClock() {
-  static const bool drawn = Draw({kMiddle, 15, kSlate, kNight, kMoon, kMoon, kAmber, Extra::None}, nightClockPixels);
+// Draws one icon's pixels the first time it is asked for.
+template <const Design& design, Pixels& pixels>
+void DrawOnce() {
+  static const bool drawn = Draw(design, pixels);
   (void)drawn;
 }
 
@@ -186,7 +181,10 @@ void DrawNightClock() {
 
 // Drawn when first looked up: most runs of the program (the terminal clock,
 // a printed face) never show an icon.
-const IconResource horatickIcon = {"Horatick", kSize, kSize, clockPixels, DrawClock};
-const IconResource horatickStopwatchIcon = {"HORATICK2", kSize, kSize, stopwatchPixels, DrawStopwatch};
-const IconResource horatickAlarmIcon = {"HORATICK3", kSize, kSize, alarmClockPixels, DrawAlarmClock};
-const IconResource horatickNightIcon = {"HORATICK4", kSize, kSize, nightClockPixels, DrawNightClock};
+const IconResource horatickIcon = {"Horatick", kSize, kSize, clockPixels, DrawOnce<kClock, clockPixels>};
+const IconResource horatickStopwatchIcon = {"HORATICK2", kSize, kSize, stopwatchPixels,
+                                            DrawOnce<kStopwatch, stopwatchPixels>};
+const IconResource horatickAlarmIcon = {"HORATICK3", kSize, kSize, alarmClockPixels,
+                                        DrawOnce<kAlarmClock, alarmClockPixels>};
+const IconResource horatickNightIcon = {"HORATICK4", kSize, kSize, nightClockPixels,
+                                        DrawOnce<kNightClock, nightClockPixels>};
