@@ -49,6 +49,17 @@ TEST_F(CaptionPainterTest, OnlyTheTitleChangesWithTheFace) {
   EXPECT_FALSE(Differs(before, after, layout.systemBox));
   EXPECT_FALSE(Differs(before, after, layout.minimizeBox));
   EXPECT_EQ(before, Draw(style, " 3:05 PM  Mon 12/07/92 "));
+
+  // Repainting just the title over the old caption gives the new one whole.
+  QImage updated = before;
+  QPainter painter(&updated);
+  const QFont& font = Driver().Fonts().caption;
+  const QString face = QString::fromUtf8(" 3:06 PM  Mon 12/07/92 ");
+  painter.setClipRect(layout.title);
+  platform::qt::PaintCaption(painter, layout, platform::qt::CaptionTitle(face, font, QRawFont::fromFont(font)), font,
+                             platform::qt::CaptionColoursFor(QApplication::palette(), true), layout.title);
+  painter.end();
+  EXPECT_EQ(updated, after);
 }
 
 TEST_F(CaptionPainterTest, BoxesAppearWithTheirStyleBits) {

@@ -64,13 +64,17 @@ CaptionColours CaptionColoursFor(const QPalette& palette, bool active) {
 }
 
 void PaintCaption(QPainter& painter, const CaptionLayout& layout, const CaptionTitle& title, const QFont& font,
-                  const CaptionColours& colours) {
-  const QRect whole = layout.bar.adjusted(-1, -1, 1, 1);
-  painter.setPen(colours.frame);
-  painter.drawRect(whole.adjusted(0, 0, -1, -1));
-  painter.fillRect(layout.bar, colours.bar);
-  if (!layout.systemBox.isEmpty()) PaintSystemBox(painter, layout.systemBox, colours);
-  if (!layout.minimizeBox.isEmpty()) PaintMinimizeBox(painter, layout.minimizeBox, colours);
+                  const CaptionColours& colours, const QRect& dirty) {
+  if (!layout.title.contains(dirty)) {
+    const QRect whole = layout.bar.adjusted(-1, -1, 1, 1);
+    painter.setPen(colours.frame);
+    painter.drawRect(whole.adjusted(0, 0, -1, -1));
+    painter.fillRect(layout.bar, colours.bar);
+    if (!layout.systemBox.isEmpty()) PaintSystemBox(painter, layout.systemBox, colours);
+    if (!layout.minimizeBox.isEmpty()) PaintMinimizeBox(painter, layout.minimizeBox, colours);
+  } else {
+    painter.fillRect(layout.title, colours.bar);
+  }
   painter.setFont(font);
   painter.setPen(colours.text);
   painter.setClipRect(layout.title);

@@ -5,6 +5,7 @@
 
 #include <QFont>
 #include <QPalette>
+#include <QRect>
 
 class QPainter;
 
@@ -26,7 +27,9 @@ struct CaptionColours {
 // The caption colours the palette gives for an active or inactive window.
 CaptionColours CaptionColoursFor(const QPalette& palette, bool active);
 
+// Paints what lies in dirty: once a second only the title has changed, and
+// the border and the boxes need not be drawn again.
 void PaintCaption(QPainter& painter, const CaptionLayout& layout, const CaptionTitle& title, const QFont& font,
-                  const CaptionColours& colours);
+                  const CaptionColours& colours, const QRect& dirty = QRect(0, 0, 1 << 15, 1 << 15));
 
 }  // namespace platform::qt

@@ -1,6 +1,5 @@
 #include "platform/qt/caption_title.h"
 
-#include <QFontMetricsF>
 #include <QPainter>
 
 namespace platform::qt {
@@ -17,10 +16,11 @@ bool IsPlainAscii(const QString& text) {
 }  // namespace
 
 CaptionTitle::CaptionTitle(const QString& text, const QFont& font, const QRawFont& glyphs) {
-  const QFontMetricsF metrics(font);
-  ascent_ = metrics.ascent();
   if (SetFromGlyphTable(text, glyphs)) {
-    size_ = QSizeF(size_.width(), metrics.height());
+    // The glyph table's own metrics: asking the font for them again every
+    // second costs as much as the rest of setting the title.
+    ascent_ = glyphs.ascent();
+    size_ = QSizeF(size_.width(), glyphs.ascent() + glyphs.descent());
     return;
   }
   QStaticText shaped(text);

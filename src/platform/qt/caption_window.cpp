@@ -1,6 +1,7 @@
 #include "platform/qt/caption_window.h"
 
 #include <QCloseEvent>
+#include <QPaintEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWindow>
@@ -112,10 +113,10 @@ QPoint CaptionWindow::SystemMenuPlace() const {
   return mapToGlobal(QPoint(0, layout.bar.bottom() + 2));
 }
 
-void CaptionWindow::paintEvent(QPaintEvent*) {
+void CaptionWindow::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   PaintCaption(painter, LayOutCaption(size(), style_), titleText_, font_,
-               CaptionColoursFor(palette(), isActiveWindow()));
+               CaptionColoursFor(palette(), isActiveWindow()), event->rect());
 }
 
 void CaptionWindow::PostButton(UINT message, QMouseEvent* event) {
