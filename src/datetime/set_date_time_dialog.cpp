@@ -1,6 +1,7 @@
 // The Time and Date dialog procedure. The clock cannot set the machine's
 // time, so OK says so and keeps only the two preferences.
 #include "app/clock_app.h"
+#include "app/dialog_buttons.h"
 #include "app/dialog_procs.h"
 #include "datetime/set_date_time_dialog.h"
 #include "display/preferences.h"
@@ -131,18 +132,8 @@ bool HandleCommand(HWND dialog, WPARAM command) {
     case UpdateDate:
       UpdateDateFromClock(dialog);
       return true;
-    case IDOK:
-      Commit(dialog);
-      EndDialog(dialog, 1);
-      return true;
-    case IDCANCEL:
-      EndDialog(dialog, 0);
-      return true;
-    case Help:
-      WinHelp(dialog, helpPath, HELP_CONTEXT, SET_DATE_TIME_HELP_CONTEXT);
-      return true;
     default:
-      return false;
+      return HandleDialogButton(dialog, command, {Help, SET_DATE_TIME_HELP_CONTEXT, Commit});
   }
 }
 

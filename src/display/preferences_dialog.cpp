@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "app/clock_app.h"
+#include "app/dialog_buttons.h"
 #include "app/dialog_procs.h"
 #include "display/config_files.h"
 #include "display/face.h"
@@ -149,21 +150,8 @@ void Commit(HWND dialog) {
 }
 
 bool HandleCommand(HWND dialog, WPARAM command) {
-  // The whole parameter is compared, so notifications from the edits fall through.
-  switch (command) {
-    case IDOK:
-      Commit(dialog);
-      EndDialog(dialog, 1);
-      return true;
-    case IDCANCEL:
-      EndDialog(dialog, 0);
-      return true;
-    case PreferencesId::Help:
-      WinHelp(dialog, helpPath, HELP_CONTEXT, PREFERENCES_HELP_CONTEXT);
-      return true;
-    default:
-      return ChooseRadio(dialog, command);
-  }
+  return HandleDialogButton(dialog, command, {PreferencesId::Help, PREFERENCES_HELP_CONTEXT, Commit}) ||
+         ChooseRadio(dialog, command);
 }
 
 }  // namespace

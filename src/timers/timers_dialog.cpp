@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "app/clock_app.h"
+#include "app/dialog_buttons.h"
 #include "app/dialog_procs.h"
 #include "timers/timer_engine.h"
 #include "timers/timers_dialog.h"
@@ -199,18 +200,8 @@ bool HandleCommand(HWND dialog, WPARAM command) {
       ChooseBeep(dialog, static_cast<int>(command), TimersId::BeepLong, TimersId::BeepShort,
                  &TimerRecord::beepDuration);
       return true;
-    case IDOK:
-      Commit(dialog);
-      Close(dialog, 1);
-      return true;
-    case IDCANCEL:
-      Close(dialog, 0);
-      return true;
-    case TimersId::Help:
-      WinHelp(dialog, helpPath, HELP_CONTEXT, TIMERS_HELP_CONTEXT);
-      return true;
     default:
-      return false;
+      return HandleDialogButton(dialog, command, {TimersId::Help, TIMERS_HELP_CONTEXT, Commit, Close});
   }
 }
 
