@@ -10,7 +10,7 @@
 
 namespace {
 
-constexpr char kVersionText[] = "horatick 1.0.0\n";
+constexpr char kVersionText[] = "horatick " HORATICK_VERSION "\n";
 
 }  // namespace
 
