@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <new>
 
-#include "app/clock_app.h"
+#include "base/clock_app.h"
 #include "app/program_state.h"
 #include "display/face.h"
 #include "display/preferences.h"

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "alarms/alarm_record.h"
-#include "app/time_source.h"
+#include "base/time_source.h"
 
 // Due now, by the local clock; checkTime 0 ignores the time of day.
 int IsAlarmDue(int index, int checkTime);

@@ -6,7 +6,7 @@
 
 #include "alarms/alarm_record.h"
 #include "alarms/alarm_scan.h"
-#include "app/clock_app.h"
+#include "base/clock_app.h"
 #include "app/main_window.h"
 #include "display/config_files.h"
 #include "display/preferences.h"

@@ -4,7 +4,7 @@
 
 #include "alarms/alarm_record.h"
 #include "app/main_window_parts.h"
-#include "app/time_source.h"
+#include "base/time_source.h"
 
 namespace {
 

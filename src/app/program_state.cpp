@@ -3,7 +3,7 @@
 #include "display/preferences_dialog.h"
 #include "datetime/set_date_time_dialog.h"
 #include "alarms/alarm_scan.h"
-#include "app/clock_app.h"
+#include "base/clock_app.h"
 #include "display/face.h"
 #include "display/preferences.h"
 #include "timers/timer_engine.h"

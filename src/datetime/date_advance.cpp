@@ -2,7 +2,7 @@
 // day of the month has not moved on, the date is moved on by one day.
 #include "datetime/date_advance.h"
 
-#include "app/time_source.h"
+#include "base/time_source.h"
 #include "display/preferences.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "app/clock_app.h"
+#include "base/clock_app.h"
 #include "display/config_image.h"
 #include "display/config_load.h"
 #include "display/settings_files.h"

@@ -4,9 +4,9 @@
 
 #include <cstring>
 
-#include "app/time_source.h"
+#include "base/time_source.h"
 #include "display/face_date.h"
-#include "display/face_text.h"
+#include "base/face_text.h"
 #include "display/preferences.h"
 #include "timers/timer_engine.h"
 

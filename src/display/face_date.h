@@ -4,7 +4,7 @@
 
 #include <cstddef>
 
-#include "app/time_source.h"
+#include "base/time_source.h"
 #include "display/preferences.h"
 
 // The room a date text needs: the longest is 27 characters, a year of five

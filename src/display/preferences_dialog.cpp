@@ -2,8 +2,8 @@
 // copies; nothing reaches the record or the profile file before OK.
 #include <cstdio>
 
-#include "app/clock_app.h"
-#include "app/dialog_buttons.h"
+#include "base/clock_app.h"
+#include "base/dialog_buttons.h"
 #include "app/dialog_procs.h"
 #include "display/config_files.h"
 #include "display/face.h"

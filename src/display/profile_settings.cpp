@@ -4,7 +4,7 @@
 #include <cstring>
 #include <string>
 
-#include "app/clock_app.h"
+#include "base/clock_app.h"
 #include "display/config_files.h"
 #include "display/config_image.h"
 #include "display/config_load.h"

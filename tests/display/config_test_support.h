@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "alarms/alarm_record.h"
-#include "app/clock_app.h"
+#include "base/clock_app.h"
 #include "app/program_state.h"
 #include "core/files_temp_folder.h"
 #include "display/config_files.h"

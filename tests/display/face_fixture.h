@@ -8,7 +8,7 @@
 
 #include <string>
 
-#include "app/clock_app.h"
+#include "base/clock_app.h"
 #include "app/program_state.h"
 #include "display/face.h"
 #include "display/preferences.h"

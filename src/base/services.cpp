@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <cstring>
 
-#include "app/clock_app.h"
-#include "display/face_text.h"
+#include "base/clock_app.h"
+#include "base/face_text.h"
 #include "display/preferences.h"
 
 void ShowErrorBox(HWND owner, UINT id) {
