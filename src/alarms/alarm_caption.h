@@ -3,7 +3,7 @@
 
 #include <cstddef>
 
-#include "alarms/alarm_record.h"
+#include "settings/alarm_record.h"
 #include "base/time_source.h"
 
 // Alarm number index + 1 and the alarm's time; a one-date alarm adds

@@ -5,7 +5,7 @@
 #include "alarms/alarm_settings_text.h"
 #include "base/clock_app.h"
 #include "base/time_source.h"
-#include "display/preferences.h"
+#include "settings/preferences.h"
 #include "resources/resources.h"
 
 namespace {

@@ -4,7 +4,7 @@
 
 #include "base/clock_app.h"
 #include "app/main_window_parts.h"
-#include "display/preferences.h"
+#include "settings/preferences.h"
 #include "timers/timer_record.h"
 
 std::uint8_t lastMinuteShown = 0;

@@ -3,7 +3,7 @@
 #include "base/clock_app.h"
 #include "app/main_window.h"
 #include "app/main_window_parts.h"
-#include "display/config_files.h"
+#include "settings/config_files.h"
 
 LRESULT OnEnd(HWND window) {
   // The window being replaced on restore does not end the program.

@@ -2,7 +2,7 @@
 // "H&ourly beep" is checked (alarm 1's flag).
 #include <cstdint>
 
-#include "alarms/alarm_record.h"
+#include "settings/alarm_record.h"
 #include "app/main_window_parts.h"
 #include "base/time_source.h"
 

@@ -4,7 +4,7 @@
 #include "app/main_window.h"
 #include "app/main_window_parts.h"
 #include "display/face.h"
-#include "display/preferences.h"
+#include "settings/preferences.h"
 
 namespace {
 

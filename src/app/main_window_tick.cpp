@@ -7,7 +7,7 @@
 #include "base/time_source.h"
 #include "datetime/date_advance.h"
 #include "display/face.h"
-#include "display/preferences.h"
+#include "settings/preferences.h"
 #include "timers/timer_record.h"
 
 namespace {

@@ -5,7 +5,7 @@
 
 #include "base/clock_app.h"
 #include "base/face_text.h"
-#include "display/preferences.h"
+#include "settings/preferences.h"
 
 void ShowErrorBox(HWND owner, UINT id) {
   char message[255];

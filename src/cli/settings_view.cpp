@@ -2,7 +2,7 @@
 
 #include "base/clock_app.h"
 #include "app/program_state.h"
-#include "display/config_files.h"
+#include "settings/config_files.h"
 #include "platform/core/settings_folder.h"
 #include "resources/resources.h"
 

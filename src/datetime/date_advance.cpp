@@ -3,7 +3,7 @@
 #include "datetime/date_advance.h"
 
 #include "base/time_source.h"
-#include "display/preferences.h"
+#include "settings/preferences.h"
 
 namespace {
 

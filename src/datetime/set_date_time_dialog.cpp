@@ -4,7 +4,7 @@
 #include "base/dialog_buttons.h"
 #include "app/dialog_procs.h"
 #include "datetime/set_date_time_dialog.h"
-#include "display/preferences.h"
+#include "settings/preferences.h"
 
 std::int16_t editTimeMode = 0;
 

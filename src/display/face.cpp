@@ -7,7 +7,7 @@
 #include "base/time_source.h"
 #include "display/face_date.h"
 #include "base/face_text.h"
-#include "display/preferences.h"
+#include "settings/preferences.h"
 #include "timers/timer_engine.h"
 
 char clockText[132] = "";

@@ -5,7 +5,7 @@
 #include <cstddef>
 
 #include "base/time_source.h"
-#include "display/preferences.h"
+#include "settings/preferences.h"
 
 // The room a date text needs: the longest is 27 characters, a year of five
 // digits makes 28; the rest is margin.

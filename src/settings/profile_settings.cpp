@@ -5,10 +5,10 @@
 #include <string>
 
 #include "base/clock_app.h"
-#include "display/config_files.h"
-#include "display/config_image.h"
-#include "display/config_load.h"
-#include "display/settings_files.h"
+#include "settings/config_files.h"
+#include "settings/config_image.h"
+#include "settings/config_load.h"
+#include "settings/settings_files.h"
 
 namespace {
 
