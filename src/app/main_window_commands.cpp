@@ -10,6 +10,7 @@
 #include "settings/config_files.h"
 #include "display/face.h"
 #include "settings/preferences.h"
+#include "settings/settings_files.h"
 
 namespace {
 
@@ -79,9 +80,9 @@ HWND Restore(HWND window) {
 void WriteWindowPosition() {
   char text[16];
   std::snprintf(text, sizeof text, "%d", prefs->xPos);
-  WritePrivateProfileString(PROFILE_SECTION, "xPos", text, PROFILE_FILE);
+  WritePrivateProfileString(kProfileSection, "xPos", text, kProfileFile);
   std::snprintf(text, sizeof text, "%d", prefs->yPos);
-  WritePrivateProfileString(PROFILE_SECTION, "yPos", text, PROFILE_FILE);
+  WritePrivateProfileString(kProfileSection, "yPos", text, kProfileFile);
 }
 
 LRESULT OnSysCommand(HWND window, UINT command, LPARAM lParam) {
