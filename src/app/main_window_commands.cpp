@@ -4,7 +4,11 @@
 
 #include "settings/alarm_record.h"
 #include "base/clock_app.h"
-#include "app/dialog_procs.h"
+#include "alarms/alarm_settings.h"
+#include "app/about_box.h"
+#include "datetime/set_date_time_dialog.h"
+#include "display/preferences_dialog.h"
+#include "timers/timers_dialog.h"
 #include "app/main_window.h"
 #include "app/main_window_parts.h"
 #include "settings/config_files.h"

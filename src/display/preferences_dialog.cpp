@@ -4,7 +4,6 @@
 
 #include "base/clock_app.h"
 #include "base/dialog_buttons.h"
-#include "app/dialog_procs.h"
 #include "settings/config_files.h"
 #include "display/face.h"
 #include "settings/preferences.h"
