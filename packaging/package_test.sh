@@ -60,6 +60,7 @@ gzip --test "$root/usr/share/man/man1/horatick.1.gz" || fail "the manual page is
 
 if [ "$kind" = desktop ]; then
   entry="$root/usr/share/applications/horatick.desktop"
+  desktop-file-validate "$entry" || fail "the launcher entry does not validate"
   grep -qx 'Actions=show;' "$entry" || fail "the launcher entry names no show action"
   sed -n '/^\[Desktop Action show\]/,/^\[/p' "$entry" >"$work/action"
   grep -qx 'Name=Show the Clock' "$work/action" || fail "the show action is not \"Show the Clock\""
