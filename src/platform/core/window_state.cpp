@@ -1,4 +1,4 @@
-// Styles, texts, owners, the enabled state, the focus and the activation.
+// Styles, texts, owners, visibility, the enabled state, the focus and the activation.
 #include <strings.h>
 
 #include <cstring>
@@ -153,6 +153,21 @@ BOOL EnableWindow(HWND hwnd, BOOL enable) {
   }
   if (wasDisabled != (enable ? FALSE : TRUE)) platform::NotifyChange(hwnd, platform::kChangeEnabled);
   return wasDisabled;
+}
+
+BOOL IsWindowVisible(HWND hwnd) {
+  const Window* window = FindWindowEntry(hwnd);
+  while (window != nullptr) {
+    if ((window->style & WS_VISIBLE) == 0) return FALSE;
+    if (window->parent == nullptr) return TRUE;
+    window = FindWindowEntry(window->parent);
+  }
+  return FALSE;
+}
+
+BOOL IsIconic(HWND hwnd) {
+  const Window* window = FindWindowEntry(hwnd);
+  return window != nullptr && (window->style & WS_MINIMIZE) != 0 ? TRUE : FALSE;
 }
 
 BOOL IsWindowEnabled(HWND hwnd) {
