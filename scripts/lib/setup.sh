@@ -9,6 +9,7 @@ HORATICK_PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev libxcb1-dev libasound2-dev alsa-utils fonts-dejavu-core
   xvfb xdotool x11-utils x11-apps imagemagick dbus-x11
+  libsystemd-dev pkg-config dbus-daemon
 )
 
 horatick_missing_packages() {

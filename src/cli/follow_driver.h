@@ -12,6 +12,8 @@
 //   [x] help requests: the help document's address
 //   [x] commands of a copy started from outside (horatick --show), taken
 //       from the single-instance socket while the clock waits
+//   [x] the screen saver's state, from the session's screen-saver services
+//       on the session bus, followed while the clock waits
 // What it leaves out:
 //   [ ] any window on the screen, and with it any user input
 #pragma once
@@ -20,6 +22,7 @@
 #include <set>
 #include <string>
 
+#include "platform/bus/screen_saver_watch.h"
 #include "platform/headless/headless_driver.h"
 
 namespace cli {
@@ -39,6 +42,7 @@ class FollowDriver final : public platform::headless::HeadlessDriver {
   BOOL Beep(DWORD frequencyHz, DWORD durationMs) override;
   UINT WinExec(const char* commandLine, UINT showCommand) override;
   BOOL WinHelp(HWND hwnd, const char* helpFile, UINT command, UINT_PTR data) override;
+  bool ScreenSaverRunning() override { return screenSaver_.Active(); }
 
  private:
   void PrintLine(const std::string& line);
@@ -52,6 +56,7 @@ class FollowDriver final : public platform::headless::HeadlessDriver {
   bool outputLost_ = false;
   std::string lastFace_;
   std::set<HWND> answered_;
+  platform::bus::ScreenSaverWatch screenSaver_;
 };
 
 // Where the help document of a help file named by the program lies, as an

@@ -1,17 +1,15 @@
-// The Time and Date dialog procedure. The clock cannot set the machine's
-// time, so OK says so and keeps only the two preferences.
+// The Time and Date dialog procedure. OK keeps the two preferences and sets
+// the machine's clock to the time and date of the fields.
 #include "app/clock_app.h"
 #include "app/dialog_buttons.h"
 #include "app/dialog_procs.h"
 #include "datetime/set_date_time_dialog.h"
 #include "display/preferences.h"
+#include "resources/resources.h"
 
 std::int16_t editTimeMode = 0;
 
 namespace {
-
-constexpr char kNotSetNotice[] = "Time Setting not yet implemented in Windows NT version.";
-constexpr char kCaption[] = "Horatick";
 
 using namespace SetDateTimeId;
 
@@ -113,10 +111,33 @@ void UpdateDateFromClock(HWND dialog) {
   ShowClockDate(dialog, today);
 }
 
+// 0 with the wanted local time, else the string id of what is wrong with it.
+UINT ReadWantedTime(HWND dialog, SYSTEMTIME* local) {
+  char time[29];
+  char date[29];
+  GetDlgItemText(dialog, TimeField, time, sizeof time);
+  GetDlgItemText(dialog, DateField, date, sizeof date);
+  const UINT error = ReadWantedLocalTime(time, editTimeMode, date, prefs->dateOrder, local);
+  if (error != 0) return error;
+  // A time inside the hour that spring skips does not exist either.
+  SYSTEMTIME utc{};
+  return TzSpecificLocalTimeToSystemTime(nullptr, local, &utc) ? 0u : static_cast<UINT>(IDS_INVALID_TIME);
+}
+
+// A time or date that does not exist is reported, and the dialog stays open
+// for it to be put right; nothing is stored or set.
+bool FieldsExist(HWND dialog) {
+  SYSTEMTIME local{};
+  const UINT error = ReadWantedTime(dialog, &local);
+  if (error != 0) ShowErrorBox(dialog, error);
+  return error == 0;
+}
+
 void Commit(HWND dialog) {
-  MessageBox(dialog, kNotSetNotice, kCaption, MB_OK | MB_ICONEXCLAMATION);
   prefs->setTimeMode = editTimeMode;
   prefs->autoAdvanceDate = IsDlgButtonChecked(dialog, AutoAdvanceDate) == BST_CHECKED ? 1 : 0;
+  SYSTEMTIME local{};
+  if (ReadWantedTime(dialog, &local) == 0) SetSystemClock(dialog, local);
 }
 
 bool HandleCommand(HWND dialog, WPARAM command) {
@@ -132,6 +153,9 @@ bool HandleCommand(HWND dialog, WPARAM command) {
     case UpdateDate:
       UpdateDateFromClock(dialog);
       return true;
+    case IDOK:
+      if (!FieldsExist(dialog)) return true;
+      return HandleDialogButton(dialog, command, {Help, SET_DATE_TIME_HELP_CONTEXT, Commit});
     default:
       return HandleDialogButton(dialog, command, {Help, SET_DATE_TIME_HELP_CONTEXT, Commit});
   }

@@ -21,6 +21,9 @@
 //   [x] WinHelp: the help document in the desktop's browser
 //   [x] metrics: the whole desktop's size, the caption font, the dialog units
 //   [x] the end of the desktop session as the end of the program's session
+//   [x] the screen saver's state, from the session's screen-saver services;
+//       the system clock set through the system's time and date service;
+//       both buses watched by the toolkit's loop
 // What it leaves out:
 //   [ ] activation of the clock by the keyboard (Alt+Tab) is not reported:
 //       the program answers it by hiding and re-showing the window, which a
@@ -40,8 +43,11 @@
 #include <map>
 #include <memory>
 
+#include "platform/bus/screen_saver_watch.h"
+#include "platform/bus/timedate_client.h"
 #include "platform/core/driver.h"
 #include "platform/qt/desktop_fonts.h"
+#include "platform/qt/event_source_notifiers.h"
 
 class QSocketNotifier;
 class QWidget;
@@ -82,6 +88,8 @@ class QtDriver final : public Driver {
   BOOL WinHelp(HWND hwnd, const char* helpFile, UINT command, UINT_PTR data) override;
   SHORT KeyState(int virtualKey) override;
   DisplayMetrics Metrics() override { return metrics_; }
+  bool ScreenSaverRunning() override { return screenSaver_ != nullptr && screenSaver_->Active(); }
+  SystemClockService* SystemClock() override { return &clockService_; }
 
   // --- For main() and for tests ---------------------------------------------
   void WatchInstanceSocket(std::function<void()> onCommandWaiting);
@@ -119,6 +127,9 @@ class QtDriver final : public Driver {
   bool waitCursorShown_ = false;
   bool iconSet_ = false;
   int bellsRung_ = 0;
+  EventSourceNotifiers busWatch_;
+  std::unique_ptr<bus::ScreenSaverWatch> screenSaver_;
+  bus::TimedateClient clockService_;
 };
 
 // The desktop driver in force, nullptr when none is installed.
