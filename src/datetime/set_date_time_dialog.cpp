@@ -1,11 +1,10 @@
 // The Time and Date dialog procedure. OK keeps the two preferences and sets
 // the machine's clock to the time and date of the fields.
-#include "app/clock_app.h"
-#include "app/dialog_buttons.h"
-#include "app/dialog_procs.h"
+#include "base/clock_app.h"
+#include "base/dialog_buttons.h"
 #include "datetime/set_date_time_dialog.h"
-#include "display/preferences.h"
 #include "resources/resources.h"
+#include "settings/preferences.h"
 
 std::int16_t editTimeMode = 0;
 

@@ -7,8 +7,8 @@
 #include <limits>
 
 #include "datetime/set_date_time_dialog.h"
-#include "display/preferences.h"
 #include "resources/resources.h"
+#include "settings/preferences.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 
 #include "app/main_window.h"
 #include "datetime/set_date_time_dialog.h"
-#include "display/preferences.h"
+#include "settings/preferences.h"
 #include "platform/bus/timedate_client.h"
 #include "support/desk.h"
 #include "support/private_bus.h"
