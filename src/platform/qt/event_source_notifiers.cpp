@@ -37,7 +37,17 @@ void EventSourceNotifiers::Follow() {
     watch.write->setEnabled((source->Events() & POLLOUT) != 0);
   }
   for (auto it = watches_.begin(); it != watches_.end();) {
-    it = wanted.count(it->first) == 0 ? watches_.erase(it) : std::next(it);
+    if (wanted.count(it->first) != 0) {
+      ++it;
+      continue;
+    }
+    // A connection may close while its own notifier is calling: the
+    // notifiers go once the toolkit is done with them.
+    for (auto* notifier : {it->second.read.release(), it->second.write.release()}) {
+      notifier->setEnabled(false);
+      notifier->deleteLater();
+    }
+    it = watches_.erase(it);
   }
   if (timeoutMs >= 0) {
     timeout_.start(timeoutMs);
