@@ -53,7 +53,6 @@ void ReadDateNumbers(const char* text, std::int32_t numbers[3]) {
 }  // namespace
 
 UINT ReadWantedLocalTime(const char* timeText, int mode, const char* dateText, int dateOrder, SYSTEMTIME* local) {
-  using namespace SetDateTimeId;
   std::int32_t numbers[3] = {0, 0, 0};
   ReadDateNumbers(dateText, numbers);
   std::int32_t year = 0, month = 0, day = 0;
@@ -71,8 +70,8 @@ UINT ReadWantedLocalTime(const char* timeText, int mode, const char* dateText, i
 
   TimeFieldNumbers time = ReadTimeField(timeText);
   if (time.hour == 24) time.hour = 0;
-  if (mode == ModePm && time.hour < 12) time.hour += 12;
-  if (mode == ModeAm && time.hour == 12) time.hour = 0;
+  if (mode == IDC_DATETIME_MODE_PM && time.hour < 12) time.hour += 12;
+  if (mode == IDC_DATETIME_MODE_AM && time.hour == 12) time.hour = 0;
   if (time.hour < 0 || time.hour > 23 || time.minute < 0 || time.minute > 59 || time.second < 0 || time.second > 59) {
     return IDS_INVALID_TIME;
   }
@@ -82,12 +81,11 @@ UINT ReadWantedLocalTime(const char* timeText, int mode, const char* dateText, i
 }
 
 std::int32_t ConvertHourBetweenModes(std::int32_t hour, int fromMode, int toMode) {
-  using namespace SetDateTimeId;
-  const bool toTwelveHour = toMode == ModeAm || toMode == ModePm;
-  if (fromMode == ModePm && toMode == Mode24Hour && hour < 12) hour += 12;
-  if (fromMode == Mode24Hour && toTwelveHour && hour == 0) hour = 12;
-  if (fromMode == ModeAm && toMode == Mode24Hour && hour == 12) hour = 0;
-  if (fromMode == Mode24Hour && toTwelveHour && hour > 12) hour -= 12;
+  const bool toTwelveHour = toMode == IDC_DATETIME_MODE_AM || toMode == IDC_DATETIME_MODE_PM;
+  if (fromMode == IDC_DATETIME_MODE_PM && toMode == IDC_DATETIME_MODE_24H && hour < 12) hour += 12;
+  if (fromMode == IDC_DATETIME_MODE_24H && toTwelveHour && hour == 0) hour = 12;
+  if (fromMode == IDC_DATETIME_MODE_AM && toMode == IDC_DATETIME_MODE_24H && hour == 12) hour = 0;
+  if (fromMode == IDC_DATETIME_MODE_24H && toTwelveHour && hour > 12) hour -= 12;
   return hour;
 }
 

@@ -14,8 +14,6 @@
 
 namespace {
 
-using namespace SetDateTimeId;
-
 constexpr char kCentralEurope[] = "CET-1CEST,M3.5.0,M10.5.0/3";
 constexpr char kEasternUs[] = "EST5EDT,M3.2.0,M11.1.0";
 constexpr char kNotice[] = "Time Setting not yet implemented in Windows NT version.";
@@ -38,7 +36,7 @@ struct ClockOnPrivateBus {
   // service's answers until a message box is open or the dialog has closed.
   void pressOk(int mode, const char* time, const char* date) {
     desk.sysCommand(IDM_SETDATETIME);
-    desk.dialog("Time and Date").click(mode).type(TimeField, time).type(DateField, date).click(IDOK);
+    desk.dialog("Time and Date").click(mode).type(IDC_DATETIME_TIME, time).type(IDC_DATETIME_DATE, date).click(IDOK);
     settle();
   }
   void settle() {
@@ -64,11 +62,11 @@ TEST(SetSystemClock, SendsTheInstantOfTheLocalTimeInTheZone) {
     const char* date;
     const char* sent;
   } cases[] = {
-      {"UTC", Mode24Hour, "15:05:09", "12-7-92", "SetTime 723740709000000 0 1"},
-      {kEasternUs, ModePm, "3:00:00", "7-4-126", "SetTime 1783191600000000 0 1"},
-      {kCentralEurope, Mode24Hour, "1:30:00", "3-29-2026", "SetTime 1774744200000000 0 1"},  // just before the gap
-      {kCentralEurope, ModeAm, "3:30:00", "3-29-126", "SetTime 1774747800000000 0 1"},      // just after it
-      {kCentralEurope, Mode24Hour, "2:30:00", "10-25-126", "SetTime 1792888200000000 0 1"},  // first of the two
+      {"UTC", IDC_DATETIME_MODE_24H, "15:05:09", "12-7-92", "SetTime 723740709000000 0 1"},
+      {kEasternUs, IDC_DATETIME_MODE_PM, "3:00:00", "7-4-126", "SetTime 1783191600000000 0 1"},
+      {kCentralEurope, IDC_DATETIME_MODE_24H, "1:30:00", "3-29-2026", "SetTime 1774744200000000 0 1"},  // just before the gap
+      {kCentralEurope, IDC_DATETIME_MODE_AM, "3:30:00", "3-29-126", "SetTime 1774747800000000 0 1"},      // just after it
+      {kCentralEurope, IDC_DATETIME_MODE_24H, "2:30:00", "10-25-126", "SetTime 1792888200000000 0 1"},  // first of the two
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.tz) + " " + c.time + " " + c.date);
@@ -103,7 +101,7 @@ TEST(SetSystemClock, ATimeOrDateThatDoesNotExistIsReportedAndNothingIsSet) {
     SCOPED_TRACE(std::string(c.time) + " " + c.date);
     ClockOnPrivateBus clock(c.tz);
     clock.startService({});
-    clock.pressOk(Mode24Hour, c.time, c.date);
+    clock.pressOk(IDC_DATETIME_MODE_24H, c.time, c.date);
     ASSERT_TRUE(clock.desk.hasMessageBox());
     EXPECT_EQ(clock.desk.messageBox().text(), c.box);
     clock.desk.messageBox().ok();
@@ -120,7 +118,7 @@ TEST(SetSystemClock, AsksBeforeTurningNetworkTimeOff) {
     SCOPED_TRACE(answer);
     ClockOnPrivateBus clock;
     clock.startService({"ntp"});
-    clock.pressOk(Mode24Hour, "15:05:09", "12-7-92");
+    clock.pressOk(IDC_DATETIME_MODE_24H, "15:05:09", "12-7-92");
     ASSERT_TRUE(clock.desk.hasMessageBox());
     EXPECT_EQ(clock.desk.messageBox().text(), kQuestion);
     EXPECT_EQ(clock.desk.messageBox().style() & MB_TYPEMASK, static_cast<UINT>(MB_YESNO));
@@ -134,7 +132,7 @@ TEST(SetSystemClock, AsksBeforeTurningNetworkTimeOff) {
     }
     EXPECT_FALSE(clock.desk.hasMessageBox());
     EXPECT_FALSE(clock.desk.hasDialog("Time and Date"));
-    EXPECT_EQ(prefs->setTimeMode, Mode24Hour);
+    EXPECT_EQ(prefs->setTimeMode, IDC_DATETIME_MODE_24H);
   }
 }
 
@@ -163,7 +161,7 @@ TEST(SetSystemClock, EachFailureIsToldAndThePreferencesAreKept) {
     std::optional<busfake::ScopedBusAddress> noBus;
     if (!c.systemBus) noBus.emplace("DBUS_SYSTEM_BUS_ADDRESS", "unix:path=/nonexistent/system-bus");
     if (!c.service.empty()) clock.startService(c.service);
-    clock.pressOk(Mode24Hour, "15:05:09", "12-7-92");
+    clock.pressOk(IDC_DATETIME_MODE_24H, "15:05:09", "12-7-92");
     if (clock.desk.hasMessageBox() && clock.desk.messageBox().text() == kQuestion) {
       clock.desk.messageBox().answer(IDYES);
       clock.settle();
@@ -172,7 +170,7 @@ TEST(SetSystemClock, EachFailureIsToldAndThePreferencesAreKept) {
     EXPECT_EQ(clock.desk.messageBox().text(), c.box);
     clock.desk.messageBox().ok();
     EXPECT_FALSE(clock.desk.hasDialog("Time and Date"));
-    EXPECT_EQ(prefs->setTimeMode, Mode24Hour);
+    EXPECT_EQ(prefs->setTimeMode, IDC_DATETIME_MODE_24H);
   }
 }
 
@@ -183,7 +181,7 @@ TEST(SetSystemClock, TheClockGoesOnWhileTheAnswerIsAwaited) {
   clock.startService({"hold"});
   clock.desk.sysCommand(IDM_SETDATETIME);
   auto dialog = clock.desk.dialog("Time and Date");
-  dialog.click(Mode24Hour).type(TimeField, "9:00:00").click(IDOK);
+  dialog.click(IDC_DATETIME_MODE_24H).type(IDC_DATETIME_TIME, "9:00:00").click(IDOK);
   std::string sent;
   busfake::WorkUntil([&] { return !(sent = clock.call(0)).empty(); }, [&] { clock.desk.settle(); });
   EXPECT_EQ(sent, "SetTime 723718800000000 0 1");
@@ -204,7 +202,7 @@ TEST(SetSystemClock, CancelAsksNothing) {
   ClockOnPrivateBus clock;
   clock.startService({"ntp"});
   clock.desk.sysCommand(IDM_SETDATETIME);
-  clock.desk.dialog("Time and Date").type(TimeField, "9:00:00").click(IDCANCEL);
+  clock.desk.dialog("Time and Date").type(IDC_DATETIME_TIME, "9:00:00").click(IDCANCEL);
   EXPECT_FALSE(clock.desk.hasMessageBox());
   EXPECT_EQ(clock.call(200), "");
   EXPECT_EQ(prefs->setTimeMode, 0);
