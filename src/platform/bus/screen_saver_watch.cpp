@@ -37,7 +37,9 @@ void Ask(sd_bus* bus, ScreenSaverWatch::Service& service) {
     return;
   }
   sd_bus_slot_set_destroy_callback(slot, ForgetQuestion);
+  // Floating, the bus holds the slot; this hand lets go of it.
   sd_bus_slot_set_floating(slot, 1);
+  sd_bus_slot_unref(slot);
 }
 
 }  // namespace

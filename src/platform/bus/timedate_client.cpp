@@ -103,7 +103,9 @@ void TimedateClient::Send(sd_bus_message* call, bool interactive, ClockServiceDo
     return;
   }
   sd_bus_slot_set_destroy_callback(slot, ForgetCall);
+  // Floating, the bus holds the slot; this hand lets go of it.
   sd_bus_slot_set_floating(slot, 1);
+  sd_bus_slot_unref(slot);
 }
 
 void TimedateClient::ReadNetworkTime(ClockServiceDone done) {
