@@ -35,6 +35,9 @@ bool RingWithTickStopped(HWND window, TickTimer tick, int index) {
 // was matched against. Firing takes time, so the clock is read again after it.
 bool CheckAlarms(HWND window, TickTimer tick) {
   if (alarms == nullptr) return false;
+  // An active screen saver holds back every alarm not marked to ring through it.
+  BOOL saverRunning = FALSE;
+  screenSaverActive = SystemParametersInfo(SPI_GETSCREENSAVERRUNNING, 0, &saverRunning, 0) && saverRunning ? 1 : 0;
   ClockDate today{};
   GetClockTime(&nowTime, &today);
   NoteScanMinute(LocalMinuteOf(today, nowTime));

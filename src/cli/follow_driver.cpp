@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "cli/instance_commands.h"
+#include "platform/core/event_sources.h"
 #include "platform/core/help_document.h"
 #include "platform/core/inspect.h"
 #include "platform/core/single_instance.h"
@@ -137,14 +138,15 @@ void FollowDriver::WaitForInput(std::optional<std::uint64_t> deadlineMs) {
     const std::uint64_t now = MonotonicNowMs();
     timeoutMs = *deadlineMs > now ? static_cast<int>(std::min<std::uint64_t>(*deadlineMs - now, 60'000)) : 0;
   }
-  pollfd watched[2] = {{wakeFd_, POLLIN, 0}, {platform::SingleInstanceSocketFd(), POLLIN, 0}};
-  const nfds_t count = watched[1].fd >= 0 ? 2 : 1;
-  if (::poll(watched, count, timeoutMs) <= 0) return;  // the deadline, or a signal: the core looks again
+  // The session bus is watched too, so the screen saver's signals are taken
+  // as they come.
+  std::vector<pollfd> watched = {{wakeFd_, POLLIN, 0}, {platform::SingleInstanceSocketFd(), POLLIN, 0}};
+  if (platform::PollWithEventSources(watched, timeoutMs) <= 0) return;  // the deadline, or a signal: the core looks again
   if (watched[0].revents & POLLIN) {
     std::uint64_t drained = 0;
     [[maybe_unused]] const ssize_t got = ::read(wakeFd_, &drained, sizeof drained);
   }
-  if (count == 2 && (watched[1].revents & POLLIN)) TakeInstanceCommands();
+  if (watched[1].fd >= 0 && (watched[1].revents & POLLIN)) TakeInstanceCommands();
 }
 
 void FollowDriver::WakeUp() {

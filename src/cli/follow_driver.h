@@ -13,6 +13,8 @@
 //   [x] help requests: the help document's address
 //   [x] commands of a copy started from outside (horatick --show), taken
 //       from the single-instance socket while the clock waits
+//   [x] the screen saver's state, from the session's screen-saver services
+//       on the session bus, followed while the clock waits
 // What it leaves out:
 //   [ ] any window on the screen, and with it any user input
 #pragma once
@@ -22,6 +24,7 @@
 #include <string>
 
 #include "platform/core/driver.h"
+#include "platform/bus/screen_saver_watch.h"
 
 namespace cli {
 
@@ -43,6 +46,7 @@ class FollowDriver final : public platform::Driver {
   BOOL Beep(DWORD frequencyHz, DWORD durationMs) override;
   BOOL WinHelp(HWND hwnd, const char* helpFile, UINT command, UINT_PTR data) override;
   platform::DisplayMetrics Metrics() override { return metrics_; }
+  bool ScreenSaverRunning() override { return screenSaver_.Active(); }
 
  private:
   void PrintLine(const std::string& line);
@@ -57,6 +61,7 @@ class FollowDriver final : public platform::Driver {
   bool outputLost_ = false;
   std::string lastFace_;
   std::set<HWND> answered_;
+  platform::bus::ScreenSaverWatch screenSaver_;
 };
 
 // Where the help document of a help file named by the program lies, as an

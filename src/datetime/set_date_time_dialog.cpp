@@ -1,16 +1,14 @@
-// The Time and Date dialog procedure. The clock cannot set the machine's
-// time, so OK says so and keeps only the two preferences.
+// The Time and Date dialog procedure. OK keeps the two preferences and sets
+// the machine's clock to the time and date of the fields.
 #include "base/clock_app.h"
 #include "base/dialog_buttons.h"
 #include "datetime/set_date_time_dialog.h"
+#include "resources/resources.h"
 #include "settings/preferences.h"
 
 std::int16_t editTimeMode = 0;
 
 namespace {
-
-constexpr char kNotSetNotice[] = "Time Setting not yet implemented in Windows NT version.";
-constexpr char kCaption[] = "Horatick";
 
 void CheckMode(HWND dialog, int mode) { CheckRadioButton(dialog, IDC_DATETIME_MODE_AM, IDC_DATETIME_MODE_24H, mode); }
 
@@ -111,10 +109,33 @@ void UpdateDateFromClock(HWND dialog) {
   ShowClockDate(dialog, today);
 }
 
+// 0 with the wanted local time, else the string id of what is wrong with it.
+UINT ReadWantedTime(HWND dialog, SYSTEMTIME* local) {
+  char time[29];
+  char date[29];
+  GetDlgItemText(dialog, IDC_DATETIME_TIME, time, sizeof time);
+  GetDlgItemText(dialog, IDC_DATETIME_DATE, date, sizeof date);
+  const UINT error = ReadWantedLocalTime(time, editTimeMode, date, prefs->dateOrder, local);
+  if (error != 0) return error;
+  // A time inside the hour that spring skips does not exist either.
+  SYSTEMTIME utc{};
+  return TzSpecificLocalTimeToSystemTime(nullptr, local, &utc) ? 0u : static_cast<UINT>(IDS_INVALID_TIME);
+}
+
+// A time or date that does not exist is reported, and the dialog stays open
+// for it to be put right; nothing is stored or set.
+bool FieldsExist(HWND dialog) {
+  SYSTEMTIME local{};
+  const UINT error = ReadWantedTime(dialog, &local);
+  if (error != 0) ShowErrorBox(dialog, error);
+  return error == 0;
+}
+
 void Commit(HWND dialog) {
-  MessageBox(dialog, kNotSetNotice, kCaption, MB_OK | MB_ICONEXCLAMATION);
   prefs->setTimeMode = editTimeMode;
   prefs->autoAdvanceDate = IsDlgButtonChecked(dialog, IDC_DATETIME_AUTO_ADVANCE_DATE) == BST_CHECKED ? 1 : 0;
+  SYSTEMTIME local{};
+  if (ReadWantedTime(dialog, &local) == 0) SetSystemClock(dialog, local);
 }
 
 bool HandleCommand(HWND dialog, WPARAM command) {
@@ -130,6 +151,9 @@ bool HandleCommand(HWND dialog, WPARAM command) {
     case IDC_DATETIME_UPDATE_DATE:
       UpdateDateFromClock(dialog);
       return true;
+    case IDOK:
+      if (!FieldsExist(dialog)) return true;
+      return HandleDialogButton(dialog, command, {IDC_DATETIME_HELP, SET_DATE_TIME_HELP_CONTEXT, Commit});
     default:
       return HandleDialogButton(dialog, command, {IDC_DATETIME_HELP, SET_DATE_TIME_HELP_CONTEXT, Commit});
   }

@@ -33,6 +33,16 @@ void FormatTimeField(const TimeFieldNumbers& time, char* buffer, std::size_t siz
 // "3-7-92", "7-3-92" or "92-3-7" by the date order (605, 606, 607); the year less 1900.
 void FormatDateField(const ClockDate& date, int dateOrder, char* buffer, std::size_t size);
 
+// The local time the two fields ask for: the time made 24-hour by the mode
+// (402 below 12 gains 12, 401 at 12 gives 0, a leading 24 gives 0), the date
+// in the date order. 0 when both exist, else the string id of the error
+// (IDS_INVALID_DATE, IDS_INVALID_TIME); the clock cannot go before 1970.
+UINT ReadWantedLocalTime(const char* timeText, int mode, const char* dateText, int dateOrder, SYSTEMTIME* local);
+
+// Sets the machine's clock to the local time, first asking to turn automatic
+// network time off when it is on; says what went wrong when it fails.
+void SetSystemClock(HWND dialog, const SYSTEMTIME& local);
+
 INT_PTR SetDateTimeDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 
 void ResetSetDateTimeDialogState();

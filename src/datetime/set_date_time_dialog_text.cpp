@@ -1,11 +1,13 @@
 // The texts of the Time and Date dialog and the conversion of the hour
 // between its three writing modes.
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <limits>
 
 #include "datetime/set_date_time_dialog.h"
+#include "resources/resources.h"
 #include "settings/preferences.h"
 
 namespace {
@@ -33,6 +35,49 @@ TimeFieldNumbers ReadTimeField(const char* text) {
     }
   }
   return {numbers[0], numbers[1], numbers[2]};
+}
+
+namespace {
+
+// Three numbers between "-"; a missing one, with everything after it, is 0.
+void ReadDateNumbers(const char* text, std::int32_t numbers[3]) {
+  for (int i = 0; i < 3; ++i) {
+    if (!ReadNumber(text, numbers[i])) break;
+    if (i < 2) {
+      if (*text != '-') break;
+      ++text;
+    }
+  }
+}
+
+}  // namespace
+
+UINT ReadWantedLocalTime(const char* timeText, int mode, const char* dateText, int dateOrder, SYSTEMTIME* local) {
+  std::int32_t numbers[3] = {0, 0, 0};
+  ReadDateNumbers(dateText, numbers);
+  std::int32_t year = 0, month = 0, day = 0;
+  switch (dateOrder) {
+    case DATE_ORDER_DMY: day = numbers[0], month = numbers[1], year = numbers[2]; break;
+    case DATE_ORDER_YMD: year = numbers[0], month = numbers[1], day = numbers[2]; break;
+    default: month = numbers[0], day = numbers[1], year = numbers[2]; break;
+  }
+  // The dialog writes the year less 1900; a full year stays as it is typed.
+  if (year >= 0 && year < 1900) year += 1900;
+  const std::chrono::year_month_day date{std::chrono::year{std::clamp(year, 0, 9999)},
+                                         std::chrono::month{static_cast<unsigned>(std::clamp(month, 0, 13))},
+                                         std::chrono::day{static_cast<unsigned>(std::clamp(day, 0, 32))}};
+  if (year < 1970 || year > 9999 || !date.ok()) return IDS_INVALID_DATE;
+
+  TimeFieldNumbers time = ReadTimeField(timeText);
+  if (time.hour == 24) time.hour = 0;
+  if (mode == IDC_DATETIME_MODE_PM && time.hour < 12) time.hour += 12;
+  if (mode == IDC_DATETIME_MODE_AM && time.hour == 12) time.hour = 0;
+  if (time.hour < 0 || time.hour > 23 || time.minute < 0 || time.minute > 59 || time.second < 0 || time.second > 59) {
+    return IDS_INVALID_TIME;
+  }
+  *local = SYSTEMTIME{static_cast<WORD>(year), static_cast<WORD>(month), 0, static_cast<WORD>(day),
+                      static_cast<WORD>(time.hour), static_cast<WORD>(time.minute), static_cast<WORD>(time.second), 0};
+  return 0;
 }
 
 std::int32_t ConvertHourBetweenModes(std::int32_t hour, int fromMode, int toMode) {

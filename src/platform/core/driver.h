@@ -18,6 +18,7 @@
 #include <variant>
 
 #include "platform/core/clock_source.h"
+#include "platform/core/system_clock.h"
 #include "platform/win32.h"
 
 namespace platform {
@@ -214,6 +215,13 @@ class Driver {
   virtual DisplayMetrics Metrics();
   // A chance to refuse a window timer, as a system out of timers would.
   virtual bool RefuseTimer(HWND /*hwnd*/, UINT_PTR /*id*/) { return false; }
+
+  // --- The desktop session ---------------------------------------------------
+  // Whether the session's screen saver is active, from what the driver already
+  // knows: an alarm scan never waits for it.
+  virtual bool ScreenSaverRunning() { return false; }
+  // The service that sets the machine's clock; nullptr where there is none.
+  virtual SystemClockService* SystemClock() { return nullptr; }
 };
 
 // The driver in force; a default one (the machine's clocks, real waiting, no

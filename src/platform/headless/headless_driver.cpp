@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "platform/core/event_sources.h"
 #include "platform/core/inspect.h"
 
 namespace platform::headless {
@@ -138,6 +139,12 @@ void HeadlessDriver::WaitForInput(std::optional<std::uint64_t> deadlineMs) {
     std::abort();
   }
   if (stopRequested_) throw Stop{};
+  // What a test's private bus has sent by now is taken before time moves on.
+  if (!WatchedEventSources().empty()) {
+    std::vector<pollfd> none;
+    PollWithEventSources(none, 0);
+    if (woken_.exchange(false)) return;
+  }
   const std::uint64_t now = virtualClock_.MonotonicNowMs();
   if (target_ && now < *target_) {
     const std::uint64_t next = deadlineMs ? std::min(*deadlineMs, *target_) : *target_;

@@ -12,6 +12,10 @@
 //   [x] metrics: a configurable screen and caption font (1024 x 768, 8 x 16)
 //   [x] a window timer refused on demand
 //   [x] message boxes and file choosers: recorded when they open and close
+//   [x] the screen saver's state: set by its user
+//   [x] the system clock's service: none, or one given by its user; the
+//       layer's event sources (a test's private bus) are looked at before
+//       the program is reported idle
 // What it leaves out:
 //   [ ] drawing: window state is read from the core (platform/core/inspect.h)
 //   [ ] the machine's clocks, real sound and real program starts: the
@@ -87,6 +91,9 @@ class HeadlessDriver : public Driver {
   // The next `times` SetTimer calls with this id fail (any id when id is 0).
   void RefuseTimer(UINT_PTR id, int times = 1);
   void SetWinExecResult(UINT result) { winExecResult_ = result; }
+  void SetScreenSaverRunning(bool running) { screenSaverRunning_ = running; }
+  // Not owned; nullptr: the clock cannot be set.
+  void SetSystemClock(SystemClockService* service) { systemClock_ = service; }
 
   // --- What the program sent out -------------------------------------------
   const std::vector<BeepRecord>& Beeps() const { return beeps_; }
@@ -137,6 +144,8 @@ class HeadlessDriver : public Driver {
   void MoveStarted(HWND hwnd) override;
   void MoveEnded(HWND hwnd) override;
   void CursorChanged(HCURSOR cursor) override { cursor_ = cursor; }
+  bool ScreenSaverRunning() override { return screenSaverRunning_; }
+  SystemClockService* SystemClock() override { return systemClock_; }
 
  private:
   enum class Turn { Test, Program };
@@ -151,6 +160,8 @@ class HeadlessDriver : public Driver {
   std::map<int, bool> keysDown_;
   std::map<UINT_PTR, int> refusedTimers_;
   UINT winExecResult_ = 33;
+  bool screenSaverRunning_ = false;
+  SystemClockService* systemClock_ = nullptr;
 
   std::vector<BeepRecord> beeps_;
   std::vector<ProgramStart> programStarts_;

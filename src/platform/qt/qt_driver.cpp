@@ -63,6 +63,7 @@ QtDriver::QtDriver()
   // when the session of its own system ends.
   QObject::connect(qApp, &QGuiApplication::commitDataRequest, keys_.get(),
                    [](QSessionManager&) { PostInput(input::EndSession{}); });
+  screenSaver_ = std::make_unique<bus::ScreenSaverWatch>();
   installedDriver = this;
 }
 
@@ -70,6 +71,7 @@ QtDriver::~QtDriver() {
   if (installedDriver == this) installedDriver = nullptr;
   qApp->removeEventFilter(keys_.get());
   watch_.reset();
+  screenSaver_.reset();
   fileChooser_.reset();
   systemMenu_.reset();
   for (auto& [handle, window] : windows_) delete window;
@@ -83,6 +85,7 @@ void QtDriver::WaitForInput(std::optional<std::uint64_t> deadlineMs) {
   keys_->ProgramWaits();
   RunProgramWaitWork();
   FollowInstanceSocket();
+  busWatch_.Follow();
   while (!woken_.exchange(false)) {
     if (deadlineMs) {
       const std::uint64_t now = MonotonicNowMs();

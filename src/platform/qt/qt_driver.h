@@ -25,6 +25,9 @@
 //       has settled; the window manager's answer to the window being shown or
 //       pressed is not, so that the program's hide and re-show cannot loop
 //   [x] arrow keys inside a radio-button group and on a dialog's buttons
+//   [x] the screen saver's state, from the session's screen-saver services;
+//       the system clock set through the system's time and date service;
+//       both buses watched by the toolkit's loop
 // What it leaves out:
 //   [ ] moves of dialogs by the user are not reported (the program keeps no
 //       dialog places)
@@ -38,8 +41,11 @@
 #include <map>
 #include <memory>
 
+#include "platform/bus/screen_saver_watch.h"
+#include "platform/bus/timedate_client.h"
 #include "platform/core/driver.h"
 #include "platform/qt/desktop_fonts.h"
+#include "platform/qt/event_source_notifiers.h"
 
 class QSocketNotifier;
 class QWidget;
@@ -80,6 +86,8 @@ class QtDriver final : public Driver {
   BOOL WinHelp(HWND hwnd, const char* helpFile, UINT command, UINT_PTR data) override;
   SHORT KeyState(int virtualKey) override;
   DisplayMetrics Metrics() override { return metrics_; }
+  bool ScreenSaverRunning() override { return screenSaver_ != nullptr && screenSaver_->Active(); }
+  SystemClockService* SystemClock() override { return &clockService_; }
 
   // --- For main() and for tests ---------------------------------------------
   void WatchInstanceSocket(std::function<void()> onCommandWaiting);
@@ -116,6 +124,9 @@ class QtDriver final : public Driver {
   bool waitCursorShown_ = false;
   bool iconSet_ = false;
   int bellsRung_ = 0;
+  EventSourceNotifiers busWatch_;
+  std::unique_ptr<bus::ScreenSaverWatch> screenSaver_;
+  bus::TimedateClient clockService_;
 };
 
 // The desktop driver in force, nullptr when none is installed.

@@ -43,6 +43,11 @@ constexpr DWORD ERROR_WRITE_FAULT = 29;
 constexpr DWORD ERROR_READ_FAULT = 30;
 constexpr DWORD ERROR_ALREADY_EXISTS = 183;
 constexpr DWORD ERROR_ENVVAR_NOT_FOUND = 203;
+constexpr DWORD ERROR_GEN_FAILURE = 31;
+constexpr DWORD ERROR_NOT_SUPPORTED = 50;
+constexpr DWORD ERROR_INVALID_PARAMETER = 87;
+constexpr DWORD ERROR_CANCELLED = 1223;
+constexpr DWORD ERROR_TIMEOUT = 1460;
 constexpr DWORD ERROR_INVALID_WINDOW_HANDLE = 1400;
 constexpr DWORD ERROR_RESOURCE_NAME_NOT_FOUND = 1814;
 
@@ -54,6 +59,34 @@ constexpr DWORD ERROR_RESOURCE_NAME_NOT_FOUND = 1814;
 void GetLocalTime(SYSTEMTIME* time);   // the machine's local time (TZ)
 DWORD GetTickCount();                  // the timer clock, wrapping
 std::uint64_t GetTickCount64();        // the timer clock: monotonic, includes time suspended
+// Sets the machine's clock to a local time (the first of a repeated hour).
+// FALSE with ERROR_INVALID_PARAMETER for a time that does not exist (a date
+// out of the calendar, a time inside a spring-forward gap), ERROR_NOT_SUPPORTED
+// where the clock cannot be set, else the service's refusal. The desktop may
+// ask the user for authorisation meanwhile: every window goes on getting its
+// messages until the answer comes.
+BOOL SetLocalTime(const SYSTEMTIME* time);
+// The UTC time of a local time in the machine's time zone (timeZone must be
+// nullptr): the first of a repeated hour; FALSE with ERROR_INVALID_PARAMETER
+// for a local time that does not exist.
+BOOL TzSpecificLocalTimeToSystemTime(const void* timeZone, const SYSTEMTIME* local, SYSTEMTIME* utc);
+// Whether the machine keeps its clock from the network by itself, and turning
+// that on or off (the desktop may ask for authorisation; messages go on
+// meanwhile, as for SetLocalTime). FALSE with the error where it cannot be
+// read or set. Win32 has these in another form.
+BOOL GetNetworkTimeSync(BOOL* enabled);
+BOOL SetNetworkTimeSync(BOOL enabled);
+
+// System parameters: only SPI_GETSCREENSAVERRUNNING (pvParam: a BOOL).
+constexpr UINT SPI_GETSCREENSAVERRUNNING = 0x0072;
+BOOL SystemParametersInfo(UINT action, UINT param, LPVOID value, UINT winIni);
+
+// The text of an error code (FORMAT_MESSAGE_FROM_SYSTEM): the reason the last
+// failing call gave in plain words when the code is its, else a general one.
+constexpr DWORD FORMAT_MESSAGE_IGNORE_INSERTS = 0x00000200;
+constexpr DWORD FORMAT_MESSAGE_FROM_SYSTEM = 0x00001000;
+DWORD FormatMessage(DWORD flags, LPCVOID source, DWORD messageId, DWORD languageId, LPSTR buffer, DWORD size,
+                    void* arguments);
 
 // Sound and programs
 BOOL Beep(DWORD frequencyHz, DWORD durationMs);
