@@ -43,6 +43,7 @@
 #include "platform/core/driver.h"
 #include "platform/qt/desktop_fonts.h"
 
+class QAbstractNativeEventFilter;
 class QSocketNotifier;
 class QWidget;
 
@@ -94,12 +95,20 @@ class QtDriver final : public Driver {
   HWND MovingWindow() const { return moving_; }
   // How often the display bell stood in for a tone.
   int BellsRung() const { return bellsRung_; }
+  // The X connection is gone: from now on the driver touches no widget and
+  // the toolkit is not asked for events; waiting is sleeping until the core's
+  // next deadline, and the program ends within a few seconds whatever it does.
+  void LoseDisplay();
+  // Whether the toolkit is processing events for the program's wait now.
+  bool Waiting() const { return waiting_; }
 
  private:
   MirrorWindow* TopLevelOf(HWND hwnd) const;
   MirrorWindow* FindMirror(QWidget* topLevel) const;
   void FollowInstanceSocket();
   void SetWindowIconFromProgram();
+  void WindowMapped(unsigned long id);
+  void WaitWithoutDisplay(std::optional<std::uint64_t> deadlineMs);
 
   DesktopFonts fonts_;
   DisplayMetrics metrics_;
@@ -119,6 +128,10 @@ class QtDriver final : public Driver {
   bool waitCursorShown_ = false;
   bool iconSet_ = false;
   int bellsRung_ = 0;
+  std::unique_ptr<QAbstractNativeEventFilter> mapWatch_;
+  bool lost_ = false;
+  bool waiting_ = false;
+  std::uint64_t lostAtMs_ = 0;
 };
 
 // The desktop driver in force, nullptr when none is installed.
