@@ -12,10 +12,10 @@
 #include <sstream>
 #include <string>
 
-#include "alarms/alarm_record.h"
 #include "cli/follow_process.h"
-#include "display/config_image.h"
-#include "display/preferences.h"
+#include "settings/alarm_record.h"
+#include "settings/config_image.h"
+#include "settings/preferences.h"
 #include "x_session.h"
 
 namespace wm_test {

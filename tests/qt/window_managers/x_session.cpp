@@ -216,6 +216,9 @@ Place XSession::PlaceOf(xcb_window_t window) {
 }
 
 void XSession::WatchUnmaps(xcb_window_t window) {
+  DrainEvents();
+  watched_.clear();
+  unmaps_ = 0;
   const std::uint32_t mask = XCB_EVENT_MASK_STRUCTURE_NOTIFY;
   xcb_change_window_attributes(connection_, window, XCB_CW_EVENT_MASK, &mask);
   xcb_flush(connection_);

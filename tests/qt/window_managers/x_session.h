@@ -49,7 +49,7 @@ class XSession {
   // The window's place on the screen.
   Place PlaceOf(xcb_window_t window);
 
-  // Counts the unmaps of the window from now on.
+  // Counts the unmaps of the window from now on (and of no window watched before).
   void WatchUnmaps(xcb_window_t window);
   int Unmaps();
 
