@@ -4,6 +4,8 @@
 // EWMH state, its title properties, its place) and what is left on disk.
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -107,13 +109,49 @@ TEST_P(WindowManagerTest, TheClockIsOnTopAtEveryStartAndAfterTheLayoutCommand) {
     const auto window = WaitForClock();
     ASSERT_TRUE(window.has_value());
     EXPECT_TRUE(XSession::WaitFor([&] { return X().HasState(*window, kAbove); }));
-    X().WatchUnmaps(*window);
+    X().Watch(*window);
     for (int i = 0; i < 3; ++i) EXPECT_EQ(Show(), 0);
     EXPECT_EQ(X().Unmaps(), 0);
     EXPECT_TRUE(X().HasState(*window, kAbove));
     ASSERT_TRUE(clock->Signal(SIGTERM));
     ASSERT_EQ(clock->WaitForExit(30'000), 0);
   }
+}
+
+// Until the user has clicked the clock, activating it from a window list
+// hands the keyboard back to the window the user was in, and the window
+// stays mapped meanwhile.
+TEST_P(WindowManagerTest, AKeyboardActivationIsHandedBackWithoutAnUnmap) {
+  auto clock = StartClock();
+  const auto window = WaitForClock();
+  ASSERT_TRUE(window.has_value());
+  const pid_t otherPid = ::fork();
+  if (otherPid == 0) {
+    ::setenv("DISPLAY", X().Display().c_str(), 1);
+    ::execlp("xlogo", "xlogo", static_cast<char*>(nullptr));
+    ::_exit(127);
+  }
+  std::optional<xcb_window_t> work;
+  ASSERT_TRUE(XSession::WaitFor([&] {
+    work = X().WindowOfClass("xlogo");
+    return work && X().ActiveWindow() == *work;
+  }));
+  // An activation just after the clock showed itself is the window
+  // manager's answer to the show, which the clock keeps, and a window
+  // manager may refuse to move the focus away again at once: the user's
+  // switch to the other window and back is tried again until it comes later.
+  EXPECT_TRUE(XSession::WaitFor([&] {
+    X().Xdotool({"windowactivate", std::to_string(*work)});
+    if (!XSession::WaitFor([&] { return X().ActiveWindow() == *work; }, 3'000)) return false;
+    X().Watch(*window);
+    X().Xdotool({"windowactivate", std::to_string(*window)});
+    return XSession::WaitFor([&] { return X().FocusIns() > 0 && X().ActiveWindow() == *work; }, 3'000);
+  })) << "the clock kept the keyboard";
+  EXPECT_EQ(X().Unmaps(), 0);
+  ::kill(otherPid, SIGTERM);
+  ::waitpid(otherPid, nullptr, 0);
+  ASSERT_TRUE(clock->Signal(SIGTERM));
+  EXPECT_EQ(clock->WaitForExit(30'000), 0);
 }
 
 // Taskbars and screen readers read the title: it is the face on the window

@@ -215,11 +215,12 @@ Place XSession::PlaceOf(xcb_window_t window) {
   return place;
 }
 
-void XSession::WatchUnmaps(xcb_window_t window) {
+void XSession::Watch(xcb_window_t window) {
   DrainEvents();
   watched_.clear();
   unmaps_ = 0;
-  const std::uint32_t mask = XCB_EVENT_MASK_STRUCTURE_NOTIFY;
+  focusIns_ = 0;
+  const std::uint32_t mask = XCB_EVENT_MASK_STRUCTURE_NOTIFY | XCB_EVENT_MASK_FOCUS_CHANGE;
   xcb_change_window_attributes(connection_, window, XCB_CW_EVENT_MASK, &mask);
   xcb_flush(connection_);
   watched_.push_back(window);
@@ -232,8 +233,31 @@ int XSession::Unmaps() {
   return unmaps_;
 }
 
+int XSession::FocusIns() {
+  Unmaps();
+  return focusIns_;
+}
+
+xcb_window_t XSession::ActiveWindow() {
+  const std::vector<std::uint32_t> active = ListProperty(root_, Atom("_NET_ACTIVE_WINDOW"), XCB_ATOM_WINDOW);
+  return active.empty() ? static_cast<xcb_window_t>(XCB_WINDOW_NONE) : active.front();
+}
+
+std::optional<xcb_window_t> XSession::WindowOfClass(const std::string& name) {
+  for (std::uint32_t window : ListProperty(root_, Atom("_NET_CLIENT_LIST"), XCB_ATOM_WINDOW)) {
+    if (TextProperty(window, XCB_ATOM_WM_CLASS).find(name) != std::string::npos) return window;
+  }
+  return std::nullopt;
+}
+
 void XSession::DrainEvents() {
   while (xcb_generic_event_t* event = xcb_poll_for_event(connection_)) {
+    if ((event->response_type & 0x7f) == XCB_FOCUS_IN) {
+      const auto* focus = reinterpret_cast<xcb_focus_in_event_t*>(event);
+      for (xcb_window_t window : watched_) {
+        if (focus->event == window && focus->detail != XCB_NOTIFY_DETAIL_POINTER) ++focusIns_;
+      }
+    }
     if ((event->response_type & 0x7f) == XCB_UNMAP_NOTIFY) {
       const auto* unmap = reinterpret_cast<xcb_unmap_notify_event_t*>(event);
       for (xcb_window_t window : watched_) {

@@ -49,9 +49,15 @@ class XSession {
   // The window's place on the screen.
   Place PlaceOf(xcb_window_t window);
 
-  // Counts the unmaps of the window from now on (and of no window watched before).
-  void WatchUnmaps(xcb_window_t window);
+  // Counts the unmaps of the window and the times it got the keyboard, from
+  // now on (and of no window watched before).
+  void Watch(xcb_window_t window);
   int Unmaps();
+  int FocusIns();
+  // The window the window manager calls active.
+  xcb_window_t ActiveWindow();
+  // The first managed window whose class holds this name.
+  std::optional<xcb_window_t> WindowOfClass(const std::string& name);
 
   // Runs xdotool with these arguments on this display; true when it succeeded.
   bool Xdotool(const std::vector<std::string>& args);
@@ -75,6 +81,7 @@ class XSession {
   bool ready_ = false;
   std::vector<xcb_window_t> watched_;
   int unmaps_ = 0;
+  int focusIns_ = 0;
 };
 
 // A face of the clock: the time has a colon (the default face and the one
