@@ -8,7 +8,7 @@ HORATICK_PACKAGES=(
   cmake ninja-build g++ clang libclang-rt-14-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev libxcb1-dev libasound2-dev alsa-utils fonts-dejavu-core
-  xvfb xdotool x11-utils x11-apps imagemagick dbus-x11
+  xvfb xdotool x11-utils x11-apps imagemagick dbus-x11 openbox metacity
   dpkg-dev lintian appstream desktop-file-utils
   libsystemd-dev pkg-config dbus-daemon
 )

@@ -32,11 +32,7 @@ int RunCommandLine(int argc, char** argv) {
       std::fputs(kVersionText, stdout);
       return 0;
     case RunMode::DesktopAvailable:
-#ifdef HORATICK_HAVE_QT
-      return 0;
-#else
-      return 1;
-#endif
+      return DesktopAvailable() ? 0 : 1;
     case RunMode::PrintFace:
       return RunPrintFace(line);
     case RunMode::Upcoming:

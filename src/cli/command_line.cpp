@@ -169,7 +169,7 @@ std::string UsageText() {
       "  --help                       show this text\n"
       "  --version                    show the version\n";
 #ifdef HORATICK_HAVE_QT
-  usage += "  --desktop-available          exit 0: this clock has its desktop window\n";
+  usage += "  --desktop-available          exit 0 when the desktop clock can open its window\n";
 #endif
   usage +=
       "\n"

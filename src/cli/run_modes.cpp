@@ -20,6 +20,10 @@
 
 namespace {
 
+constexpr char kNoDisplayText[] =
+    "horatick: no X display to show the clock on (under Wayland it needs XWayland); "
+    "horatick --follow is the clock in the terminal\n";
+
 constexpr int kDefaultScreenWidth = 1024;
 constexpr int kDefaultScreenHeight = 768;
 
@@ -40,6 +44,10 @@ platform::DisplayMetrics FollowMetrics() {
 int RunClock() {
   HINSTANCE instance = RegisterResourceModule(&horatickResources);
   const bool alone = platform::AcquireSingleInstance();
+  // A person who starts the clock again wants to see it: the running copy
+  // lays out and shows its window (a right click may have hidden it) before
+  // this one says that it is already running.
+  if (!alone) platform::SendInstanceCommand("show");
   char commandLine[] = "";
   const int exitCode = HoratickMain(instance, alone ? nullptr : instance, commandLine, SW_SHOWNORMAL);
   if (alone) platform::ReleaseSingleInstance();
@@ -64,8 +72,18 @@ int RunDesktopClock(int argc, char** argv) {
   (void)argc;
   (void)argv;
 #endif
-  // With no desktop to show it on, the clock runs in the terminal.
-  return RunFollowClock();
+  // A clock with no window would hold the lock unseen, and every later start
+  // would only hear that it is running: it ends at once instead.
+  std::fputs(kNoDisplayText, stderr);
+  return 1;
+}
+
+bool DesktopAvailable() {
+#ifdef HORATICK_HAVE_QT
+  return platform::qt::DesktopDisplayReachable();
+#else
+  return false;
+#endif
 }
 
 int RunFollowClock() {

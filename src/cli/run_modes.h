@@ -2,9 +2,13 @@
 // been chosen (--settings-dir) before any of these is called.
 #pragma once
 
-// The desktop clock (no arguments). Returns the exit code.
+// The desktop clock (no arguments). Returns the exit code; 1 with a message,
+// and no lock taken, when there is no X display to show it on.
 int RunDesktopClock(int argc, char** argv);
 // The same clock with no window: faces, notes and notices printed on standard output.
 int RunFollowClock();
 // Asks the running copy to lay out and show its window; 1 with a message when none runs.
 int SendShowCommand();
+// Whether the desktop clock can run here: built with its window, and an X
+// display that opens.
+bool DesktopAvailable();

@@ -194,6 +194,62 @@ TEST_F(CaptionInputTest, F1InTheSystemMenuIsSeenByTheProgramWhileTheMenuWaits) {
   EXPECT_EQ(MessagesOf(WM_SYSCOMMAND).front().wParam, 4u);
 }
 
+// Under a window manager Alt+Space is usually the manager's own key: the
+// clock opens its system menu from Shift+F10 and the Menu key too.
+TEST_F(CaptionInputTest, TheMenuKeysOpenTheSystemMenu) {
+  struct Case {
+    const char* what;
+    int key;
+    Qt::KeyboardModifiers modifiers;
+  };
+  const Case cases[] = {
+      {"Alt+Space", Qt::Key_Space, Qt::AltModifier},
+      {"Shift+F10", Qt::Key_F10, Qt::ShiftModifier},
+      {"Menu", Qt::Key_Menu, Qt::NoModifier},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    ClearMessages();
+    bool opened = false;
+    Key(widget_, c.key, c.modifiers);
+    When([&] { return Driver().SystemMenu().IsOpen(); },
+         [&] {
+           opened = true;
+           Driver().SystemMenu().Menu()->hide();
+         });
+    ASSERT_TRUE(Pump([&] { return opened && !Driver().SystemMenu().IsOpen() && !platform::OpenMenu().has_value(); }));
+    EXPECT_FALSE(MessagesOf(WM_INITMENU).empty());
+  }
+}
+
+// The system menu's Move runs from the keyboard: each arrow moves the window
+// a step, Escape puts it back where the move began, Enter leaves it.
+TEST_F(CaptionInputTest, TheMoveCommandMovesByTheArrowsUntilEnterOrEscape) {
+  struct Case {
+    const char* what;
+    int endKey;
+    LONG left;
+    LONG top;
+  };
+  const Case cases[] = {
+      {"Escape puts it back", Qt::Key_Escape, 600, 30},
+      {"Enter leaves it there", Qt::Key_Return, 608, 38},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    MoveWindow(clock_, 600, 30, 200, height_, TRUE);
+    When([&] { return Driver().MovingWindow() == clock_; }, [&] { Key(widget_, Qt::Key_Right); });
+    When([&] { return CoreRect().left == 608; }, [&] { Key(widget_, Qt::Key_Down); });
+    When([&] { return CoreRect().top == 38; }, [&] { Key(widget_, c.endKey); });
+    SendMessage(clock_, WM_SYSCOMMAND, SC_MOVE, 0);
+    EXPECT_EQ(Driver().MovingWindow(), nullptr);
+    EXPECT_EQ(CoreRect().left, c.left);
+    EXPECT_EQ(CoreRect().top, c.top);
+    Settle();
+    EXPECT_EQ(widget_->pos(), QPoint(c.left, c.top));
+  }
+}
+
 TEST_F(CaptionInputTest, AWindowManagerMinimiseRestoreAndCloseBecomeSystemCommands) {
   widget_->showMinimized();
   Settle();

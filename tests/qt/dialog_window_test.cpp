@@ -36,8 +36,23 @@ const DialogTemplateResource kTestTemplate = {
     "KEYS", WS_POPUP | WS_CAPTION | DS_MODALFRAME, 10, 10, 150, 80, "Keys", nullptr, 0,
     kTestItems, static_cast<int>(sizeof(kTestItems) / sizeof(kTestItems[0])),
 };
-const DialogTemplateResource* const kTestDialogs[] = {&kTestTemplate};
-const ResourceModule kTestModule = {kTestDialogs, 1, nullptr, 0, nullptr, 0};
+constexpr int kNumberRadio = 40;
+constexpr int kNameRadio = 41;
+constexpr int kYearEdit = 42;
+const DialogItemTemplate kGroupItems[] = {
+    {"BUTTON", kChild | BS_GROUPBOX, -1, "&Month", 4, 4, 100, 30},
+    {"BUTTON", kChild | BS_AUTORADIOBUTTON | WS_TABSTOP | WS_GROUP, kNumberRadio, "Number", 8, 14, 40, 12},
+    {"BUTTON", kChild | BS_AUTORADIOBUTTON, kNameRadio, "Name", 50, 14, 40, 12},
+    {"BUTTON", kChild | BS_GROUPBOX, -1, "Y&ear", 4, 36, 100, 30},
+    {"EDIT", kChild | WS_BORDER | WS_TABSTOP | WS_GROUP, kYearEdit, "", 8, 48, 60, 12},
+    {"BUTTON", kChild | BS_DEFPUSHBUTTON | WS_TABSTOP, IDOK, "OK", 8, 70, 30, 14},
+};
+const DialogTemplateResource kGroupTemplate = {
+    "GROUPS", WS_POPUP | WS_CAPTION | DS_MODALFRAME, 10, 10, 110, 90, "Groups", nullptr, 0,
+    kGroupItems, static_cast<int>(sizeof(kGroupItems) / sizeof(kGroupItems[0])),
+};
+const DialogTemplateResource* const kTestDialogs[] = {&kTestTemplate, &kGroupTemplate};
+const ResourceModule kTestModule = {kTestDialogs, 2, nullptr, 0, nullptr, 0};
 
 struct Command {
   int id;
@@ -46,7 +61,10 @@ struct Command {
 std::vector<Command> commands;
 
 INT_PTR CALLBACK TestDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
-  if (message == WM_INITDIALOG) return TRUE;
+  if (message == WM_INITDIALOG) {
+    if (GetDlgItem(dialog, kNameRadio) != nullptr) CheckRadioButton(dialog, kNumberRadio, kNameRadio, kNameRadio);
+    return TRUE;
+  }
   if (message != WM_COMMAND) return FALSE;
   const int id = LOWORD(wParam);
   commands.push_back(Command{id, HIWORD(wParam)});
@@ -165,6 +183,19 @@ TEST_F(DialogWindowTest, TabAndAStaticTextsMnemonicMoveTheFocusInTheCoreToo) {
   When(coreFocusOn(IDOK), [&] { Key(Control(IDOK), Qt::Key_N, Qt::AltModifier, "n"); });
   When(coreFocusOn(kNameEdit), [&] { Key(QApplication::focusWidget(), Qt::Key_Escape); });
   EXPECT_EQ(RunKeys(), IDCANCEL);
+}
+
+// A group box's mnemonic works as a static text's does: the focus goes to
+// the next control that takes it, in a radio group to the checked button.
+TEST_F(DialogWindowTest, AGroupBoxsMnemonicMovesTheFocusIntoItsGroup) {
+  auto coreFocusOn = [this](int id) {
+    return [this, id] { return platform::DescribeWindow(GetDlgItem(OpenDialog(), id)).focused; };
+  };
+  When([this] { return VisibleWindowTitled("Groups") != nullptr && QApplication::focusWidget() != nullptr; },
+       [&] { Key(QApplication::focusWidget(), Qt::Key_E, Qt::AltModifier, "e"); });
+  When(coreFocusOn(kYearEdit), [&] { Key(QApplication::focusWidget(), Qt::Key_M, Qt::AltModifier, "m"); });
+  When(coreFocusOn(kNameRadio), [&] { Key(QApplication::focusWidget(), Qt::Key_Escape); });
+  EXPECT_EQ(DialogBoxParam(testInstance_, "Groups", nullptr, TestDialogProc, 0), IDCANCEL);
 }
 
 TEST_F(DialogWindowTest, PlainRadioButtonsDoNotCheckThemselvesAutomaticOnesDo) {

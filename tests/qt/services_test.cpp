@@ -1,5 +1,10 @@
 // The desktop's services to the program: the tone, help, the file chooser.
 #include <QDesktopServices>
+#include <QFileDialog>
+#include <QFileSystemModel>
+#include <QLabel>
+#include <QPushButton>
+#include <QSortFilterProxyModel>
 #include <QObject>
 #include <QUrl>
 #include <cstdlib>
@@ -111,6 +116,56 @@ TEST_F(WinHelpTest, OpensTheDocumentAtTheContextsAnchorInTheBrowser) {
   ASSERT_EQ(opener.opened.size(), 1);
   EXPECT_EQ(opener.opened.front().fragment(), QStringLiteral("context-1004"));
   EXPECT_TRUE(opener.opened.front().path().endsWith(QStringLiteral("/docs/help.html")));
+}
+
+// A request for help where no document exists is answered with a box that
+// says so, not with nothing.
+TEST_F(WinHelpTest, WithNoDocumentABoxSaysSo) {
+  std::string said;
+  When([&] { return VisibleWindowTitled("Horatick") != nullptr; },
+       [&] {
+         QWidget* box = VisibleWindowTitled("Horatick");
+         for (QLabel* label : box->findChildren<QLabel*>()) said += label->text().toStdString();
+         for (QPushButton* button : box->findChildren<QPushButton*>()) button->click();
+       });
+  EXPECT_FALSE(WinHelp(nullptr, "/nowhere/at/all/horatick.hlp", HELP_INDEX, 0));
+  EXPECT_NE(said.find("No help document"), std::string::npos) << said;
+}
+
+class FileChooserTest : public QtDesk {};
+
+// The chooser for a program lists what a person can run or browse into: the
+// folders and the executable files, and no other file.
+TEST_F(FileChooserTest, ExecutablesListFoldersAndExecutableFilesOnly) {
+  const fs::path folder = fs::temp_directory_path() / ("horatick-chooser-" + std::to_string(::getpid()));
+  fs::remove_all(folder);
+  fs::create_directories(folder / "tools");
+  std::ofstream(folder / "wake.sh") << "#!/bin/sh\n";
+  fs::permissions(folder / "wake.sh", fs::perms::owner_all);
+  std::ofstream(folder / "notes.txt") << "text\n";
+  platform::FileChooserRequest request;
+  request.title = "Browse";
+  request.filterDescription = "Executables";
+  request.filterPatterns = "*.EXE";
+  request.initialFolder = folder.string();
+  Driver().Chooser().Open(request, nullptr);
+  QFileDialog* dialog = Driver().Chooser().Dialog();
+  ASSERT_NE(dialog, nullptr);
+  auto* files = dialog->findChild<QFileSystemModel*>();
+  ASSERT_NE(files, nullptr);
+  QAbstractItemModel* shown = dialog->proxyModel();
+  ASSERT_NE(shown, nullptr);
+  QStringList listed;
+  // The folder is read in the background: all three entries are known first.
+  const QModelIndex source = files->index(QString::fromStdString(folder.string()));
+  ASSERT_TRUE(Pump([&] { return files->rowCount(source) == 3; }));
+  const QModelIndex at = dialog->proxyModel()->mapFromSource(source);
+  for (int row = 0; row < shown->rowCount(at); ++row) listed << shown->index(row, 0, at).data().toString();
+  listed.sort();
+  EXPECT_EQ(listed, (QStringList{"tools", "wake.sh"}));
+  EXPECT_TRUE(dialog->nameFilters().join(' ').startsWith(QStringLiteral("Executables")));
+  Driver().Chooser().Close();
+  fs::remove_all(folder);
 }
 
 TEST(FileChooserFilterTest, ExecutablesMeanTheExecutePermissionOtherFiltersTheirPatterns) {

@@ -40,8 +40,10 @@ bool KeepInAddress(unsigned char c) {
 
 }  // namespace
 
+bool IsClockHelpFile(const char* helpFile) { return helpFile != nullptr && EndsWithHelpFileName(helpFile); }
+
 std::optional<std::string> FindHelpDocument(const char* helpFile) {
-  if (helpFile == nullptr || !EndsWithHelpFileName(helpFile)) return std::nullopt;
+  if (!IsClockHelpFile(helpFile)) return std::nullopt;
   std::error_code error;
   // Folders are walked by name, not through "..", so a folder of the path
   // that does not exist (a build folder elsewhere) does not end the search.

@@ -12,6 +12,9 @@
 
 namespace platform::help {
 
+// Whether helpFile names the clock's help file ("horatick.hlp", any case).
+bool IsClockHelpFile(const char* helpFile);
+
 // The HTML document that stands for helpFile; empty when helpFile is not
 // the clock's help file or no document is found.
 std::optional<std::string> FindHelpDocument(const char* helpFile);

@@ -174,13 +174,14 @@ BOOL SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UIN
     rect.bottom = rect.top + std::max(cy, 0);
   }
   if ((flags & SWP_NOZORDER) == 0 && (insertAfter == HWND_TOPMOST || insertAfter == HWND_NOTOPMOST)) {
-    const DWORD before = window->exStyle;
     if (insertAfter == HWND_TOPMOST) {
       window->exStyle |= WS_EX_TOPMOST;
     } else {
       window->exStyle &= ~WS_EX_TOPMOST;
     }
-    if (before != window->exStyle) platform::NotifyChange(hwnd, platform::kChangeTopmost);
+    // Told also when the bit stays as it was: a desktop's window manager may
+    // have lost the state meanwhile, and the driver says it again.
+    platform::NotifyChange(hwnd, platform::kChangeTopmost);
   }
   platform::SetWindowRectAndNotify(hwnd, rect);
   if ((flags & SWP_SHOWWINDOW) != 0) ShowWindow(hwnd, SW_SHOWNA);

@@ -1,15 +1,23 @@
 #include "platform/qt/caption_window.h"
 
 #include <QCloseEvent>
-#include <QPaintEvent>
+#include <QCursor>
+#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
+#include <QPlatformSurfaceEvent>
+#include <QPointer>
+#include <QTimer>
 #include <QWindow>
 
 #include "platform/core/driver.h"
 #include "platform/qt/caption_layout.h"
 #include "platform/qt/caption_painter.h"
+#include "platform/qt/program_turn.h"
 #include "platform/qt/x11_title.h"
+#include "platform/qt/x11_window_manager.h"
 
 namespace platform::qt {
 
@@ -22,6 +30,9 @@ qint64 placementAnswerMs = 1000;
 // A window manager that focuses on click sends the activation just before it
 // hands the press on.
 constexpr int kActivationSettleMs = 150;
+
+// An arrow key of the system menu's Move moves the window this far.
+constexpr int kMoveStepPx = 8;
 
 constexpr Qt::WindowFlags kBaseFlags = Qt::Window | Qt::FramelessWindowHint;
 
@@ -57,7 +68,7 @@ void CaptionWindow::Apply(const WindowSnapshot& window, unsigned bits) {
     if (text != title_) {
       title_ = text;
       titleText_ = CaptionTitle(title_, font_, glyphs_);
-      if (!SetX11Title(this, title_.toUtf8())) setWindowTitle(title_);
+      SetTitleOnWindow();
       update(LayOutCaption(size(), style_).title);
     }
   }
@@ -77,34 +88,91 @@ void CaptionWindow::Place(const RECT& rect) {
   setGeometry(wanted);
 }
 
+void CaptionWindow::SetTitleOnWindow() {
+  // A window that will not repaint (minimised, hidden) sends its new title
+  // at once: nothing else would carry it to the X server.
+  const bool repaints = isVisible() && !isMinimized();
+  if (!SetX11Title(this, title_.toUtf8(), !repaints)) setWindowTitle(title_);
+}
+
 void CaptionWindow::ApplyTopmost(bool topmost) {
-  if (topmost == topmost_ && windowHandle() != nullptr) return;
-  topmost_ = topmost;
-  Qt::WindowFlags flags = kBaseFlags;
-  if (topmost) flags |= Qt::WindowStaysOnTopHint;
-  // Changing the flags through the widget would hide and re-create the
-  // window; the window handle changes the stacking state in place.
-  overrideWindowFlags(flags);
-  if (QWindow* handle = windowHandle()) handle->setFlags(flags);
+  if (topmost != topmost_ || windowHandle() == nullptr) {
+    topmost_ = topmost;
+    Qt::WindowFlags flags = kBaseFlags;
+    if (topmost) flags |= Qt::WindowStaysOnTopHint;
+    // Changing the flags through the widget would hide and re-create the
+    // window; the window handle changes the stacking state in place.
+    overrideWindowFlags(flags);
+    if (QWindow* handle = windowHandle()) handle->setFlags(flags);
+  }
+  // The core set the state: the window manager hears it again whatever it
+  // did with it meanwhile. Before the window is mapped the toolkit writes it
+  // into the window's property from the flags.
+  if (isVisible() && !isMinimized()) AskToStayOnTop(this, topmost_);
+}
+
+void CaptionWindow::Mapped() {
+  if (topmost_) AskToStayOnTop(this, true);
 }
 
 void CaptionWindow::ApplyShown(bool visible, bool minimized) {
+  // Hiding the window the user is in hands the keyboard on, as an unmap
+  // would; a show in the same turn does not take it back.
+  if (!visible && coreVisible_ && isVisible() && !isMinimized() && isActiveWindow()) hiddenWhileActive_ = true;
+  coreVisible_ = visible;
   coreMinimized_ = minimized;
+  if (showPending_) return;
+  showPending_ = true;
+  QPointer<CaptionWindow> self(this);
+  WhenProgramWaits([self] {
+    if (self != nullptr) self->ShowAsTheCoreSays();
+  });
+}
+
+void CaptionWindow::ShowAsTheCoreSays() {
+  showPending_ = false;
+  const bool handBack = hiddenWhileActive_;
+  hiddenWhileActive_ = false;
   applyingState_ = true;
-  if (visible && !minimized && (isHidden() || isMinimized())) sinceShown_.start();
-  if (!visible) {
+  if (coreVisible_ && !coreMinimized_ && (isHidden() || isMinimized())) sinceShown_.start();
+  if (!coreVisible_) {
     hide();
-  } else if (minimized) {
+  } else if (coreMinimized_) {
     showMinimized();
   } else if (isMinimized()) {
     showNormal();
-  } else {
+  } else if (isHidden()) {
     show();
+  } else if (handBack) {
+    HandFocusBack(this);
   }
   applyingState_ = false;
 }
 
-void CaptionWindow::SetMoving(bool moving) { moving_ = moving; }
+void CaptionWindow::SetMoving(bool moving) {
+  moving_ = moving;
+  const bool byKeys = moving && !pressedOnCaption_ && (QGuiApplication::mouseButtons() & Qt::LeftButton) == 0;
+  if (byKeys == movingByKeys_) return;
+  movingByKeys_ = byKeys;
+  if (byKeys) {
+    moveStartPointer_ = QCursor::pos();
+    pressTopLeft_ = coreRect_.topLeft();
+    setMouseTracking(true);
+    grabKeyboard();
+    grabMouse(Qt::SizeAllCursor);
+  } else {
+    releaseMouse();
+    releaseKeyboard();
+    setMouseTracking(false);
+  }
+}
+
+void CaptionWindow::MoveTo(QPoint topLeft) {
+  if (topLeft == coreRect_.topLeft()) return;
+  coreRect_.moveTopLeft(topLeft);
+  move(topLeft);
+  PostInput(input::MoveTo{ToPoint(topLeft)});
+}
 
 void CaptionWindow::SetPlacementAnswerMs(qint64 ms) { placementAnswerMs = ms; }
 
@@ -125,6 +193,11 @@ void CaptionWindow::PostButton(UINT message, QMouseEvent* event) {
 }
 
 void CaptionWindow::mousePressEvent(QMouseEvent* event) {
+  if (movingByKeys_) {
+    // A click ends the system menu's Move where the window is.
+    PostInput(input::MoveEnd{});
+    return;
+  }
   sincePressed_.start();
   activationReport_.stop();
   if (event->button() == Qt::LeftButton) {
@@ -139,6 +212,7 @@ void CaptionWindow::mousePressEvent(QMouseEvent* event) {
 }
 
 void CaptionWindow::mouseReleaseEvent(QMouseEvent* event) {
+  if (movingByKeys_) return;
   if (event->button() == Qt::LeftButton) {
     pressedOnCaption_ = false;
     // During a move this ends it; the core does not pass it on then.
@@ -155,14 +229,67 @@ void CaptionWindow::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void CaptionWindow::mouseMoveEvent(QMouseEvent* event) {
+  if (movingByKeys_) {
+    MoveTo(pressTopLeft_ + (event->globalPosition().toPoint() - moveStartPointer_));
+    return;
+  }
   // Motion before the core has begun the move is skipped: the next motion
   // after it puts the window where the pointer says, from the press onwards.
   if (!moving_ || !pressedOnCaption_ || (event->buttons() & Qt::LeftButton) == 0) return;
-  const QPoint topLeft = pressTopLeft_ + (event->globalPosition().toPoint() - pressGlobal_);
-  if (topLeft == coreRect_.topLeft()) return;
-  coreRect_.moveTopLeft(topLeft);
-  move(topLeft);
-  PostInput(input::MoveTo{ToPoint(topLeft)});
+  MoveTo(pressTopLeft_ + (event->globalPosition().toPoint() - pressGlobal_));
+}
+
+void CaptionWindow::keyPressEvent(QKeyEvent* event) {
+  if (!movingByKeys_) {
+    QWidget::keyPressEvent(event);
+    return;
+  }
+  QPoint step;
+  switch (event->key()) {
+    case Qt::Key_Left: step = QPoint(-kMoveStepPx, 0); break;
+    case Qt::Key_Right: step = QPoint(kMoveStepPx, 0); break;
+    case Qt::Key_Up: step = QPoint(0, -kMoveStepPx); break;
+    case Qt::Key_Down: step = QPoint(0, kMoveStepPx); break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      PostInput(input::Key{VK_RETURN, true});
+      return;
+    case Qt::Key_Escape:
+      // The core puts the window back where the move began.
+      PostInput(input::Key{VK_ESCAPE, true});
+      return;
+    default:
+      return;
+  }
+  // The pointer's next motion counts from the window's new place.
+  pressTopLeft_ += step;
+  MoveTo(coreRect_.topLeft() + step);
+}
+
+void CaptionWindow::keyReleaseEvent(QKeyEvent* event) {
+  if (!movingByKeys_) QWidget::keyReleaseEvent(event);
+}
+
+bool CaptionWindow::event(QEvent* event) {
+  if (event->type() == QEvent::WinIdChange) {
+    if (QWindow* handle = windowHandle()) handle->installEventFilter(this);
+    if (!title_.isEmpty()) SetTitleOnWindow();
+  }
+  return MirrorWindow::event(event);
+}
+
+bool CaptionWindow::eventFilter(QObject* watched, QEvent* event) {
+  // The toolkit made a new X window for this widget (it may, when the window
+  // is shown again with other flags): it gets the face as its title, not the
+  // title the toolkit last heard of, once it is complete.
+  if (watched == windowHandle() && event->type() == QEvent::PlatformSurface &&
+      static_cast<QPlatformSurfaceEvent*>(event)->surfaceEventType() == QPlatformSurfaceEvent::SurfaceCreated) {
+    QPointer<CaptionWindow> self(this);
+    QTimer::singleShot(0, this, [self] {
+      if (self != nullptr && !self->title_.isEmpty()) self->SetTitleOnWindow();
+    });
+  }
+  return MirrorWindow::eventFilter(watched, event);
 }
 
 void CaptionWindow::moveEvent(QMoveEvent*) {

@@ -34,8 +34,13 @@ class CaptionWindow final : public MirrorWindow {
 
   // The face the window shows and names itself by.
   QString Title() const { return title_; }
-  // The core began or ended moving this window (a caption drag).
+  // The core began or ended moving this window: a caption drag, or the
+  // system menu's Move, which this window runs from the keyboard and the
+  // pointer (the arrows move it by a step, the pointer moves it, Enter or a
+  // click ends it, Escape puts it back).
   void SetMoving(bool moving);
+  // The X server mapped the window: the window manager has taken it on.
+  void Mapped();
   // How long after the window placed or showed itself a move or an
   // activation still counts as the window manager's answer to that.
   static void SetPlacementAnswerMs(qint64 ms);
@@ -49,6 +54,10 @@ class CaptionWindow final : public MirrorWindow {
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
+  bool event(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void moveEvent(QMoveEvent* event) override;
   void changeEvent(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
@@ -58,6 +67,9 @@ class CaptionWindow final : public MirrorWindow {
   void Place(const RECT& rect);
   void ApplyTopmost(bool topmost);
   void ApplyShown(bool visible, bool minimized);
+  void ShowAsTheCoreSays();
+  void MoveTo(QPoint topLeft);
+  void SetTitleOnWindow();
 
   QFont font_;
   QRawFont glyphs_;
@@ -68,6 +80,20 @@ class CaptionWindow final : public MirrorWindow {
   bool coreMinimized_ = false;
   bool applyingState_ = false;
   bool topmost_ = false;
+
+  // The core's showing and hiding, applied when the program next waits, so
+  // that a hide and a show in one turn (the layout command, the answer to a
+  // keyboard activation) leave the window mapped: an unmap and a map would
+  // race the window manager, which may take the window back without its
+  // on-top state.
+  bool coreVisible_ = false;
+  bool showPending_ = false;
+  bool hiddenWhileActive_ = false;
+
+  // The system menu's Move: where the pointer and the window were when it
+  // began.
+  bool movingByKeys_ = false;
+  QPoint moveStartPointer_;
 
   // The caption drag: where the press was and where the window was then.
   bool pressedOnCaption_ = false;

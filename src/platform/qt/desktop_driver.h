@@ -14,6 +14,10 @@ namespace platform::qt {
 // driver (main's own do).
 bool InstallDesktopDriver(int& argc, char** argv);
 
+// Whether InstallDesktopDriver would find a display: a platform named in
+// QT_QPA_PLATFORM other than xcb, or an X display that opens.
+bool DesktopDisplayReachable();
+
 // Uninstalls the driver and ends the toolkit; call it after the program has
 // returned from its entry point.
 void RemoveDesktopDriver();

@@ -2,12 +2,14 @@
 
 #include <QCheckBox>
 #include <QFocusEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QVariant>
 
 #include "platform/core/driver.h"
@@ -71,9 +73,18 @@ class GroupBoxControl final : public QWidget {
   }
   void SetTitle(const QString& title) {
     title_ = title;
+    if (shortcut_ != nullptr) shortcut_->setKey(QKeySequence::mnemonic(title_));
     update();
   }
   QString Title() const { return title_; }
+  void SetTarget(std::function<QWidget*()> target) {
+    target_ = std::move(target);
+    if (shortcut_ != nullptr) return;
+    shortcut_ = new QShortcut(QKeySequence::mnemonic(title_), this);
+    QObject::connect(shortcut_, &QShortcut::activated, this, [this] {
+      if (QWidget* widget = target_ ? target_() : nullptr) widget->setFocus(Qt::ShortcutFocusReason);
+    });
+  }
 
  protected:
   void paintEvent(QPaintEvent*) override {
@@ -86,14 +97,17 @@ class GroupBoxControl final : public QWidget {
     painter.setPen(palette().color(QPalette::Light));
     painter.drawRect(frame.adjusted(1, 1, 0, 0));
     if (title_.isEmpty()) return;
-    const QString shown = QString(title_).remove(QLatin1Char('&'));
-    const QRect text(kTitleIndent, 0, metrics.horizontalAdvance(shown) + 4, metrics.height());
+    // "&&" shows as "&"; the letter after a single "&" is underlined.
+    const int width = metrics.size(Qt::TextShowMnemonic, title_).width();
+    const QRect text(kTitleIndent, 0, width + 4, metrics.height());
     painter.fillRect(text, palette().color(QPalette::Window));
     painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
-    painter.drawText(text, Qt::AlignCenter | Qt::TextSingleLine, shown);
+    painter.drawText(text, Qt::AlignCenter | Qt::TextSingleLine | Qt::TextShowMnemonic, title_);
   }
 
  private:
+  QShortcut* shortcut_ = nullptr;
+  std::function<QWidget*()> target_;
   static constexpr int kTitleIndent = 6;
   QString title_;
 };
@@ -419,6 +433,10 @@ void SetTextBuddy(QWidget* textWidget, QWidget* buddy) {
   label->setBuddy(buddy);
   const QString text = label->property("horatickText").toString();
   label->setText(buddy != nullptr ? text : WithoutMnemonicMarks(text));
+}
+
+void SetGroupMnemonicTarget(QWidget* groupBox, std::function<QWidget*()> target) {
+  if (auto* group = dynamic_cast<GroupBoxControl*>(groupBox)) group->SetTarget(std::move(target));
 }
 
 HWND ControlHandleOf(const QWidget* widget) {

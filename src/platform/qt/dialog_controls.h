@@ -11,6 +11,7 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
 
 #include "platform/core/inspect.h"
 
@@ -34,6 +35,10 @@ void ApplyControl(QWidget* widget, const WindowSnapshot& control, unsigned bits)
 // A static text whose mnemonic moves the focus to buddy (the next control
 // after it); with no buddy its mnemonic marks are shown as the text would be.
 void SetTextBuddy(QWidget* textWidget, QWidget* buddy);
+
+// A group box's mnemonic moves the focus to the control target() names at
+// that moment (none when it gives nullptr).
+void SetGroupMnemonicTarget(QWidget* groupBox, std::function<QWidget*()> target);
 
 // The control a widget shows, nullptr when it shows none.
 HWND ControlHandleOf(const QWidget* widget);

@@ -1,5 +1,7 @@
 #include "platform/qt/dialog_window.h"
 
+#include <QAbstractButton>
+
 #include <QCloseEvent>
 #include <QLabel>
 #include <QWindow>
@@ -85,7 +87,7 @@ void DialogWindow::AddControl(const WindowSnapshot& control) {
   const ControlType type = ControlTypeOf(control);
   // Boxes and frames stay beneath the controls drawn inside them.
   if (type == ControlType::GroupBox || type == ControlType::BlackFrame) widget->lower();
-  controls_.push_back(Control{control.handle, control.id, type, widget});
+  controls_.push_back(Control{control.handle, control.id, type, widget, (control.style & WS_GROUP) != 0});
   LinkControls();
 }
 
@@ -126,6 +128,10 @@ void DialogWindow::LinkControls() {
       if (previous != nullptr) QWidget::setTabOrder(previous, control.widget);
       previous = control.widget;
     }
+    if (control.type == ControlType::GroupBox) {
+      QWidget* marker = control.widget;
+      SetGroupMnemonicTarget(marker, [this, marker] { return MnemonicTargetAfter(marker); });
+    }
     if (control.type != ControlType::Text) continue;
     QWidget* buddy = nullptr;
     for (std::size_t j = i + 1; j < controls_.size() && buddy == nullptr; ++j) {
@@ -133,6 +139,27 @@ void DialogWindow::LinkControls() {
     }
     SetTextBuddy(control.widget, buddy);
   }
+}
+
+QWidget* DialogWindow::MnemonicTargetAfter(const QWidget* marker) const {
+  std::size_t next = 0;
+  while (next < controls_.size() && controls_[next].widget != marker) ++next;
+  ++next;
+  while (next < controls_.size() &&
+         !(TakesMnemonicFocus(controls_[next].type) && controls_[next].widget->isEnabled() &&
+           controls_[next].widget->isVisible())) {
+    ++next;
+  }
+  if (next >= controls_.size()) return nullptr;
+  if (controls_[next].type != ControlType::RadioButton) return controls_[next].widget;
+  // The radio buttons up to the next one that starts a group are one group.
+  for (std::size_t i = next; i < controls_.size() && controls_[i].type == ControlType::RadioButton; ++i) {
+    if (i > next && controls_[i].startsGroup) break;
+    if (const auto* radio = qobject_cast<const QAbstractButton*>(controls_[i].widget); radio && radio->isChecked()) {
+      return controls_[i].widget;
+    }
+  }
+  return controls_[next].widget;
 }
 
 void DialogWindow::changeEvent(QEvent* event) {

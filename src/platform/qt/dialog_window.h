@@ -1,7 +1,7 @@
 // A dialog of the core as a dialog window: its controls placed where the
 // core put them (the template's dialog units times the dialog font's base
-// units, from the client area's corner), tab order in template order, a static text's mnemonic handing the
-// focus to the control after it, and the window's close button as Cancel.
+// units, from the client area's corner), tab order in template order, a static text's or group box's mnemonic
+// handing the focus to the control after it, and the window's close button as Cancel.
 // Enter and Escape go to the core, whose dialog manager picks the default
 // button or IDCANCEL; so do the arrow keys on a button, which move the focus
 // through its group there and come back here as the core's focus.
@@ -42,10 +42,14 @@ class DialogWindow final : public MirrorWindow {
     int id;
     ControlType type;
     QWidget* widget;
+    bool startsGroup;  // WS_GROUP
   };
 
   void PlaceControl(QWidget* widget, const RECT& rect);
   void LinkControls();
+  // Where a group box's mnemonic sends the focus: the next control after it
+  // that can take the focus; for a radio button, its group's checked one.
+  QWidget* MnemonicTargetAfter(const QWidget* marker) const;
 
   int captionHeight_;
   // The control the core gave the focus; it takes the keyboard whenever the

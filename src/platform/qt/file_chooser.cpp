@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFileSystemModel>
+#include <QSortFilterProxyModel>
 
 namespace platform::qt {
 
@@ -15,7 +17,25 @@ bool MeansExecutables(const FileChooserRequest& request) {
          patterns.compare(QStringLiteral("*.exe"), Qt::CaseInsensitive) == 0;
 }
 
+// Folders, to browse through, and the files this user may run. The
+// toolkit's own execute filter applies to folders too and hides readable
+// files it should not, so the dialog's list is filtered here instead.
+class ExecutablesAndFolders final : public QSortFilterProxyModel {
+ public:
+  using QSortFilterProxyModel::QSortFilterProxyModel;
+
+ protected:
+  bool filterAcceptsRow(int row, const QModelIndex& parent) const override {
+    const auto* files = qobject_cast<const QFileSystemModel*>(sourceModel());
+    if (files == nullptr) return true;
+    const QFileInfo info = files->fileInfo(files->index(row, 0, parent));
+    return info.isDir() || (info.isFile() && info.isExecutable());
+  }
+};
+
 }  // namespace
+
+QString ExecutablesFilterName() { return QStringLiteral("Executables (*)"); }
 
 QStringList FilterPatterns(const FileChooserRequest& request) {
   if (MeansExecutables(request)) return {};
@@ -31,7 +51,7 @@ void FileChooser::Open(const FileChooserRequest& request, QWidget* owner) {
   Close();
   auto* dialog = new QFileDialog(owner, QString::fromUtf8(request.title.c_str()));
   dialog_ = dialog;
-  // The toolkit's own dialog is the one that honours the execute filter.
+  // The toolkit's own dialog is the one whose list can be filtered.
   dialog->setOption(QFileDialog::DontUseNativeDialog);
   dialog->setFileMode(QFileDialog::ExistingFile);
   dialog->setAcceptMode(QFileDialog::AcceptOpen);
@@ -41,7 +61,8 @@ void FileChooser::Open(const FileChooserRequest& request, QWidget* owner) {
   if (!request.initialName.empty()) dialog->selectFile(QString::fromUtf8(request.initialName.c_str()));
   const QStringList patterns = FilterPatterns(request);
   if (patterns.isEmpty()) {
-    dialog->setFilter(QDir::AllDirs | QDir::Files | QDir::Executable | QDir::NoDotAndDotDot);
+    dialog->setProxyModel(new ExecutablesAndFolders(dialog));
+    dialog->setNameFilter(ExecutablesFilterName());
   } else {
     dialog->setNameFilter(QString::fromUtf8(request.filterDescription.c_str()) + " (" + patterns.join(u' ') + ")");
   }

@@ -19,6 +19,9 @@ namespace platform::qt {
 // with the execute permission.
 QStringList FilterPatterns(const FileChooserRequest& request);
 
+// The name of the filter that lists folders and the files one may run.
+QString ExecutablesFilterName();
+
 class FileChooser final : public QObject {
  public:
   ~FileChooser() override;

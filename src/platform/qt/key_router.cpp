@@ -98,7 +98,12 @@ bool KeyRouter::RouteKey(QObject* watched, int qtKey, Qt::KeyboardModifiers modi
   MirrorWindow* window = findWindow_(widget->window());
   if (window == nullptr) return false;
   if (auto* caption = dynamic_cast<CaptionWindow*>(window)) {
-    if (qtKey == Qt::Key_Space && (modifiers & Qt::AltModifier) != 0) {
+    // Alt+Space is the system menu's key on its home system; under a window
+    // manager that key is usually the manager's, so Shift+F10 and the Menu
+    // key open it too, as they open a context menu.
+    const bool menuKey = (qtKey == Qt::Key_Space && (modifiers & Qt::AltModifier) != 0) ||
+                         (qtKey == Qt::Key_F10 && (modifiers & Qt::ShiftModifier) != 0) || qtKey == Qt::Key_Menu;
+    if (menuKey) {
       if (down && !autoRepeat) PostInput(input::OpenSystemMenu{caption->Handle()});
       return true;
     }

@@ -1,7 +1,7 @@
 // The keyboard: which keys are down (GetKeyState), and the keys that mean
 // something to the core rather than to the widget with the focus: Enter and
 // Escape in a dialog or message box, the arrow keys on a dialog's button,
-// Alt+Space on the clock, F1 in the open system menu. Every other key is left
+// Alt+Space, Shift+F10 and the Menu key on the clock, F1 in the open system menu. Every other key is left
 // to the widgets (typing, Tab, a button's mnemonic, an edit's caret).
 #pragma once
 

@@ -1,6 +1,7 @@
 #include "platform/qt/qt_driver.h"
 
 #include <QAbstractEventDispatcher>
+#include <QAbstractNativeEventFilter>
 #include <QApplication>
 #include <QCursor>
 #include <QDesktopServices>
@@ -11,8 +12,13 @@
 #include <QSessionManager>
 #include <QSocketNotifier>
 #include <QUrl>
+#include <unistd.h>
+
 #include <chrono>
 #include <climits>
+#include <cstdlib>
+#include <cstdio>
+#include <string>
 #include <thread>
 
 #include "platform/core/inspect.h"
@@ -27,12 +33,54 @@
 #include "platform/qt/message_box_window.h"
 #include "platform/qt/program_turn.h"
 #include "platform/qt/system_menu_popup.h"
+#include "platform/qt/x11_window_manager.h"
 
 namespace platform::qt {
 
 namespace {
 
 QtDriver* installedDriver = nullptr;
+
+// The toolkit calls exit() from inside its event processing when the X
+// connection breaks (the server was killed, XWayland restarted), so no turn
+// of the program's loop follows. This runs then: the session ends as it does
+// at a log-off (the settings are saved), the core's loop runs to its end
+// without the display, the socket and the lock go, and the process leaves
+// without running the toolkit's destructors into the dead connection.
+void EndSessionWithoutDisplay() {
+  QtDriver* driver = installedDriver;
+  if (driver == nullptr || !driver->Waiting()) return;
+  driver->LoseDisplay();
+  PostInput(input::EndSession{});
+  MSG message{};
+  while (GetMessage(&message, nullptr, 0, 0) > 0) {
+    TranslateMessage(&message);
+    DispatchMessage(&message);
+  }
+  ReleaseSingleInstance();
+  std::fputs("horatick: the X display is gone; the settings were saved and the clock has ended\n", stderr);
+  std::fflush(stderr);
+  _exit(1);
+}
+
+// Exit handlers run in the reverse order of their registration, and the
+// objects the program made as it started are destroyed in the same order
+// with them: registered at the program's first wait, the handler runs while
+// everything the start made is still there.
+void WatchForExitOnce() {
+  static bool watched = false;
+  if (watched) return;
+  watched = true;
+  std::atexit(EndSessionWithoutDisplay);
+}
+
+// Once the display is gone the program has this long to save and end; a
+// dialog or box that waits for an answer no one can give does not hold it.
+constexpr std::uint64_t kEndWithoutDisplayMs = 5000;
+
+constexpr char kNoHelpText[] =
+    "No help document was found: help.html is neither beside the program, nor where it is installed, "
+    "nor in the source folder it was built from.";
 
 bool IsControl(WindowKind kind) {
   return kind == WindowKind::Button || kind == WindowKind::Edit || kind == WindowKind::Static;
@@ -64,11 +112,13 @@ QtDriver::QtDriver()
   QObject::connect(qApp, &QGuiApplication::commitDataRequest, keys_.get(),
                    [](QSessionManager&) { PostInput(input::EndSession{}); });
   screenSaver_ = std::make_unique<bus::ScreenSaverWatch>();
+  mapWatch_ = WatchMaps([this](unsigned long id) { WindowMapped(id); });
   installedDriver = this;
 }
 
 QtDriver::~QtDriver() {
   if (installedDriver == this) installedDriver = nullptr;
+  mapWatch_.reset();
   qApp->removeEventFilter(keys_.get());
   watch_.reset();
   screenSaver_.reset();
@@ -82,6 +132,11 @@ QtDriver::~QtDriver() {
 // --- Waiting ----------------------------------------------------------------
 
 void QtDriver::WaitForInput(std::optional<std::uint64_t> deadlineMs) {
+  if (lost_) {
+    WaitWithoutDisplay(deadlineMs);
+    return;
+  }
+  if (QGuiApplication::platformName() == QLatin1String("xcb")) WatchForExitOnce();
   keys_->ProgramWaits();
   RunProgramWaitWork();
   FollowInstanceSocket();
@@ -96,7 +151,9 @@ void QtDriver::WaitForInput(std::optional<std::uint64_t> deadlineMs) {
       const std::uint64_t remaining = *deadlineMs - now + 1;
       deadline_.start(static_cast<int>(remaining < INT_MAX ? remaining : INT_MAX));
     }
+    waiting_ = true;
     QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    waiting_ = false;
     // Objects the toolkit let go of (a closed menu, a file chooser) are
     // deleted here, as an event loop of its own would do.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -104,8 +161,28 @@ void QtDriver::WaitForInput(std::optional<std::uint64_t> deadlineMs) {
   deadline_.stop();
 }
 
+void QtDriver::LoseDisplay() {
+  if (lost_) return;
+  lost_ = true;
+  lostAtMs_ = MonotonicNowMs();
+  ForgetDisplay();
+}
+
+void QtDriver::WaitWithoutDisplay(std::optional<std::uint64_t> deadlineMs) {
+  const std::uint64_t now = MonotonicNowMs();
+  if (now - lostAtMs_ > kEndWithoutDisplayMs) {
+    std::fputs("horatick: the X display is gone, and the clock could not end in time\n", stderr);
+    _exit(1);
+  }
+  // Short sleeps, so a wakeup (a signal's end of the session) is not missed.
+  std::uint64_t sleepMs = 50;
+  if (deadlineMs) sleepMs = *deadlineMs > now ? std::min<std::uint64_t>(*deadlineMs - now, sleepMs) : 0;
+  if (!woken_.exchange(false) && sleepMs > 0) std::this_thread::sleep_for(std::chrono::milliseconds(sleepMs));
+}
+
 void QtDriver::WakeUp() {
   woken_ = true;
+  if (lost_) return;
   if (QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance(qApp->thread())) {
     dispatcher->wakeUp();
   }
@@ -151,6 +228,7 @@ QWidget* QtDriver::WidgetOf(HWND hwnd) const {
 }
 
 void QtDriver::WindowCreated(HWND hwnd) {
+  if (lost_) return;
   const WindowSnapshot window = DescribeWindow(hwnd);
   if (!window.exists || windows_.count(hwnd) != 0 || controlOwners_.count(hwnd) != 0) return;
   if (IsControl(window.kind)) {
@@ -179,6 +257,7 @@ void QtDriver::WindowCreated(HWND hwnd) {
 }
 
 void QtDriver::WindowChanged(HWND hwnd, unsigned bits) {
+  if (lost_) return;
   if (MirrorWindow* window = TopLevelOf(hwnd)) {
     window->Apply(DescribeWindow(hwnd), bits);
     return;
@@ -193,6 +272,8 @@ void QtDriver::WindowChanged(HWND hwnd, unsigned bits) {
 
 void QtDriver::WindowDestroyed(HWND hwnd) {
   if (hwnd == moving_) moving_ = nullptr;
+  // The widgets stay: deleting one would talk to the server that is gone.
+  if (lost_) return;
   const auto owner = controlOwners_.find(hwnd);
   if (owner != controlOwners_.end()) {
     if (MirrorWindow* window = TopLevelOf(owner->second)) window->RemoveControl(hwnd);
@@ -209,10 +290,12 @@ void QtDriver::WindowDestroyed(HWND hwnd) {
 }
 
 void QtDriver::Repaint(HWND hwnd) {
+  if (lost_) return;
   if (QWidget* widget = WidgetOf(hwnd)) widget->update();
 }
 
 void QtDriver::MessageBoxOpened(HWND box) {
+  if (lost_) return;
   WindowCreated(box);
   MirrorWindow* window = TopLevelOf(box);
   if (window == nullptr) return;
@@ -224,6 +307,15 @@ void QtDriver::MessageBoxOpened(HWND box) {
   // A message box is on screen from the moment it opens.
   shown.visible = true;
   window->Apply(shown, ~0u);
+}
+
+void QtDriver::WindowMapped(unsigned long id) {
+  for (const auto& [handle, window] : windows_) {
+    auto* caption = dynamic_cast<CaptionWindow*>(window);
+    if (caption != nullptr && X11WindowOf(caption) == id) {
+      caption->Mapped();
+    }
+  }
 }
 
 void QtDriver::SetWindowIconFromProgram() {
@@ -238,32 +330,43 @@ void QtDriver::SetWindowIconFromProgram() {
 // --- Menus, moves, the file chooser, the cursor ---------------------------------
 
 void QtDriver::MenuOpened(HWND owner, HMENU menu) {
+  if (lost_) return;
   QPoint at = QCursor::pos();
   if (auto* caption = dynamic_cast<CaptionWindow*>(TopLevelOf(owner))) at = caption->SystemMenuPlace();
   systemMenu_->Open(menu, at);
 }
 
-void QtDriver::MenuHighlightChanged(HMENU, UINT id) { systemMenu_->Highlight(id); }
+void QtDriver::MenuHighlightChanged(HMENU, UINT id) {
+  if (!lost_) systemMenu_->Highlight(id);
+}
 
-void QtDriver::MenuClosed(HWND, HMENU) { systemMenu_->Close(); }
+void QtDriver::MenuClosed(HWND, HMENU) {
+  if (!lost_) systemMenu_->Close();
+}
 
 void QtDriver::FileChooserOpened(const FileChooserRequest& request) {
+  if (lost_) return;
   fileChooser_->Open(request, TopLevelOf(request.owner));
 }
 
-void QtDriver::FileChooserClosed() { fileChooser_->Close(); }
+void QtDriver::FileChooserClosed() {
+  if (!lost_) fileChooser_->Close();
+}
 
 void QtDriver::MoveStarted(HWND hwnd) {
+  if (lost_) return;
   moving_ = hwnd;
   if (auto* caption = dynamic_cast<CaptionWindow*>(TopLevelOf(hwnd))) caption->SetMoving(true);
 }
 
 void QtDriver::MoveEnded(HWND hwnd) {
+  if (lost_) return;
   if (moving_ == hwnd) moving_ = nullptr;
   if (auto* caption = dynamic_cast<CaptionWindow*>(TopLevelOf(hwnd))) caption->SetMoving(false);
 }
 
 void QtDriver::CursorChanged(HCURSOR cursor) {
+  if (lost_) return;
   if (waitCursor_ == nullptr) waitCursor_ = LoadCursor(nullptr, IDC_WAIT);
   const bool wait = cursor != nullptr && cursor == waitCursor_;
   if (wait && !waitCursorShown_) {
@@ -282,18 +385,23 @@ BOOL QtDriver::Beep(DWORD frequencyHz, DWORD durationMs) {
   // No sound device: the display bell marks the moment and the program is
   // held for the tone's length all the same, as its beeps are counted in time.
   ++bellsRung_;
-  QApplication::beep();
+  if (!lost_) QApplication::beep();
   std::this_thread::sleep_for(std::chrono::milliseconds(durationMs));
   return TRUE;
 }
 
-BOOL QtDriver::WinHelp(HWND, const char* helpFile, UINT command, UINT_PTR data) {
+BOOL QtDriver::WinHelp(HWND hwnd, const char* helpFile, UINT command, UINT_PTR data) {
   if (command == HELP_QUIT) return TRUE;
+  if (lost_ || !help::IsClockHelpFile(helpFile)) return FALSE;
   const auto document = help::FindHelpDocument(helpFile);
-  if (!document) return FALSE;
-  const auto address = help::HelpAddress(*document, command, data);
-  if (!address) return FALSE;
-  return QDesktopServices::openUrl(QUrl(QString::fromStdString(*address))) ? TRUE : FALSE;
+  const auto address = document ? help::HelpAddress(*document, command, data) : std::nullopt;
+  if (document && !address) return FALSE;
+  if (address && QDesktopServices::openUrl(QUrl(QString::fromStdString(*address)))) return TRUE;
+  // A request for help is never met with nothing at all.
+  const std::string text = document ? "The help document could not be opened in a browser:\n" + *document
+                                    : std::string(kNoHelpText);
+  MessageBoxEx(hwnd, text.c_str(), "Horatick", MB_OK | MB_ICONINFORMATION, 0);
+  return FALSE;
 }
 
 SHORT QtDriver::KeyState(int virtualKey) { return keys_->KeyState(virtualKey); }

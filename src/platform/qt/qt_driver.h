@@ -5,26 +5,36 @@
 //   [x] waiting: the toolkit's events are processed until input was posted or
 //       the core's next timer deadline has come; nothing runs between ticks
 //   [x] the clock window: a frameless caption bar drawn by the driver, placed
-//       where the core says, topmost as the core says, shown without taking
-//       the focus, with a taskbar entry; its X11 title is the face text, set
-//       on the window's properties directly and only when the face changes
+//       where the core says, shown without taking the focus, with a taskbar
+//       entry; its X11 title is the face text, set on the properties of the
+//       X window there is now (also after the toolkit re-creates it) and only
+//       when the face changes, sent at once while the window is minimised
+//   [x] on top as the core says: the state is asked of the window manager
+//       (_NET_WM_STATE) after every map and whenever the core sets it; the
+//       core's hide and show in one turn leave the window mapped, and hand
+//       the keyboard back when the window had it
 //   [x] mouse on the caption: press, release, double click, right button, with
 //       the hit-test code; a caption drag moves the window
+//   [x] the system menu's Move: arrows, pointer, Enter or a click, Escape
 //   [x] moves by the window manager: its answer to the window's own placement
 //       is taken quietly; other moves are reported to the core
 //   [x] minimise and restore by the window manager; its close as SC_CLOSE
-//   [x] the system menu as a popup menu, with F1 help on an item
+//   [x] activation from the keyboard (a window list, Alt+Tab) reported to the
+//       core; activation by a press or in answer to a show is not
+//   [x] the system menu as a popup menu, opened by the system box, Alt+Space,
+//       Shift+F10 and the Menu key, with F1 help on an item
 //   [x] dialogs from their templates: controls in dialog units of the dialog
-//       font, mnemonics, tab order, Enter, Escape and the close button
-//   [x] message boxes with their icons and buttons; the file chooser
+//       font, mnemonics of buttons, static texts and group boxes, tab order,
+//       the arrows in a group, Enter, Escape and the close button
+//   [x] message boxes with their icons and buttons; the file chooser, whose
+//       Executables are the folders and the files one may run
 //   [x] Beep through ALSA, the display bell when there is no sound device
-//   [x] WinHelp: the help document in the desktop's browser
+//   [x] WinHelp: the help document in the desktop's browser, a message box
+//       when there is none or it cannot be opened
 //   [x] metrics: the whole desktop's size, the caption font, the dialog units
-//   [x] the end of the desktop session as the end of the program's session
-//   [x] activation of the clock by the keyboard (Alt+Tab), reported once it
-//       has settled; the window manager's answer to the window being shown or
-//       pressed is not, so that the program's hide and re-show cannot loop
-//   [x] arrow keys inside a radio-button group and on a dialog's buttons
+//   [x] the end of the desktop session as the end of the program's session;
+//       so is the loss of the X connection, after which the program saves
+//       and ends (status 1) without touching the display again
 //   [x] the screen saver's state, from the session's screen-saver services;
 //       the system clock set through the system's time and date service;
 //       both buses watched by the toolkit's loop
@@ -47,6 +57,7 @@
 #include "platform/qt/desktop_fonts.h"
 #include "platform/qt/event_source_notifiers.h"
 
+class QAbstractNativeEventFilter;
 class QSocketNotifier;
 class QWidget;
 
@@ -99,12 +110,20 @@ class QtDriver final : public Driver {
   HWND MovingWindow() const { return moving_; }
   // How often the display bell stood in for a tone.
   int BellsRung() const { return bellsRung_; }
+  // The X connection is gone: from now on the driver touches no widget and
+  // the toolkit is not asked for events; waiting is sleeping until the core's
+  // next deadline, and the program ends within a few seconds whatever it does.
+  void LoseDisplay();
+  // Whether the toolkit is processing events for the program's wait now.
+  bool Waiting() const { return waiting_; }
 
  private:
   MirrorWindow* TopLevelOf(HWND hwnd) const;
   MirrorWindow* FindMirror(QWidget* topLevel) const;
   void FollowInstanceSocket();
   void SetWindowIconFromProgram();
+  void WindowMapped(unsigned long id);
+  void WaitWithoutDisplay(std::optional<std::uint64_t> deadlineMs);
 
   DesktopFonts fonts_;
   DisplayMetrics metrics_;
@@ -127,6 +146,10 @@ class QtDriver final : public Driver {
   EventSourceNotifiers busWatch_;
   std::unique_ptr<bus::ScreenSaverWatch> screenSaver_;
   bus::TimedateClient clockService_;
+  std::unique_ptr<QAbstractNativeEventFilter> mapWatch_;
+  bool lost_ = false;
+  bool waiting_ = false;
+  std::uint64_t lostAtMs_ = 0;
 };
 
 // The desktop driver in force, nullptr when none is installed.

@@ -4,10 +4,13 @@
 
 #include <QGuiApplication>
 #include <QWidget>
+#include <QWindow>
 #include <cstdlib>
 #include <cstring>
 #include <map>
 #include <optional>
+
+#include "platform/qt/x11_window_manager.h"
 
 namespace platform::qt {
 
@@ -54,8 +57,9 @@ std::optional<std::uint32_t> OwnEventMask(xcb_connection_t* connection, xcb_wind
 
 }  // namespace
 
-bool SetX11Title(QWidget* window, const QByteArray& utf8) {
-  if (QGuiApplication::platformName() != QLatin1String("xcb") || !window->testAttribute(Qt::WA_WState_Created)) {
+bool SetX11Title(QWidget* window, const QByteArray& utf8, bool flushNow) {
+  if (QGuiApplication::platformName() != QLatin1String("xcb") || !window->testAttribute(Qt::WA_WState_Created) ||
+      DisplayForgotten()) {
     return false;
   }
   auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
@@ -71,7 +75,11 @@ bool SetX11Title(QWidget* window, const QByteArray& utf8) {
     atomsOf = connection;
   }
   if (netWmName == XCB_ATOM_NONE || utf8String == XCB_ATOM_NONE) return false;
-  const auto id = static_cast<xcb_window_t>(window->winId());
+  // The window handle's id is the X window there is now; the widget's own
+  // may still name one the toolkit has replaced.
+  const QWindow* handle = window->windowHandle();
+  if (handle == nullptr || handle->handle() == nullptr) return false;
+  const auto id = static_cast<xcb_window_t>(handle->winId());
   const std::optional<std::uint32_t> mask = OwnEventMask(connection, id);
   const auto length = static_cast<std::uint32_t>(utf8.size());
   const xcb_atom_t wmNameType = IsLatin1(utf8) ? static_cast<xcb_atom_t>(XCB_ATOM_STRING) : utf8String;
@@ -93,7 +101,8 @@ bool SetX11Title(QWidget* window, const QByteArray& utf8) {
     xcb_change_window_attributes(connection, id, XCB_CW_EVENT_MASK, &*mask);
     xcb_ungrab_server(connection);
   }
-  // Not flushed here: the toolkit flushes the connection on its next pass,
+  if (flushNow) xcb_flush(connection);
+  // Otherwise not flushed here: the toolkit flushes the connection on its next pass,
   // which sends the new title in one write with the repaint of the face, so
   // the X server and this program wake once for both instead of twice.
   return true;

@@ -16,6 +16,8 @@ namespace platform::qt {
 
 // false when the window is not an X11 window (another platform, or not yet
 // created): then the caller titles it the toolkit's way.
-bool SetX11Title(QWidget* window, const QByteArray& utf8);
+// flushNow sends it at once; otherwise it goes with the toolkit's next write
+// (the repaint of the face).
+bool SetX11Title(QWidget* window, const QByteArray& utf8, bool flushNow);
 
 }  // namespace platform::qt
