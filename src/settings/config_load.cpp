@@ -1,12 +1,12 @@
-#include "display/config_load.h"
+#include "settings/config_load.h"
 
 #include <cstdio>
 #include <cstring>
 
-#include "display/config_files.h"
-#include "display/config_image.h"
-#include "display/damaged_copies.h"
-#include "display/settings_files.h"
+#include "settings/config_files.h"
+#include "settings/config_image.h"
+#include "settings/damaged_copies.h"
+#include "settings/settings_files.h"
 
 namespace {
 
@@ -38,6 +38,16 @@ FileRead ReadConfigImage(const char* path, unsigned char* image) {
 }
 
 }  // namespace
+
+void SetDefaultConfiguration() {
+  SetDefaultPreferences(*prefs);
+  for (int i = 0; i < ALARM_COUNT; ++i) SetDefaultAlarm(alarms[i]);
+}
+
+void LoadConfiguration() {
+  SettingsFilePath(kConfigFile, configPath, sizeof configPath);
+  LoadConfigurationFile(configPath, SettingsAccess::ReadWrite);
+}
 
 bool LoadConfigurationFile(const char* path, SettingsAccess access) {
   const bool writable = access == SettingsAccess::ReadWrite;

@@ -1,4 +1,4 @@
-#include "display/damaged_copies.h"
+#include "settings/damaged_copies.h"
 
 #include <cstdio>
 
