@@ -4,14 +4,9 @@
 #include <cstring>
 #include <vector>
 
+#include "alarms/calendar.h"
+
 namespace {
-
-bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
-
-int DaysInMonth(int year, int month) {
-  static const int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  return month == 2 && IsLeapYear(year) ? 29 : kDays[month - 1];
-}
 
 // Exactly `width` digits at text[pos].
 bool Digits(const std::string& text, std::size_t pos, std::size_t width, int& value) {
