@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "cli/instance_commands.h"
+#include "cli/terminal_text.h"
 #include "platform/core/event_sources.h"
 #include "platform/core/help_document.h"
 #include "platform/core/inspect.h"
@@ -27,14 +28,6 @@ constexpr char kClockClass[] = "Horatick";
 
 bool IsClockWindow(const platform::WindowSnapshot& shot) {
   return shot.exists && strcasecmp(shot.className.c_str(), kClockClass) == 0;
-}
-
-// A line never breaks in the middle: line ends inside a text become blanks.
-std::string OneLine(std::string text) {
-  for (char& c : text) {
-    if (c == '\n' || c == '\r') c = ' ';
-  }
-  return text;
 }
 
 bool IsTextStatic(const platform::WindowSnapshot& shot) {
@@ -88,7 +81,10 @@ FollowDriver::~FollowDriver() {
   if (wakeFd_ >= 0) ::close(wakeFd_);
 }
 
-void FollowDriver::PrintLine(const std::string& line) {
+void FollowDriver::PrintLine(const std::string& text) {
+  // Notes and captions come from the settings file as they were typed (or
+  // planted): a terminal gets no control character of theirs.
+  const std::string line = TerminalLine(text);
   std::fputs(line.c_str(), out_);
   std::fputc('\n', out_);
   // When the reader has gone (a status bar closed, `| head` done), the clock
@@ -104,7 +100,7 @@ void FollowDriver::WindowChanged(HWND hwnd, unsigned changes) {
   const platform::WindowSnapshot shot = platform::DescribeWindow(hwnd);
   if (!IsClockWindow(shot) || shot.text == lastFace_) return;
   lastFace_ = shot.text;
-  PrintLine(OneLine(shot.text));
+  PrintLine(shot.text);
 }
 
 void FollowDriver::WindowDestroyed(HWND hwnd) { answered_.erase(hwnd); }
@@ -116,7 +112,7 @@ bool FollowDriver::AnswerOpenWindows() {
     const platform::WindowSnapshot shot = platform::DescribeWindow(hwnd);
     if (shot.kind != platform::WindowKind::MessageBox && shot.kind != platform::WindowKind::Dialog) continue;
     answered_.insert(hwnd);
-    PrintLine(OneLine(shot.text + ": " + ReadableText(shot)));
+    PrintLine(shot.text + ": " + ReadableText(shot));
     if (HWND button = AnswerButton(shot)) {
       platform::PostInput(platform::input::ClickControl{button});
     } else {

@@ -6,6 +6,7 @@
 //   [x] each new face of the clock window, one line, flushed at once; the
 //       clock ends (and saves) when nobody reads the lines any more
 //   [x] each message box and dialog (an alarm's note) as "caption: text",
+//       with control characters shown as "\xNN" (line ends as blanks),
 //       answered with OK at once
 //   [x] beeps: the tone on the sound card (ALSA) when there is one, else the
 //       terminal bell on standard error, for the tone's time
@@ -49,7 +50,7 @@ class FollowDriver final : public platform::Driver {
   bool ScreenSaverRunning() override { return screenSaver_.Active(); }
 
  private:
-  void PrintLine(const std::string& line);
+  void PrintLine(const std::string& text);
   // Prints and answers every box and dialog not answered yet; true when an
   // answer was handed to the core.
   bool AnswerOpenWindows();

@@ -4,12 +4,14 @@
 
 #include <csignal>
 #include <cstdio>
+#include <string>
 
 #include "app/entry.h"
 #include "cli/end_signals.h"
 #include "cli/follow_driver.h"
 #include "cli/instance_commands.h"
 #include "platform/core/driver.h"
+#include "platform/core/settings_folder.h"
 #include "platform/core/single_instance.h"
 #include "resources/resources.h"
 #include "settings/settings_files.h"
@@ -38,12 +40,48 @@ platform::DisplayMetrics FollowMetrics() {
   return metrics;
 }
 
+// The reason the settings folder cannot be used, with what to do about it;
+// empty when it can.
+std::string SettingsFolderProblem() {
+  platform::EnsureSettingsFolder();
+  const std::string folder = platform::SettingsFolderPath();
+  switch (platform::CheckSettingsFolderTrust()) {
+    case platform::FolderTrust::OwnedByAnother:
+      return "The settings folder " + folder +
+             " belongs to another user. Use a folder of your own (horatick --settings-dir DIR, or HORATICK_HOME).";
+    case platform::FolderTrust::WritableByAll:
+      return "Every user may write the settings folder " + folder + ". Take that right away (chmod o-w " + folder +
+             ") or use a folder of your own.";
+    case platform::FolderTrust::Usable:
+      break;
+  }
+  return {};
+}
+
+// Says why the clock does not start: on standard error, and in a box on the
+// driver, where a clock started from the desktop's menu shows it.
+void Refuse(const std::string& reason) {
+  std::fprintf(stderr, "horatick: %s\n", reason.c_str());
+  MessageBox(nullptr, reason.c_str(), "Horatick", MB_OK | MB_ICONERROR);
+}
+
 // Runs the clock's entry point on the installed driver. A copy already
 // running for this settings folder is the program's previous instance, which
-// it refuses to start beside.
+// it refuses to start beside. The clock does not start on a folder whose
+// files others could plant or replace, nor without its lock.
 int RunClock() {
   HINSTANCE instance = RegisterResourceModule(&horatickResources);
-  const bool alone = platform::AcquireSingleInstance();
+  if (const std::string problem = SettingsFolderProblem(); !problem.empty()) {
+    Refuse(problem);
+    return 1;
+  }
+  std::string lockProblem;
+  const platform::InstanceStart start = platform::AcquireSingleInstance(&lockProblem);
+  if (start == platform::InstanceStart::NoLock) {
+    Refuse("The clock cannot be sure it runs alone on its settings: " + lockProblem + ".");
+    return 1;
+  }
+  const bool alone = start == platform::InstanceStart::Alone;
   // A person who starts the clock again wants to see it: the running copy
   // lays out and shows its window (a right click may have hidden it) before
   // this one says that it is already running.
@@ -101,7 +139,15 @@ int RunFollowClock() {
 }
 
 int SendShowCommand() {
-  if (platform::SendInstanceCommand("show")) return 0;
+  switch (platform::SendInstanceCommand("show")) {
+    case platform::SendResult::Answered:
+      return 0;
+    case platform::SendResult::PermissionDenied:
+      std::fputs("horatick: permission denied: the clock's socket or its folder belongs to another user\n", stderr);
+      return 1;
+    case platform::SendResult::NoClock:
+      break;
+  }
   std::fputs("horatick: no running clock to show\n", stderr);
   return 1;
 }

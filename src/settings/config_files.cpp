@@ -30,17 +30,32 @@ bool WriteWhole(HANDLE file, const unsigned char* bytes, DWORD size) {
   return WriteFile(file, bytes, size, &written, nullptr) && written == size;
 }
 
+// A new file beside path, named for this process (".NAME.tmp-PID-N") and
+// created exclusively, so that nothing planted under that name is written.
+// The sweep after the next successful replace knows the name.
+HANDLE CreateTemporaryBeside(const char* path, char* temporary, std::size_t size) {
+  static int counter = 0;
+  const char* slash = std::strrchr(path, '/');
+  const int folderLength = slash != nullptr ? static_cast<int>(slash - path + 1) : 0;
+  const char* base = path + folderLength;
+  for (int attempt = 0; attempt < 8; ++attempt) {
+    const int length = std::snprintf(temporary, size, "%.*s.%s.tmp-%lu-%d", folderLength, path, base,
+                                     static_cast<unsigned long>(GetCurrentProcessId()), ++counter);
+    if (length < 0 || static_cast<std::size_t>(length) >= size) return INVALID_HANDLE_VALUE;
+    HANDLE file = CreateFile(temporary, GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file != INVALID_HANDLE_VALUE || GetLastError() != ERROR_ALREADY_EXISTS) return file;
+  }
+  return INVALID_HANDLE_VALUE;
+}
+
 // The new file is complete and on disk before it takes the old one's name.
 bool WriteConfigurationFile() {
   EnsureConfigPath();
   if (configPath[0] == '\0') return false;
-  char temporary[MAX_PATH];
-  const int length = std::snprintf(temporary, sizeof temporary, "%s.new", configPath);
-  if (length < 0 || static_cast<std::size_t>(length) >= sizeof temporary) return false;
-
   unsigned char image[kConfigFileBytes];
   ComposeConfigImage(*prefs, alarms, image);
-  HANDLE file = CreateFile(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  char temporary[MAX_PATH];
+  HANDLE file = CreateTemporaryBeside(configPath, temporary, sizeof temporary);
   if (file == INVALID_HANDLE_VALUE) return false;
   bool ok = WriteWhole(file, image, static_cast<DWORD>(sizeof image));
   ok = ok && FlushFileBuffers(file);

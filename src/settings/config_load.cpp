@@ -5,6 +5,7 @@
 
 #include "settings/config_files.h"
 #include "settings/config_image.h"
+#include "settings/damaged_copies.h"
 #include "settings/settings_files.h"
 
 namespace {
@@ -20,16 +21,6 @@ void DeleteSettingsOfOtherVersion(const char* path) {
   char profilePath[MAX_PATH];
   if (SettingsFilePath(kProfileFile, profilePath, sizeof profilePath)) DeleteFile(profilePath);
   DeleteFile(path);
-}
-
-// A file that cannot be used whole is kept under another name, so that
-// nothing of it is lost when the defaults are saved in its place.
-void KeepDamagedFile(const char* path) {
-  char keptPath[MAX_PATH];
-  const int length = std::snprintf(keptPath, sizeof keptPath, "%s.bad", path);
-  if (length > 0 && static_cast<std::size_t>(length) < sizeof keptPath) {
-    MoveFileEx(path, keptPath, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
-  }
 }
 
 enum class FileRead { Whole, Missing, Damaged };

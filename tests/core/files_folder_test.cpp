@@ -1,6 +1,8 @@
 // The settings folder (GetWindowsDirectory) and OpenFile's lookup.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <cstdlib>
 #include <map>
 #include <optional>
@@ -105,6 +107,31 @@ TEST_F(SettingsFolder, SmallBufferGetsTheSizeItNeeds) {
   char small[4] = "xyz";
   EXPECT_EQ(GetWindowsDirectory(small, sizeof small), folder.path().size() + 1);
   EXPECT_STREQ(small, "xyz");
+}
+
+TEST_F(SettingsFolder, OnlyAFolderOthersCannotWriteIsTrusted) {
+  const struct {
+    const char* name;
+    mode_t mode;
+    uid_t owner;
+    platform::FolderTrust trust;
+  } cases[] = {
+      {"private", 0700, ::getuid(), platform::FolderTrust::Usable},
+      {"the group may write", 0770, ::getuid(), platform::FolderTrust::Usable},
+      {"every user may write", 0777, ::getuid(), platform::FolderTrust::WritableByAll},
+      {"every user may write, sticky", 01777, ::getuid(), platform::FolderTrust::WritableByAll},
+      {"another user's", 0700, 65534, platform::FolderTrust::OwnedByAnother},
+  };
+  const std::string settings = folder / "settings";
+  platform::SetSettingsFolder(settings.c_str());
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    ::rmdir(settings.c_str());
+    ASSERT_EQ(::mkdir(settings.c_str(), 0700), 0);
+    ASSERT_EQ(::chmod(settings.c_str(), c.mode), 0);
+    ASSERT_EQ(::chown(settings.c_str(), c.owner, static_cast<gid_t>(-1)), 0);
+    EXPECT_EQ(platform::CheckSettingsFolderTrust(), c.trust);
+  }
 }
 
 class OpenFileExist : public ::testing::Test {

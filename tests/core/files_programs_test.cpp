@@ -17,11 +17,19 @@
 #include "files_temp_folder.h"
 #include "platform/core/programs.h"
 #include "platform/core/settings_folder.h"
-#include "platform/core/single_instance.h"
 
 namespace {
 
 // Waits for something another process does; the limit only keeps a broken run from hanging.
+// Everything until the end of the pipe.
+std::string ReadAll(int fd) {
+  std::string text;
+  char buffer[256];
+  ssize_t got;
+  while ((got = ::read(fd, buffer, sizeof buffer)) > 0) text.append(buffer, static_cast<std::size_t>(got));
+  return text;
+}
+
 bool EventuallyTrue(const std::function<bool()>& condition) {
   for (int i = 0; i < 1000; ++i) {
     if (condition()) return true;
@@ -55,70 +63,29 @@ TEST(SpawnDetached, TheProgramGetsNoneOfOurDescriptors) {
   ::close(ours);
 }
 
-class SingleInstance : public ::testing::Test {
- protected:
-  void SetUp() override { platform::SetSettingsFolder(folder.path().c_str()); }
-  void TearDown() override {
-    platform::ReleaseSingleInstance();
-    platform::ResetSettingsFolder();
+TEST(SpawnDetached, TheProgramReadsNothingAndWritesToOurStandardError) {
+  // A stand-in for the clock whose standard output and error are pipes of ours.
+  int out[2];
+  int err[2];
+  ASSERT_EQ(::pipe(out), 0);
+  ASSERT_EQ(::pipe(err), 0);
+  const pid_t clock = ::fork();
+  if (clock == 0) {
+    ::dup2(out[1], STDOUT_FILENO);
+    ::dup2(err[1], STDERR_FILENO);
+    for (int fd : {out[0], out[1], err[0], err[1]}) ::close(fd);
+    ::_exit(platform::SpawnDetached("read line; echo \"out:$line\"; echo err >&2") ? 0 : 1);
   }
-  TempFolder folder;
-};
-
-TEST_F(SingleInstance, AnotherCopyHoldingTheLockRefusesTheStart) {
-  // Another copy: the lock file held through a descriptor of its own.
-  const int other = ::open((folder / "horatick.lock").c_str(), O_RDWR | O_CREAT, 0600);
-  ASSERT_EQ(::flock(other, LOCK_EX | LOCK_NB), 0);
-  EXPECT_FALSE(platform::AcquireSingleInstance());
-  EXPECT_EQ(platform::SingleInstanceSocketFd(), -1);
-  ::close(other);
-  EXPECT_TRUE(platform::AcquireSingleInstance());
-}
-
-TEST_F(SingleInstance, CommandsReachTheRunningCopy) {
-  EXPECT_FALSE(platform::SendInstanceCommand("show"));  // nobody runs yet
-  ASSERT_TRUE(platform::AcquireSingleInstance());
-  ASSERT_GE(platform::SingleInstanceSocketFd(), 0);
-  struct stat info {};
-  ASSERT_EQ(::stat(platform::InstanceSocketPath().c_str(), &info), 0);
-  EXPECT_TRUE(S_ISSOCK(info.st_mode));
-  EXPECT_EQ(info.st_mode & 0777, 0600u);
-
-  bool answered = false;
-  std::thread sender([&] { answered = platform::SendInstanceCommand("show"); });
-  std::vector<std::string> received;
-  EventuallyTrue([&] {
-    platform::PollInstanceCommands([&](const std::string& command) { received.push_back(command); });
-    return !received.empty();
-  });
-  sender.join();
-  EXPECT_TRUE(answered);
-  EXPECT_EQ(received, std::vector<std::string>{"show"});
-
-  platform::ReleaseSingleInstance();
-  EXPECT_FALSE(PathExists(platform::InstanceSocketPath()));
-  EXPECT_FALSE(platform::SendInstanceCommand("show"));
-}
-
-TEST_F(SingleInstance, ALongFolderPutsTheSocketInTheRuntimeFolder) {
-  std::string deep = folder.path();
-  while (deep.size() < 120) deep += "/abcdefghij";
-  platform::SetSettingsFolder(deep.c_str());
-  TempFolder runtime;
-  const char* old = std::getenv("XDG_RUNTIME_DIR");
-  const std::string saved = old ? old : "";
-  ::setenv("XDG_RUNTIME_DIR", runtime.path().c_str(), 1);
-  const std::string socketPath = platform::InstanceSocketPath();
-  EXPECT_EQ(socketPath.rfind(runtime.path() + "/horatick-", 0), 0u);
-  ASSERT_TRUE(platform::AcquireSingleInstance());
-  EXPECT_TRUE(PathExists(socketPath));
-  EXPECT_TRUE(PathExists(deep + "/horatick.lock"));
-  platform::ReleaseSingleInstance();
-  if (old) {
-    ::setenv("XDG_RUNTIME_DIR", saved.c_str(), 1);
-  } else {
-    ::unsetenv("XDG_RUNTIME_DIR");
-  }
+  ::close(out[1]);
+  ::close(err[1]);
+  int status = 0;
+  ASSERT_EQ(::waitpid(clock, &status, 0), clock);
+  EXPECT_EQ(WEXITSTATUS(status), 0);
+  // The output ends with the clock, whatever the program still does.
+  EXPECT_EQ(ReadAll(out[0]), "");
+  EXPECT_EQ(ReadAll(err[0]), "out:\nerr\n");
+  ::close(out[0]);
+  ::close(err[0]);
 }
 
 }  // namespace

@@ -13,8 +13,8 @@
 
 class TempFolder {
  public:
-  TempFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "horatick-test-XXXXXX").string();
+  explicit TempFolder(const std::string& parent = std::filesystem::temp_directory_path().string()) {
+    std::string pattern = parent + "/horatick-test-XXXXXX";
     if (::mkdtemp(pattern.data()) == nullptr) std::abort();
     path_ = pattern;
   }

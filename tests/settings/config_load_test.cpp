@@ -70,8 +70,9 @@ TEST_F(ConfigLoad, FileStampAndLength) {
     SCOPED_TRACE(c.name);
     std::remove(ConfigPath().c_str());
     std::remove((ConfigPath() + ".bad").c_str());
+    std::remove((ConfigPath() + ".bad.1").c_str());
     if (c.file) WriteTextFile(ConfigPath(), *c.file);
-    // An older kept file is replaced by the newer one.
+    // An older kept file moves one generation down.
     WriteTextFile(ConfigPath() + ".bad", "older");
     versionMismatch = 0;
     record = Preferences{};
@@ -81,6 +82,7 @@ TEST_F(ConfigLoad, FileStampAndLength) {
     if (c.keptAsBad) {
       EXPECT_FALSE(PathExists(ConfigPath()));
       EXPECT_EQ(ReadTextFile(ConfigPath() + ".bad"), c.file);
+      EXPECT_EQ(ReadTextFile(ConfigPath() + ".bad.1"), "older");
     } else {
       EXPECT_EQ(ReadTextFile(ConfigPath() + ".bad"), "older");
       if (c.file) {
@@ -97,6 +99,21 @@ TEST_F(ConfigLoad, AFileThatCannotBeReadIsKeptAside) {
   EXPECT_EQ(versionMismatch, 1);
   EXPECT_EQ(record.timeFormat, 105);
   EXPECT_EQ(ReadTextFile(ConfigPath() + ".bad"), CustomImage().Text());
+}
+
+TEST_F(ConfigLoad, TheLastFiveDamagedFilesAreKept) {
+  for (int i = 1; i <= 7; ++i) {
+    WriteTextFile(ConfigPath(), "damaged " + std::to_string(i));
+    LoadConfiguration();
+  }
+  const struct {
+    const char* suffix;
+    std::optional<std::string> kept;
+  } generations[] = {
+      {".bad", "damaged 7"},   {".bad.1", "damaged 6"}, {".bad.2", "damaged 5"},
+      {".bad.3", "damaged 4"}, {".bad.4", "damaged 3"}, {".bad.5", std::nullopt},
+  };
+  for (const auto& g : generations) EXPECT_EQ(ReadTextFile(ConfigPath() + g.suffix), g.kept) << g.suffix;
 }
 
 TEST_F(ConfigLoad, OldDateModesAreConverted) {

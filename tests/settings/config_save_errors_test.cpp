@@ -44,7 +44,7 @@ TEST(ConfigSaveErrors, ShownOnceUntilASaveWorksAgain) {
   desk.messageBox().ok();
   EXPECT_EQ(SaveErrorBoxes(desk), 2u);
   EXPECT_EQ(ReadTextFile(config), saved);
-  EXPECT_FALSE(PathExists(config + ".new"));
+  EXPECT_EQ(FolderListing(desk.settingsFolder()).find(".tmp-"), std::string::npos) << "no temporary file is left";
 }
 
 TEST(ConfigSaveErrors, AtTheEndTheReportGoesToStandardError) {

@@ -1,5 +1,7 @@
 // GetEnvironmentVariable: the clock's own environment, as the programs it
-// starts inherit it.
+// starts inherit it; GetCurrentProcessId.
+#include <unistd.h>
+
 #include <cstdlib>
 #include <cstring>
 
@@ -17,3 +19,5 @@ DWORD GetEnvironmentVariable(LPCSTR name, LPSTR buffer, DWORD size) {
   SetLastError(ERROR_SUCCESS);
   return static_cast<DWORD>(length);
 }
+
+DWORD GetCurrentProcessId() { return static_cast<DWORD>(::getpid()); }

@@ -12,6 +12,7 @@
 
 #include "platform/core/file_errors.h"
 #include "platform/core/file_faults.h"
+#include "platform/core/file_replace.h"
 #include "platform/core/settings_folder.h"
 #include "platform/win32.h"
 
@@ -111,7 +112,9 @@ HANDLE CreateFile(LPCSTR fileName, DWORD access, DWORD /*shareMode*/, void* /*se
   if ((creation != OPEN_EXISTING || (access & GENERIC_WRITE) != 0) && RefusedWhileReadOnly()) {
     return INVALID_HANDLE_VALUE;
   }
-  int openFlags = O_CLOEXEC;
+  // Never waited on: a FIFO or a device in the settings folder must not hang
+  // the clock, and only a regular file is a settings file.
+  int openFlags = O_CLOEXEC | O_NONBLOCK;
   const bool reading = (access & GENERIC_READ) != 0;
   const bool writing = (access & GENERIC_WRITE) != 0;
   openFlags |= reading && writing ? O_RDWR : writing ? O_WRONLY : O_RDONLY;
@@ -120,7 +123,8 @@ HANDLE CreateFile(LPCSTR fileName, DWORD access, DWORD /*shareMode*/, void* /*se
   const bool existed = ::stat(fileName, &before) == 0;
   switch (creation) {
     case CREATE_NEW:
-      openFlags |= O_CREAT | O_EXCL;
+      // A new file is a new file: a link planted under its name is not followed.
+      openFlags |= O_CREAT | O_EXCL | O_NOFOLLOW;
       break;
     case CREATE_ALWAYS:
       openFlags |= O_CREAT | O_TRUNC;
@@ -149,11 +153,12 @@ HANDLE CreateFile(LPCSTR fileName, DWORD access, DWORD /*shareMode*/, void* /*se
     return INVALID_HANDLE_VALUE;
   }
   struct stat opened {};
-  if (::fstat(fd, &opened) == 0 && S_ISDIR(opened.st_mode)) {
+  if (::fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode)) {
     ::close(fd);
     SetLastError(ERROR_ACCESS_DENIED);
     return INVALID_HANDLE_VALUE;
   }
+  ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
   // As on Windows, opening with CREATE_ALWAYS or OPEN_ALWAYS tells whether the file was there.
   const bool reportsExisting = creation == CREATE_ALWAYS || creation == OPEN_ALWAYS;
   SetLastError(reportsExisting && existed ? ERROR_ALREADY_EXISTS : ERROR_SUCCESS);
@@ -284,22 +289,26 @@ BOOL MoveFileEx(LPCSTR existing, LPCSTR newName, DWORD flags) {
     return FALSE;
   }
   if (RefusedWhileReadOnly()) return FALSE;
+  // A settings file that is the user's own link is replaced at its target.
+  std::string target = newName;
   if ((flags & MOVEFILE_REPLACE_EXISTING) != 0) {
+    target = platform::WriteTargetOf(newName);
     // The replacement takes over the permissions of the file it replaces, so
     // that a settings file the user made private stays private.
-    struct stat old {};
-    if (::stat(newName, &old) == 0 && S_ISREG(old.st_mode)) ::chmod(existing, old.st_mode & 07777);
-    if (::rename(existing, newName) != 0) {
+    platform::TakeOverMode(existing, target);
+    if (!platform::RenameOver(existing, target)) {
       SetErrnoError(ERROR_ACCESS_DENIED);
       return FALSE;
     }
+    platform::RemoveStaleTemporaries(newName);
+    if (target != newName) platform::RemoveStaleTemporaries(target);
   } else {
     if (::renameat2(AT_FDCWD, existing, AT_FDCWD, newName, RENAME_NOREPLACE) != 0) {
       SetErrnoError(ERROR_ACCESS_DENIED);
       return FALSE;
     }
   }
-  if ((flags & MOVEFILE_WRITE_THROUGH) != 0 && !SyncFolderOf(newName)) {
+  if ((flags & MOVEFILE_WRITE_THROUGH) != 0 && !SyncFolderOf(target.c_str())) {
     SetErrnoError(ERROR_WRITE_FAULT);
     return FALSE;
   }

@@ -1,10 +1,9 @@
 #include "platform/core/profile_file.h"
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <cstdio>
 
+#include "platform/core/file_replace.h"
 #include "platform/core/settings_folder.h"
 #include "platform/win32.h"
 
@@ -13,8 +12,6 @@ namespace {
 
 // A profile of this clock holds a few keys; anything near this size is not one of ours.
 constexpr std::size_t kLargestProfileBytes = 16u << 20;
-
-int temporaryCounter = 0;
 
 }  // namespace
 
@@ -53,13 +50,8 @@ ReadResult ReadWholeFile(const std::string& path, std::string& text) {
 }
 
 bool ReplaceFile(const std::string& path, const std::string& text) {
-  const std::size_t slash = path.find_last_of('/');
-  const std::string folder = slash == std::string::npos ? std::string(".") : path.substr(0, slash + 1);
-  const std::string base = slash == std::string::npos ? path : path.substr(slash + 1);
-  char suffix[48];
-  std::snprintf(suffix, sizeof suffix, ".tmp-%ld-%d", static_cast<long>(::getpid()), ++temporaryCounter);
-  const std::string temporary = (slash == std::string::npos ? std::string() : folder) + "." + base + suffix;
-
+  // Beside the file that is really replaced, so the rename stays on one disk.
+  const std::string temporary = TemporaryNameBeside(WriteTargetOf(path));
   HANDLE file = CreateFile(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return false;
   bool ok = true;

@@ -26,11 +26,14 @@ namespace {
   struct sigaction defaults {};
   defaults.sa_handler = SIG_DFL;
   for (int signalNumber = 1; signalNumber < NSIG; ++signalNumber) sigaction(signalNumber, &defaults, nullptr);
-  const int nullFd = open("/dev/null", O_RDONLY);
-  if (nullFd >= 0) {
-    dup2(nullFd, STDIN_FILENO);
-    if (nullFd != STDIN_FILENO) close(nullFd);
-  }
+  // No terminal input, and output to the clock's standard error: the standard
+  // output of the terminal clock is its stream of faces, which a program's
+  // echo must not join, and whose end must not wait on a program still running.
+  const int nullFd = open("/dev/null", O_RDWR);
+  if (nullFd >= 0 && nullFd != STDIN_FILENO) dup2(nullFd, STDIN_FILENO);
+  if (fcntl(STDERR_FILENO, F_GETFD) < 0 && nullFd >= 0) dup2(nullFd, STDERR_FILENO);
+  dup2(STDERR_FILENO, STDOUT_FILENO);
+  if (nullFd > STDERR_FILENO) close(nullFd);
   // Descriptors the clock holds (its lock, its socket, a driver's) are not the program's business.
   syscall(SYS_close_range, 3u, ~0u, CLOSE_RANGE_CLOEXEC);
   execl("/bin/sh", "sh", "-c", commandLine, static_cast<char*>(nullptr));

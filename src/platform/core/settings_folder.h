@@ -25,6 +25,18 @@ std::string SettingsFolderPath();
 // asked for unless in read-only mode. false when it is not there afterwards.
 bool EnsureSettingsFolder();
 
+// Whether a folder may hold a user's settings: another user who can write
+// it could plant links and files there that the clock would then follow.
+enum class FolderTrust {
+  Usable,          // the user's own, not writable by every user (or not there)
+  OwnedByAnother,  // another user owns it
+  WritableByAll,   // every user may write it
+};
+FolderTrust CheckFolderTrust(const std::string& folder, unsigned user);
+
+// The settings folder, checked for the user running the clock.
+FolderTrust CheckSettingsFolderTrust();
+
 // Forgets the override, the read-only mode and whether the folder was made.
 void ResetSettingsFolder();
 

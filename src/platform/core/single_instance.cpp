@@ -1,31 +1,30 @@
-// The lock and the command socket of the running copy.
+// The lock of the running copy, and the client side of its command socket.
 #include "platform/core/single_instance.h"
 
 #include <fcntl.h>
 #include <poll.h>
 #include <sys/file.h>
 #include <sys/socket.h>
-#include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cinttypes>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
+#include "platform/core/command_socket.h"
+#include "platform/core/runtime_folder.h"
 #include "platform/core/settings_folder.h"
 
 namespace platform {
 namespace {
 
 int lockFd = -1;
-int listenFd = -1;
-std::string boundSocketPath;
 
-// How long each side waits for the other's line; a local peer answers at once.
-constexpr int kPeerWaitMs = 300;
+// How long the sending side waits for the running copy; a local peer answers at once.
 constexpr int kAnswerWaitMs = 3000;
 constexpr std::size_t kLongestCommand = 64;
 
@@ -38,17 +37,22 @@ std::uint64_t Fnv1a(const std::string& text) {
   return hash;
 }
 
-bool FitsSocketAddress(const std::string& path) { return path.size() < sizeof(sockaddr_un{}.sun_path); }
-
-bool MakeAddress(const std::string& path, sockaddr_un& address) {
-  if (!FitsSocketAddress(path)) return false;
-  std::memset(&address, 0, sizeof address);
-  address.sun_family = AF_UNIX;
-  std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
-  return true;
+// The settings folder as the file system knows it, so that two names for one
+// folder (a link, a "..") name one lock.
+std::string RealSettingsFolder() {
+  const std::string folder = SettingsFolderPath();
+  char real[PATH_MAX];
+  return ::realpath(folder.c_str(), real) != nullptr ? std::string(real) : folder;
 }
 
-// Waits until fd is ready for events, for at most waitMs.
+std::string InstanceFilePath(const char* extension, std::string* problem) {
+  const auto runtime = RuntimeFolder(problem);
+  if (!runtime) return {};
+  char name[64];
+  std::snprintf(name, sizeof name, "/horatick-%016" PRIx64 ".%s", Fnv1a(RealSettingsFolder()), extension);
+  return *runtime + name;
+}
+
 bool WaitFor(int fd, short events, int waitMs) {
   pollfd entry{fd, events, 0};
   int ready;
@@ -58,22 +62,7 @@ bool WaitFor(int fd, short events, int waitMs) {
   return ready > 0;
 }
 
-// One line of at most kLongestCommand bytes, without its '\n'.
-bool ReadLine(int fd, int waitMs, std::string& line) {
-  line.clear();
-  char c;
-  while (line.size() <= kLongestCommand) {
-    if (!WaitFor(fd, POLLIN, waitMs)) return false;
-    const ssize_t got = ::read(fd, &c, 1);
-    if (got < 0 && errno == EINTR) continue;
-    if (got <= 0) return false;
-    if (c == '\n') return true;
-    line.push_back(c);
-  }
-  return false;
-}
-
-bool WriteAll(int fd, const std::string& text) {
+bool SendAll(int fd, const std::string& text) {
   std::size_t done = 0;
   while (done < text.size()) {
     const ssize_t put = ::send(fd, text.data() + done, text.size() - done, MSG_NOSIGNAL);
@@ -84,115 +73,92 @@ bool WriteAll(int fd, const std::string& text) {
   return true;
 }
 
+// The answer line, waited for as long as a local peer can take.
+bool ReadAnswer(int fd, std::string& line) {
+  line.clear();
+  char c;
+  while (line.size() <= kLongestCommand) {
+    if (!WaitFor(fd, POLLIN, kAnswerWaitMs)) return false;
+    const ssize_t got = ::read(fd, &c, 1);
+    if (got < 0 && errno == EINTR) continue;
+    if (got <= 0) return false;
+    if (c == '\n') return true;
+    line.push_back(c);
+  }
+  return false;
+}
+
 bool PeerIsThisUser(int fd) {
   ucred peer{};
   socklen_t length = sizeof peer;
   return ::getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &peer, &length) == 0 && peer.uid == ::getuid();
 }
 
-void OpenCommandSocket() {
-  const std::string path = InstanceSocketPath();
-  sockaddr_un address{};
-  if (!MakeAddress(path, address)) return;
-  const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
-  if (fd < 0) return;
-  // Holding the lock, any socket file left there is a dead copy's.
-  ::unlink(path.c_str());
-  const mode_t oldMask = ::umask(0077);
-  const bool bound = ::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
-  ::umask(oldMask);
-  if (!bound || ::chmod(path.c_str(), 0600) != 0 || ::listen(fd, 8) != 0) {
-    if (bound) ::unlink(path.c_str());
-    ::close(fd);
-    return;
-  }
-  listenFd = fd;
-  boundSocketPath = path;
-}
-
 }  // namespace
 
-std::string InstanceSocketPath() {
-  const std::string folder = SettingsFolderPath();
-  const std::string inFolder = folder + "/horatick.sock";
-  if (FitsSocketAddress(inFolder)) return inFolder;
-  char name[64];
-  std::snprintf(name, sizeof name, "horatick-%016" PRIx64 ".sock", Fnv1a(folder));
-  const char* runtime = std::getenv("XDG_RUNTIME_DIR");
-  if (runtime != nullptr && runtime[0] == '/') {
-    const std::string candidate = std::string(runtime) + "/" + name;
-    if (FitsSocketAddress(candidate)) return candidate;
-  }
-  // No runtime folder: a name of this user's in /tmp; the socket's mode and
-  // the peer check keep other users out.
-  char fallback[96];
-  std::snprintf(fallback, sizeof fallback, "/tmp/horatick-%u-%016" PRIx64 ".sock", static_cast<unsigned>(::getuid()),
-                Fnv1a(folder));
-  return fallback;
-}
+std::string InstanceLockPath() { return InstanceFilePath("lock", nullptr); }
 
-bool AcquireSingleInstance() {
-  if (lockFd >= 0) return true;
+std::string InstanceSocketPath() { return InstanceFilePath("sock", nullptr); }
+
+InstanceStart AcquireSingleInstance(std::string* problem) {
+  if (lockFd >= 0) return InstanceStart::Alone;
   EnsureSettingsFolder();
-  const std::string lockPath = SettingsFolderPath() + "/horatick.lock";
-  const int fd = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-  if (fd < 0) return true;  // no lock can be made here; the clock runs without one
+  std::string reason;
+  const std::string lockPath = InstanceFilePath("lock", &reason);
+  const int fd = lockPath.empty() ? -1 : ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
+  if (fd < 0) {
+    if (problem != nullptr) {
+      *problem = !reason.empty() ? reason : "cannot make the lock " + lockPath + ": " + std::strerror(errno);
+    }
+    return InstanceStart::NoLock;
+  }
   if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-    const bool held = errno == EWOULDBLOCK;
+    const int error = errno;
     ::close(fd);
-    return !held;
+    if (error == EWOULDBLOCK) return InstanceStart::AnotherRuns;
+    if (problem != nullptr) *problem = "cannot lock " + lockPath + ": " + std::strerror(error);
+    return InstanceStart::NoLock;
   }
   lockFd = fd;
-  OpenCommandSocket();
-  return true;
+  // Without a socket the clock runs on; only --show cannot reach it.
+  command_socket::Open(InstanceFilePath("sock", nullptr));
+  return InstanceStart::Alone;
 }
 
-int SingleInstanceSocketFd() { return listenFd; }
-
-void PollInstanceCommands(const std::function<void(const std::string& command)>& onCommand) {
-  if (listenFd < 0) return;
-  for (;;) {
-    const int peer = ::accept4(listenFd, nullptr, nullptr, SOCK_CLOEXEC);
-    if (peer < 0) {
-      if (errno == EINTR) continue;
-      return;  // EAGAIN: nothing more waiting
-    }
-    std::string command;
-    if (PeerIsThisUser(peer) && ReadLine(peer, kPeerWaitMs, command)) {
-      WriteAll(peer, "ok\n");
-      ::close(peer);
-      if (onCommand) onCommand(command);
-      continue;
-    }
-    ::close(peer);
-  }
-}
-
-bool SendInstanceCommand(const char* command) {
+SendResult SendInstanceCommand(const char* command) {
   if (command == nullptr || std::strchr(command, '\n') != nullptr || std::strlen(command) > kLongestCommand) {
-    return false;
+    return SendResult::NoClock;
   }
+  std::string problem;
+  const std::string path = InstanceFilePath("sock", &problem);
+  if (path.empty()) return SendResult::PermissionDenied;
   sockaddr_un address{};
-  if (!MakeAddress(InstanceSocketPath(), address)) return false;
+  if (path.size() >= sizeof address.sun_path) return SendResult::NoClock;
+  address.sun_family = AF_UNIX;
+  std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
   const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-  if (fd < 0) return false;
-  bool answered = false;
-  std::string answer;
-  if (::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0 &&
-      WriteAll(fd, std::string(command) + "\n") && ReadLine(fd, kAnswerWaitMs, answer)) {
-    answered = answer == "ok";
+  if (fd < 0) return SendResult::NoClock;
+  // A running copy whose backlog is full must not hold this side for ever.
+  const timeval limit{kAnswerWaitMs / 1000, 0};
+  ::setsockopt(fd, SOL_SOCKET, SO_SNDTIMEO, &limit, sizeof limit);
+  SendResult result = SendResult::NoClock;
+  if (::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) {
+    if (errno == EACCES || errno == EPERM) result = SendResult::PermissionDenied;
+  } else if (!PeerIsThisUser(fd)) {
+    // Whoever listens there is not our clock; it hears nothing from us.
+    result = SendResult::PermissionDenied;
+  } else {
+    std::string answer;
+    if (SendAll(fd, std::string(command) + "\n") && ReadAnswer(fd, answer) && answer == "ok") {
+      result = SendResult::Answered;
+    }
   }
   ::close(fd);
-  return answered;
+  return result;
 }
 
 void ReleaseSingleInstance() {
-  if (listenFd >= 0) {
-    ::close(listenFd);
-    ::unlink(boundSocketPath.c_str());
-    listenFd = -1;
-    boundSocketPath.clear();
-  }
+  command_socket::Close();
   if (lockFd >= 0) {
     ::close(lockFd);  // closing the only descriptor drops the flock
     lockFd = -1;

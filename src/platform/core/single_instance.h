@@ -1,11 +1,12 @@
 // One running copy of the clock per settings folder, and the way a copy
 // started from outside (horatick --show) hands a command to the running one.
 //
-// The running copy holds an advisory lock on "horatick.lock" in the settings
-// folder and listens on a Unix socket, "horatick.sock" in that folder (or a
-// name made from the folder in $XDG_RUNTIME_DIR when the path is too long for
-// a socket address). The socket is mode 0600 and a connection from another
-// user is refused. A command is one line of text ("show"), answered "ok".
+// The running copy holds an advisory lock on "horatick-HASH.lock" and listens
+// on the Unix socket "horatick-HASH.sock", both in the runtime folder (see
+// runtime_folder.h), HASH made from the settings folder's real path: so two
+// names for one folder share one lock, and a read-only settings folder still
+// gets one. The socket is mode 0600; each side checks that the other is the
+// same user. A command is one line of text ("show"), answered "ok".
 #pragma once
 
 #include <functional>
@@ -13,28 +14,42 @@
 
 namespace platform {
 
-// Takes the lock for the current settings folder (creating the folder when
-// needed) and opens the command socket. false only when another copy holds
-// the lock; when no lock can be made at all (a read-only disk) the clock runs
-// without one and this returns true.
-bool AcquireSingleInstance();
+enum class InstanceStart {
+  Alone,        // the lock is ours (the socket too, when it could be made)
+  AnotherRuns,  // another copy holds the lock
+  NoLock,       // no lock can be taken; running would risk two copies on one folder
+};
 
-// The listening socket, for a driver to watch while it waits (readable means
-// a command may be waiting); -1 when there is none.
+// Takes the lock for the current settings folder and opens the command
+// socket. For NoLock, *problem says why.
+InstanceStart AcquireSingleInstance(std::string* problem = nullptr);
+
+// One descriptor for a driver to watch while it waits: readable when a
+// connection, a line of a command or the deadline of a slow peer is waiting
+// to be dealt with. -1 when there is no socket.
 int SingleInstanceSocketFd();
 
-// Takes every command waiting on the socket and hands each to onCommand.
-// Never blocks for long: a peer gets a short time to send its line.
+// Does a bounded share of the socket's work and hands each command that is
+// complete to onCommand; never waits. A peer gets a short time to send its
+// line, then is dropped; only so many connections are kept at once.
 void PollInstanceCommands(const std::function<void(const std::string& command)>& onCommand);
 
+enum class SendResult {
+  Answered,          // the running copy took the command
+  NoClock,           // none runs for this settings folder (or it did not answer)
+  PermissionDenied,  // what answers, or the runtime folder, is another user's
+};
+
 // Sends the command to the copy running for the current settings folder and
-// waits for its answer. false when no copy runs or it did not answer.
-bool SendInstanceCommand(const char* command);
+// waits (a few seconds at most) for its answer.
+SendResult SendInstanceCommand(const char* command);
 
 // Closes the socket, removes its file and drops the lock.
 void ReleaseSingleInstance();
 
-// The socket's path for the current settings folder.
+// The lock's and the socket's paths for the current settings folder; empty
+// when the runtime folder cannot be used.
+std::string InstanceLockPath();
 std::string InstanceSocketPath();
 
 }  // namespace platform

@@ -101,6 +101,7 @@ DWORD GetModuleFileName(HMODULE module, LPSTR buffer, DWORD size);
 // ending zero) in size bytes, the size it needs (zero included) when it does
 // not (buffer untouched), 0 with ERROR_ENVVAR_NOT_FOUND when it is not set.
 DWORD GetEnvironmentVariable(LPCSTR name, LPSTR buffer, DWORD size);
+DWORD GetCurrentProcessId();
 BOOL DeleteFile(LPCSTR fileName);
 HANDLE CreateFile(LPCSTR fileName, DWORD access, DWORD shareMode, void* security, DWORD creation,
                   DWORD flags, HANDLE templateFile);
@@ -109,6 +110,9 @@ BOOL WriteFile(HANDLE file, LPCVOID buffer, DWORD toWrite, LPDWORD written, void
 BOOL FlushFileBuffers(HANDLE file);
 DWORD GetFileSize(HANDLE file, LPDWORD sizeHigh);
 BOOL CloseHandle(HANDLE handle);
+// With MOVEFILE_REPLACE_EXISTING: newName, when it is the user's own link, is
+// replaced at its target; temporary files ".NAME.tmp-PID-N" that ended
+// processes left beside it are removed once it is replaced.
 BOOL MoveFileEx(LPCSTR existing, LPCSTR newName, DWORD flags);
 DWORD GetLastError();
 void SetLastError(DWORD error);

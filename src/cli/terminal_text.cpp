@@ -1,0 +1,68 @@
+#include "cli/terminal_text.h"
+
+#include <cstdio>
+
+namespace cli {
+namespace {
+
+void AppendEscaped(std::string& out, unsigned value) {
+  char escaped[8];
+  std::snprintf(escaped, sizeof escaped, "\\x%02x", value & 0xFFu);
+  out += escaped;
+}
+
+// The length of the well-formed UTF-8 character at the start of text, and
+// its code point; 0 when the bytes there are not one.
+std::size_t CharacterAt(std::string_view text, unsigned& codePoint) {
+  const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+  const unsigned lead = byte(0);
+  std::size_t length;
+  unsigned lowest;
+  if (lead < 0x80) {
+    codePoint = lead;
+    return 1;
+  } else if ((lead & 0xE0) == 0xC0) {
+    length = 2, lowest = 0x80, codePoint = lead & 0x1F;
+  } else if ((lead & 0xF0) == 0xE0) {
+    length = 3, lowest = 0x800, codePoint = lead & 0x0F;
+  } else if ((lead & 0xF8) == 0xF0) {
+    length = 4, lowest = 0x10000, codePoint = lead & 0x07;
+  } else {
+    return 0;
+  }
+  if (text.size() < length) return 0;
+  for (std::size_t i = 1; i < length; ++i) {
+    if ((byte(i) & 0xC0) != 0x80) return 0;
+    codePoint = (codePoint << 6) | (byte(i) & 0x3F);
+  }
+  const bool surrogate = codePoint >= 0xD800 && codePoint <= 0xDFFF;
+  if (codePoint < lowest || codePoint > 0x10FFFF || surrogate) return 0;
+  return length;
+}
+
+}  // namespace
+
+std::string TerminalLine(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  while (!text.empty()) {
+    unsigned codePoint = 0;
+    const std::size_t length = CharacterAt(text, codePoint);
+    if (length == 0) {
+      AppendEscaped(out, static_cast<unsigned char>(text.front()));
+      text.remove_prefix(1);
+      continue;
+    }
+    if (codePoint == '\n' || codePoint == '\r') {
+      out += ' ';
+    } else if (codePoint < 0x20 || (codePoint >= 0x7F && codePoint <= 0x9F)) {
+      AppendEscaped(out, codePoint);
+    } else {
+      out.append(text.substr(0, length));
+    }
+    text.remove_prefix(length);
+  }
+  return out;
+}
+
+}  // namespace cli

@@ -1,0 +1,137 @@
+// The terminal clock against what others can do to it: planted special files,
+// a settings folder others may write, notes with escape sequences, and peers
+// on its command socket that are slow, silent or many.
+#include <gtest/gtest.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+
+#include <atomic>
+#include <cstring>
+#include <filesystem>
+#include <thread>
+
+#include "app/main_window_files.h"
+#include "cli/follow_process.h"
+#include "cli/reminder_today.h"
+
+namespace {
+
+using clock_files::WriteWholeFile;
+
+int Connect(const std::string& path) {
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  std::strncpy(address.sun_path, path.c_str(), sizeof address.sun_path - 1);
+  const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+  if (::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) {
+    ::close(fd);
+    return -1;
+  }
+  return fd;
+}
+
+// The clock's socket in a runtime folder of the test's own, once it is there.
+std::string SocketIn(const std::string& runtime) {
+  for (int i = 0; i < 500; ++i) {
+    for (const auto& entry : std::filesystem::directory_iterator(runtime)) {
+      if (entry.path().extension() == ".sock") return entry.path().string();
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  return {};
+}
+
+TEST(FollowHardening, PeersOnTheSocketNeverHoldUpTheFaces) {
+  TempSettingsFolder folder;
+  TempSettingsFolder runtime;
+  clock_files::Configuration files;
+  files.preferences.displaySeconds = 1;  // a new face every second
+  WriteWholeFile(folder.path() + "/HORATICK.CFG", files.Image());
+  FollowProcess clock(folder.path(), {"--follow"}, {{"XDG_RUNTIME_DIR", runtime.path()}});
+  ASSERT_TRUE(clock.NextLine().has_value()) << clock.ErrorText();
+  const std::string socketPath = SocketIn(runtime.path());
+  ASSERT_FALSE(socketPath.empty());
+
+  // A peer trickling a byte every 250 ms without ever ending its line, and
+  // 200 that connect and say nothing.
+  std::atomic<bool> going{true};
+  std::vector<int> peers;
+  std::thread trickle([&] {
+    const int trickler = Connect(socketPath);
+    for (int i = 0; i < 200; ++i) peers.push_back(Connect(socketPath));
+    while (going && ::send(trickler, "s", 1, MSG_NOSIGNAL) == 1) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(250));
+    }
+    ::close(trickler);
+  });
+  std::string last;
+  for (int i = 0; i < 5; ++i) {
+    const auto face = clock.NextLine(5'000);
+    ASSERT_TRUE(face.has_value()) << "the faces stopped after " << i;
+    EXPECT_NE(*face, last);
+    last = *face;
+  }
+  going = false;
+  trickle.join();
+  for (int fd : peers) ::close(fd);
+  ASSERT_TRUE(clock.Signal(SIGTERM));
+  EXPECT_EQ(clock.WaitForExit(), 0);
+}
+
+TEST(FollowHardening, ASpecialFileInPlaceOfASettingsFileIsUnreadableNotAWait) {
+  for (const char* name : {"HORATICK.CFG", "HORATICK.INI"}) {
+    SCOPED_TRACE(name);
+    TempSettingsFolder folder;
+    ASSERT_EQ(::mkfifo((folder.path() + "/" + name).c_str(), 0600), 0);
+    FollowProcess view(folder.path(), {"--print-face", "--at", "1992-12-07 15:05:09"});
+    EXPECT_EQ(view.WaitForExit(), 0);
+    EXPECT_EQ(view.NextLine(), " 3:05 PM  Mon 12/07/92 ");
+    FollowProcess clock(folder.path(), {"--follow"});
+    EXPECT_TRUE(clock.NextLine().has_value());
+  }
+}
+
+TEST(FollowHardening, ASettingsFolderOthersMayWriteIsRefused) {
+  const struct {
+    const char* name;
+    mode_t mode;
+    uid_t owner;
+    const char* reason;
+  } cases[] = {
+      {"every user may write", 0777, ::getuid(), "Every user may write the settings folder "},
+      {"another user's", 0700, 65534, " belongs to another user"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    TempSettingsFolder folder;
+    ASSERT_EQ(::chmod(folder.path().c_str(), c.mode), 0);
+    ASSERT_EQ(::chown(folder.path().c_str(), c.owner, static_cast<gid_t>(-1)), 0);
+    FollowProcess clock(folder.path(), {"--follow"});
+    EXPECT_EQ(clock.WaitForExit(), 1);
+    const std::string said = clock.ErrorText();
+    EXPECT_NE(said.find(c.reason), std::string::npos) << said;
+    EXPECT_NE(said.find(folder.path()), std::string::npos) << said;
+    EXPECT_FALSE(std::filesystem::exists(folder.path() + "/HORATICK.CFG")) << "nothing is written there";
+  }
+}
+
+TEST(FollowHardening, EscapeSequencesOfANoteAreShownNotSent) {
+  TempSettingsFolder folder;
+  WriteWholeFile(folder.path() + "/HORATICK.CFG", WithReminderToday("\x1b[2J\xc2\x9b" "31mred").Image());
+  FollowProcess clock(folder.path(), {"--follow"});
+  EXPECT_EQ(clock.NextLineBesidesFaces(), "Alarm 1 - 7:05  (One Date): \\x1b[2J\\x9b31mred");
+}
+
+TEST(FollowHardening, ShowSaysPermissionDeniedWhenTheRuntimeFolderIsAnotherUsers) {
+  TempSettingsFolder folder;
+  TempSettingsFolder temporary;
+  const std::string squatted = temporary.path() + "/horatick-" + std::to_string(::getuid());
+  ASSERT_EQ(::mkdir(squatted.c_str(), 0700), 0);
+  ASSERT_EQ(::chown(squatted.c_str(), 65534, 65534), 0);
+  FollowProcess show(folder.path(), {"--show"}, {{"XDG_RUNTIME_DIR", ""}, {"TMPDIR", temporary.path()}});
+  EXPECT_EQ(show.WaitForExit(), 1);
+  EXPECT_NE(show.ErrorText().find("permission denied"), std::string::npos);
+}
+
+}  // namespace
