@@ -1,6 +1,8 @@
 // Creating the clock window, and what its creation sets up: the version
-// notice, the first face, the first save, the system menu, the timers.
+// notices about the settings file, the first face, the first save, the system menu, the timers.
 #include <cstring>
+#include <string>
+#include <utility>
 
 #include "alarms/alarm_record.h"
 #include "alarms/alarm_scan.h"
@@ -8,6 +10,7 @@
 #include "app/main_window.h"
 #include "app/main_window_parts.h"
 #include "display/config_files.h"
+#include "display/config_load.h"
 #include "display/face.h"
 #include "display/preferences.h"
 #include "resources/resources.h"
@@ -76,6 +79,12 @@ LRESULT OnCreate(HWND window) {
   if (versionMismatch == 1) {
     MessageBoxEx(window, kVersionNotice, "Horatick", MB_OK | MB_ICONINFORMATION, 0);
     versionMismatch = 0;
+  }
+  if (!unreadableConfigNotice.empty()) {
+    // Cleared before the box opens, so a window made again meanwhile does not repeat it.
+    const std::string notice = std::move(unreadableConfigNotice);
+    unreadableConfigNotice.clear();
+    MessageBoxEx(window, notice.c_str(), "Horatick", MB_OK | MB_ICONEXCLAMATION, 0);
   }
   firstCreate = 0;
   recreating = 0;

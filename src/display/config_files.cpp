@@ -99,4 +99,5 @@ void ResetConfigFilesState() {
   for (AlarmRecord& r : savedAlarms) r = AlarmRecord{};
   programEnding = 0;
   saveFailureShown = false;
+  unreadableConfigNotice.clear();
 }

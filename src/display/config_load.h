@@ -2,6 +2,8 @@
 // the read-only views of the command line.
 #pragma once
 
+#include <string>
+
 enum class SettingsAccess {
   ReadWrite,  // the running clock: may delete, rename and write the files
   ReadOnly,   // a view: reads what is there and changes nothing
@@ -16,3 +18,8 @@ bool LoadConfigurationFile(const char* path, SettingsAccess access);
 // with the position repairs, then windowStyleExtra. ReadWrite writes the
 // missing keys' defaults and the keys written at every start.
 void LoadProfileKeys(SettingsAccess access, bool profileUsable);
+
+// The notice for a configuration file that exists but could not be read: the
+// file, the system's reason and where it was kept. Set by loading; the clock
+// window shows it once, then clears it. Empty when there is nothing to say.
+extern std::string unreadableConfigNotice;
