@@ -4,8 +4,7 @@
 
 #include <cstring>
 
-#include "app/clock_app.h"
-#include "app/dialog_procs.h"
+#include "base/clock_app.h"
 
 AlarmRecord alarmEdit[ALARM_COUNT];
 std::int16_t editIndex = 0;

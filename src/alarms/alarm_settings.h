@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "alarms/alarm_record.h"
+#include "settings/alarm_record.h"
 #include "platform/win32.h"
 
 // The working copy of the ten alarms while Alarm Settings is open; only the
@@ -76,6 +76,8 @@ void OnActionButton(HWND dialog, int id);
 void OnDateModeButton(HWND dialog, int id);
 void OnListFiles(HWND dialog);
 void OnAlarmSettingsOk(HWND dialog);
+
+INT_PTR AlarmSettingsDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 
 // Puts every global of the two alarm dialogs back to its start value.
 void ResetAlarmSettingsState();

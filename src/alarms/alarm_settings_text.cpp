@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "alarms/alarm_record.h"
+#include "settings/alarm_record.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // The text form of alarm times in the alarm dialogs, the lenient reader of
 // what is typed into the time edit, and the limits of the record's fields.
-// Pure functions. (Dates are read and written by app/date_text.h.)
+// Pure functions. (Dates are read and written by settings/date_text.h.)
 #pragma once
 
 #include <cstddef>

@@ -3,8 +3,8 @@
 #include <cstdio>
 
 #include "alarms/alarm_settings.h"
-#include "app/clock_app.h"
-#include "app/dialog_procs.h"
+#include "base/clock_app.h"
+#include "alarms/enhanced_alarms.h"
 
 namespace {
 

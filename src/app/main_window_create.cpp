@@ -4,15 +4,15 @@
 #include <string>
 #include <utility>
 
-#include "alarms/alarm_record.h"
+#include "settings/alarm_record.h"
 #include "alarms/alarm_scan.h"
-#include "app/clock_app.h"
+#include "base/clock_app.h"
 #include "app/main_window.h"
 #include "app/main_window_parts.h"
-#include "display/config_files.h"
-#include "display/config_load.h"
+#include "settings/config_files.h"
+#include "settings/config_load.h"
 #include "display/face.h"
-#include "display/preferences.h"
+#include "settings/preferences.h"
 #include "resources/resources.h"
 
 namespace {

@@ -1,16 +1,27 @@
 // The window's shape and place: the layout command, the position rule that
 // keeps the window where the user put it, and the system box toggle.
-#include "app/clock_app.h"
+#include "base/clock_app.h"
 #include "app/main_window.h"
 #include "app/main_window_parts.h"
 #include "display/face.h"
-#include "display/preferences.h"
+#include "settings/preferences.h"
 
 namespace {
 
 int ClockWidth() { return avgCharWidth * clockWidthChars; }
 
 }  // namespace
+
+// The face sets clockWidthChars from its text alone; the caption's boxes and
+// the wider caption font of large screens take the rest.
+void AdjustClockWidth() {
+  if (prefs->systemBox != 0) {
+    clockWidthChars += 1;
+  } else {
+    clockWidthChars -= 2;
+  }
+  if (GetSystemMetrics(SM_CXSCREEN) > 640) clockWidthChars += 2;
+}
 
 void ApplyStayInFront(HWND window) {
   HWND order = prefs->stayInFront == 1 ? HWND_TOPMOST : HWND_NOTOPMOST;

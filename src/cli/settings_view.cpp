@@ -1,8 +1,10 @@
 #include "cli/settings_view.h"
 
-#include "app/clock_app.h"
+#include "base/clock_app.h"
 #include "app/program_state.h"
-#include "display/config_files.h"
+#include "settings/alarm_record.h"
+#include "settings/preferences.h"
+#include "settings/profile_settings.h"
 #include "platform/core/settings_folder.h"
 #include "resources/resources.h"
 

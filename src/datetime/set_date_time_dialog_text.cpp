@@ -5,9 +5,9 @@
 #include <cstdlib>
 #include <limits>
 
-#include "app/date_text.h"
 #include "datetime/set_date_time_dialog.h"
-#include "display/preferences.h"
+#include "settings/date_text.h"
+#include "settings/preferences.h"
 
 namespace {
 

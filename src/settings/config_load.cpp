@@ -1,13 +1,13 @@
-#include "display/config_load.h"
+#include "settings/config_load.h"
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <string>
 
-#include "display/config_files.h"
-#include "display/config_image.h"
-#include "display/settings_files.h"
+#include "settings/config_files.h"
+#include "settings/config_image.h"
+#include "settings/settings_files.h"
 
 std::string unreadableConfigNotice;
 
@@ -96,6 +96,16 @@ void ReportUnreadableFile(const char* path, const std::string& reason, bool kept
 }
 
 }  // namespace
+
+void SetDefaultConfiguration() {
+  SetDefaultPreferences(*prefs);
+  for (int i = 0; i < ALARM_COUNT; ++i) SetDefaultAlarm(alarms[i]);
+}
+
+void LoadConfiguration() {
+  SettingsFilePath(kConfigFile, configPath, sizeof configPath);
+  LoadConfigurationFile(configPath, SettingsAccess::ReadWrite);
+}
 
 bool LoadConfigurationFile(const char* path, SettingsAccess access) {
   const bool writable = access == SettingsAccess::ReadWrite;

@@ -5,8 +5,8 @@
 #include <filesystem>
 #include <optional>
 
-#include "display/config_load.h"
-#include "display/config_test_support.h"
+#include "settings/config_load.h"
+#include "settings/config_test_support.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <climits>
 #include <string>
 
-#include "app/date_text.h"
-#include "display/preferences.h"
+#include "settings/date_text.h"
+#include "settings/preferences.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
-#include "app/date_text.h"
+#include "settings/date_text.h"
 
 #include <cstdio>
 
-#include "app/time_source.h"
-#include "display/preferences.h"
+#include "base/time_source.h"
+#include "settings/preferences.h"
 
 namespace {
 
