@@ -23,8 +23,8 @@ int TodayYear();
 // years from 2000 on (126 is 2026). 1900 and above: the year as typed.
 std::int64_t FullYearOf(std::int64_t typed, int todayYear);
 
-// Reads a typed date: up to three unsigned numbers, each after optional
-// blanks, separated by "-", "/" or "."; reading stops at anything else. Each
+// Reads a typed date: up to three unsigned numbers separated by "-", "/" or
+// ".", blanks allowed before each; reading stops at anything else. Each
 // number found replaces its field of `date` in the date order (the year by
 // FullYearOf); fields without a number keep their value. Numbers too large for
 // any field are held at a large bound, so no arithmetic on them overflows.
