@@ -4,8 +4,9 @@
 
 #include <cstdint>
 
-#include "settings/alarm_record.h"
 #include "platform/win32.h"
+#include "resources/control_ids.h"
+#include "settings/alarm_record.h"
 
 // The working copy of the ten alarms while Alarm Settings is open; only the
 // fields that CopyWorkingFields copies take part.
@@ -17,22 +18,6 @@ extern std::int16_t nextIndex;
 extern std::int32_t enhancedIndex;
 // The file chooser's buffer for "List Files".
 extern char programFileName[MAX_PATH];
-
-// Control ids of "SETALARM".
-enum : int {
-  IDC_ALARM_FIRST = 401,
-  IDC_ALARM_LAST = 410,
-  IDC_ALARM_ENABLED = 306,
-  IDC_ALARM_TIME = 304,
-  IDC_ALARM_DATE = 310,
-  IDC_ALARM_NOTE = 307,
-  IDC_ALARM_PROGRAM = 123,
-  IDC_ALARM_LIST_FILES = 141,
-  IDC_ALARM_BEEP = 555,
-  IDC_ALARM_REMIND = 143,
-  IDC_ALARM_EVEN_IF_SAVER = 142,
-  IDC_ALARM_HELP = 303,
-};
 
 // Help contexts of the two alarm dialogs.
 constexpr UINT ALARM_SETTINGS_HELP_CONTEXT = 1004;

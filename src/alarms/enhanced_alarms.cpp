@@ -8,18 +8,6 @@
 
 namespace {
 
-enum : int {
-  IDC_ENHANCED_NUMBER = 506,
-  IDC_ENHANCED_TODAY = 133,
-  IDC_ENHANCED_HELP = 400,
-  IDC_EVERY_WEEK = 119,
-  IDC_EVERY_OTHER_WEEK = 120,
-  IDC_EVERY_THIRD_WEEK = 121,
-  IDC_EVERY_FOURTH_WEEK = 122,
-  IDC_FIRST_WEEK = 125,  // to 129, the fifth week of the month
-  IDC_SUNDAY = 111,      // to 117, Saturday
-};
-
 // The field of the record that a check box of kScheduleIds stands for.
 std::int32_t& FlagOf(AlarmRecord& r, int id) {
   if (id >= IDC_SUNDAY && id < IDC_SUNDAY + 7) return r.weekday[id - IDC_SUNDAY];
