@@ -172,7 +172,7 @@ TEST(TimeAndDateDialog, ReadsTheDateFieldAsTheAlarmDialogsDo) {
   desk.start();
   prefs->dateOrder = DATE_ORDER_DMY;
   const ClockDate shown{8, 12, 2026, 2};
-  EXPECT_EQ(OpenTimeAndDate(desk).text(DateField), "8-12-126");
+  EXPECT_EQ(OpenTimeAndDate(desk).text(IDC_DATETIME_DATE), "8-12-126");
   const struct {
     const char* text;
     int day;

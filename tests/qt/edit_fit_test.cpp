@@ -8,12 +8,12 @@
 #include <cstring>
 
 #include "qt_fixture.h"
+#include "resources/control_ids.h"
 #include "resources/resources.h"
 
 namespace qt_test {
 namespace {
 
-constexpr int kDateEdit = 310;
 constexpr char kLongestDate[] = "11-27-126";
 
 INT_PTR CALLBACK QuietDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
@@ -50,9 +50,9 @@ TEST_P(DateEditInView, TheLongestWrittenDateShowsWholeAtTheTemplatesSize) {
     When([&] { return OpenDialog() != nullptr && WidgetOf(OpenDialog()) != nullptr && WidgetOf(OpenDialog())->isVisible(); },
          [&] {
            const HWND dialog = OpenDialog();
-           SetDlgItemText(dialog, kDateEdit, kLongestDate);
+           SetDlgItemText(dialog, IDC_ALARM_DATE, kLongestDate);
            Settle();
-           auto* edit = qobject_cast<QLineEdit*>(WidgetOf(GetDlgItem(dialog, kDateEdit)));
+           auto* edit = qobject_cast<QLineEdit*>(WidgetOf(GetDlgItem(dialog, IDC_ALARM_DATE)));
            EXPECT_NE(edit, nullptr);
            if (edit == nullptr) return platform::PostToCore(dialog, WM_COMMAND, IDCANCEL, 0);
            EXPECT_EQ(edit->width(), 32 * baseX / 4);
