@@ -26,6 +26,9 @@ constexpr int kScheduleIds[] = {
     IDC_SUNDAY, IDC_SUNDAY + 1, IDC_SUNDAY + 2, IDC_SUNDAY + 3, IDC_SUNDAY + 4, IDC_SUNDAY + 5, IDC_SUNDAY + 6,
 };
 
+// The alarm being edited (in the live table).
+int enhancedIndex = 0;
+
 int EditedIndex() { return enhancedIndex >= 0 && enhancedIndex < ALARM_COUNT ? enhancedIndex : 0; }
 AlarmRecord& EditedAlarm() { return alarms[EditedIndex()]; }
 
@@ -55,7 +58,10 @@ void AcceptEnhancedAlarms(HWND dialog) {
 
 }  // namespace
 
-INT_PTR OpenEnhancedAlarms(HWND owner) {
+void ResetEnhancedAlarmsState() { enhancedIndex = 0; }
+
+INT_PTR OpenEnhancedAlarms(HWND owner, int index) {
+  enhancedIndex = index;
   return DialogBoxParam(instance, "DateOptions", owner, EnhancedAlarmsDialogProc, 0);
 }
 
