@@ -5,6 +5,7 @@
 #include "alarms/alarm_settings_text.h"
 #include "base/clock_app.h"
 #include "base/time_source.h"
+#include "settings/date_text.h"
 #include "settings/preferences.h"
 #include "resources/resources.h"
 
@@ -54,13 +55,13 @@ void SetTodayText(HWND dialog) {
   ClockDate today{};
   GetClockTime(&now, &today);
   char text[64];
-  FormatAlarmDate(text, sizeof text, DateOrder(), today.month, today.day, today.year);
+  FormatDialogDate(text, sizeof text, DateOrder(), {today.month, today.day, today.year}, today.year);
   SetDlgItemText(dialog, IDC_ALARM_DATE, text);
 }
 
 void WriteAlarmDate(HWND dialog, const AlarmRecord& r) {
   char text[64];
-  FormatAlarmDate(text, sizeof text, DateOrder(), r.month, r.day, r.year);
+  FormatDialogDate(text, sizeof text, DateOrder(), {r.month, r.day, r.year});
   SetDlgItemText(dialog, IDC_ALARM_DATE, text);
 }
 
@@ -75,7 +76,10 @@ void ShowAlarmDate(HWND dialog, const AlarmRecord& r) {
 void ReadAlarmDateEdit(HWND dialog, AlarmRecord& r) {
   char text[kShortEditBytes];
   GetDlgItemText(dialog, IDC_ALARM_DATE, text, sizeof text);
-  ApplyAlarmDate(ParseAlarmDate(text), DateOrder(), r.month, r.day, r.year);
+  const DialogDate read = ReadDialogDate(text, DateOrder(), {r.month, r.day, r.year});
+  r.month = LimitToByte(read.month);
+  r.day = LimitToByte(read.day);
+  r.year = LimitToYearField(read.year);
 }
 
 void ReadAlarmTimeEdit(HWND dialog, AlarmRecord& r) {

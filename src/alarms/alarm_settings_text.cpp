@@ -5,7 +5,6 @@
 #include <cstring>
 
 #include "settings/alarm_record.h"
-#include "settings/preferences.h"
 
 namespace {
 
@@ -39,17 +38,6 @@ bool ReadSigned(const char*& p, std::int64_t& value) {
   return true;
 }
 
-// "%u" as the dialogs use it: blanks, an optional plus, digits. A minus is the
-// date's separator, never a sign.
-bool ReadUnsigned(const char*& p, std::int64_t& value) {
-  const char* q = p;
-  while (IsBlank(*q)) ++q;
-  if (*q == '+') ++q;
-  if (!ReadDigits(q, value)) return false;
-  p = q;
-  return true;
-}
-
 }  // namespace
 
 AlarmTimeText ParseAlarmTime(const char* text) {
@@ -65,67 +53,14 @@ AlarmTimeText ParseAlarmTime(const char* text) {
   return t;
 }
 
-AlarmDateText ParseAlarmDate(const char* text) {
-  AlarmDateText d;
-  const char* p = text;
-  while (d.count < 3) {
-    if (d.count > 0) {
-      if (*p != '-') break;
-      ++p;
-    }
-    if (!ReadUnsigned(p, d.numbers[d.count])) break;
-    ++d.count;
-  }
-  return d;
-}
-
 void FormatAlarmTime(char* buffer, std::size_t size, int hour, int minute) {
   std::snprintf(buffer, size, minute >= 0 && minute < 10 ? "%d:0%d" : "%d:%d", hour, minute);
 }
 
-void FormatAlarmDate(char* buffer, std::size_t size, int dateOrder, std::int64_t month, std::int64_t day,
-                     std::int64_t year) {
-  const long long shortYear = static_cast<long long>(year - 1900);
-  const long long m = static_cast<long long>(month);
-  const long long d = static_cast<long long>(day);
-  switch (dateOrder) {
-    case DATE_ORDER_DMY:
-      std::snprintf(buffer, size, "%lld-%lld-%lld", d, m, shortYear);
-      break;
-    case DATE_ORDER_YMD:
-      std::snprintf(buffer, size, "%lld-%lld-%lld", shortYear, m, d);
-      break;
-    default:
-      std::snprintf(buffer, size, "%lld-%lld-%lld", m, d, shortYear);
-      break;
-  }
-}
-
-void ApplyAlarmDate(const AlarmDateText& typed, int dateOrder, std::uint8_t& month, std::uint8_t& day,
-                    std::int32_t& year) {
-  enum Field { kMonth, kDay, kYear };
-  Field order[3] = {kMonth, kDay, kYear};
-  if (dateOrder == DATE_ORDER_DMY) {
-    order[0] = kDay;
-    order[1] = kMonth;
-  } else if (dateOrder == DATE_ORDER_YMD) {
-    order[0] = kYear;
-    order[1] = kMonth;
-    order[2] = kDay;
-  }
-  for (int i = 0; i < typed.count; ++i) {
-    switch (order[i]) {
-      case kMonth: month = LimitToByte(typed.numbers[i]); break;
-      case kDay: day = LimitToByte(typed.numbers[i]); break;
-      case kYear: year = FullYearOf(typed.numbers[i]); break;
-    }
-  }
-}
-
-std::int32_t FullYearOf(std::int64_t typed) {
-  if (typed < 0) typed = 0;
-  const std::int64_t full = typed < 1900 ? typed + 1900 : typed;
-  return full > INT32_MAX ? INT32_MAX : static_cast<std::int32_t>(full);
+std::int32_t LimitToYearField(std::int64_t year) {
+  if (year < INT32_MIN) return INT32_MIN;
+  if (year > INT32_MAX) return INT32_MAX;
+  return static_cast<std::int32_t>(year);
 }
 
 std::uint8_t LimitToByte(std::int64_t value) {

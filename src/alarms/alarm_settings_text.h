@@ -1,5 +1,6 @@
-// The text forms of alarm times and dates in the alarm dialogs, and the
-// lenient readers of what is typed into them. Pure functions.
+// The text form of alarm times in the alarm dialogs, the lenient reader of
+// what is typed into the time edit, and the limits of the record's fields.
+// Pure functions. (Dates are read and written by settings/date_text.h.)
 #pragma once
 
 #include <cstddef>
@@ -14,30 +15,14 @@ struct AlarmTimeText {
   std::int64_t minute = 0;
 };
 
-// What "%u-%u-%u" finds in a date text, in the order typed.
-struct AlarmDateText {
-  int count = 0;
-  std::int64_t numbers[3] = {0, 0, 0};
-};
-
 AlarmTimeText ParseAlarmTime(const char* text);
-AlarmDateText ParseAlarmDate(const char* text);
 
 // "7:05", "14:30".
 void FormatAlarmTime(char* buffer, std::size_t size, int hour, int minute);
-// "12-7-92" in the date order (605 month-day-year, 606 day-month-year, 607 year-month-day), year less 1900.
-void FormatAlarmDate(char* buffer, std::size_t size, int dateOrder, std::int64_t month, std::int64_t day,
-                     std::int64_t year);
-
-// Puts the numbers of a date text into the fields the date order gives them;
-// fields without a number keep their value.
-void ApplyAlarmDate(const AlarmDateText& typed, int dateOrder, std::uint8_t& month, std::uint8_t& day,
-                    std::int32_t& year);
-
-// A typed year: below 1900 it counts from 1900 (92 is 1992, 100 is 2000); from 1900 on it is the full year.
-std::int32_t FullYearOf(std::int64_t typed);
 // A typed number limited to what an 8-bit field holds.
 std::uint8_t LimitToByte(std::int64_t value);
+// A typed year limited to what the record's 32-bit field holds.
+std::int32_t LimitToYearField(std::int64_t year);
 
 // The hour as the time edit shows it: on the 12-hour clock for AM and PM.
 int ShownHour(int hour, int amPmMode);

@@ -5,6 +5,8 @@
 #include "app/main_window.h"
 
 #include <cstring>
+#include <string>
+#include <utility>
 
 #include "alarms/alarm_scan.h"
 #include "app/main_window_parts.h"
@@ -13,6 +15,7 @@
 #include "resources/resources.h"
 #include "settings/alarm_record.h"
 #include "settings/config_files.h"
+#include "settings/config_load.h"
 #include "settings/preferences.h"
 #include "timers/timer_record.h"
 
@@ -175,6 +178,12 @@ LRESULT OnCreate(HWND window) {
   if (versionMismatch == 1) {
     MessageBoxEx(window, kVersionNotice, "Horatick", MB_OK | MB_ICONINFORMATION, 0);
     versionMismatch = 0;
+  }
+  if (!unreadableConfigNotice.empty()) {
+    // Cleared before the box opens, so a window made again meanwhile does not repeat it.
+    const std::string notice = std::move(unreadableConfigNotice);
+    unreadableConfigNotice.clear();
+    MessageBoxEx(window, notice.c_str(), "Horatick", MB_OK | MB_ICONEXCLAMATION, 0);
   }
   firstCreate = 0;
   recreating = 0;

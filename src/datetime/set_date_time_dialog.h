@@ -30,8 +30,14 @@ TimeFieldNumbers ReadTimeField(const char* text);
 std::int32_t ConvertHourBetweenModes(std::int32_t hour, int fromMode, int toMode);
 // "15:07:09", "3:07:09": the hour as it is, minutes and seconds in two digits.
 void FormatTimeField(const TimeFieldNumbers& time, char* buffer, std::size_t size);
-// "3-7-92", "7-3-92" or "92-3-7" by the date order (605, 606, 607); the year less 1900.
+// "3-7-92", "7-3-92" or "92-3-7" by the date order (605, 606, 607); the year
+// less 1900 when that reads back as the same year, else in full.
 void FormatDateField(const ClockDate& date, int dateOrder, char* buffer, std::size_t size);
+// Reads the date field as the alarm dialogs read theirs ("-", "/" or "." between
+// the numbers, two-digit years nearest today's); a number that is
+// missing keeps the shown date's value, and numbers are held to the 16-bit fields.
+// The weekday is left as shown.
+ClockDate ReadDateField(const char* text, int dateOrder, const ClockDate& shown);
 
 // The local time the two fields ask for: the time made 24-hour by the mode
 // (402 below 12 gains 12, 401 at 12 gives 0, a leading 24 gives 0), the date

@@ -8,6 +8,7 @@
 
 #include "datetime/set_date_time_dialog.h"
 #include "resources/resources.h"
+#include "settings/date_text.h"
 #include "settings/preferences.h"
 
 namespace {
@@ -98,18 +99,17 @@ void FormatTimeField(const TimeFieldNumbers& time, char* buffer, std::size_t siz
 }
 
 void FormatDateField(const ClockDate& date, int dateOrder, char* buffer, std::size_t size) {
-  const int day = date.day;
-  const int month = date.month;
-  const int year = date.year - 1900;
-  switch (dateOrder) {
-    case DATE_ORDER_DMY:
-      std::snprintf(buffer, size, "%d-%d-%d", day, month, year);
-      break;
-    case DATE_ORDER_YMD:
-      std::snprintf(buffer, size, "%d-%d-%d", year, month, day);
-      break;
-    default:
-      std::snprintf(buffer, size, "%d-%d-%d", month, day, year);
-      break;
-  }
+  FormatDialogDate(buffer, size, dateOrder, {date.month, date.day, date.year});
+}
+
+ClockDate ReadDateField(const char* text, int dateOrder, const ClockDate& shown) {
+  const DialogDate read = ReadDialogDate(text, dateOrder, {shown.month, shown.day, shown.year});
+  const auto limit = [](std::int64_t value) {
+    return static_cast<std::uint16_t>(std::clamp<std::int64_t>(value, 0, std::numeric_limits<std::uint16_t>::max()));
+  };
+  ClockDate date = shown;
+  date.month = limit(read.month);
+  date.day = limit(read.day);
+  date.year = limit(read.year);
+  return date;
 }

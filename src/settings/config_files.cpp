@@ -8,6 +8,7 @@
 
 #include "base/clock_app.h"
 #include "settings/config_image.h"
+#include "settings/config_load.h"
 #include "settings/settings_files.h"
 #include "resources/resources.h"
 
@@ -103,4 +104,5 @@ void ResetConfigFilesState() {
   for (AlarmRecord& r : savedAlarms) r = AlarmRecord{};
   programEnding = 0;
   saveFailureShown = false;
+  unreadableConfigNotice.clear();
 }

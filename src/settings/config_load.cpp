@@ -1,12 +1,16 @@
 #include "settings/config_load.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "settings/config_files.h"
 #include "settings/config_image.h"
 #include "settings/damaged_copies.h"
 #include "settings/settings_files.h"
+
+std::string unreadableConfigNotice;
 
 namespace {
 
@@ -23,18 +27,61 @@ void DeleteSettingsOfOtherVersion(const char* path) {
   DeleteFile(path);
 }
 
-enum class FileRead { Whole, Missing, Damaged };
+// Missing: there is none yet. Short: a file too short to be ours (another
+// version's). Unreadable: the system refused it (permission, a folder of that
+// name, a failing disk): nothing is known of what it holds.
+enum class FileRead { Whole, Missing, Short, Unreadable };
 
-FileRead ReadConfigImage(const char* path, unsigned char* image) {
+// The system's words for the last error: the C library's text for the errno
+// value the error code stands for, else the code's number.
+std::string LastErrorText() {
+  const DWORD error = GetLastError();
+  int errnoValue = 0;
+  switch (error) {
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND: errnoValue = ENOENT; break;
+    case ERROR_ACCESS_DENIED: errnoValue = EACCES; break;
+    case ERROR_INVALID_HANDLE: errnoValue = EBADF; break;
+    case ERROR_NOT_ENOUGH_MEMORY: errnoValue = ENOMEM; break;
+    case ERROR_READ_FAULT:
+    case ERROR_WRITE_FAULT: errnoValue = EIO; break;
+    default: break;
+  }
+  if (errnoValue != 0) return std::strerror(errnoValue);
+  return "error " + std::to_string(error);
+}
+
+FileRead ReadConfigImage(const char* path, unsigned char* image, std::string& reason) {
   HANDLE file = CreateFile(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) {
     const DWORD error = GetLastError();
-    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? FileRead::Missing : FileRead::Damaged;
+    if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) return FileRead::Missing;
+    reason = LastErrorText();
+    return FileRead::Unreadable;
   }
   DWORD got = 0;
   const bool read = ReadFile(file, image, static_cast<DWORD>(kConfigFileBytes), &got, nullptr) != FALSE;
+  if (!read) reason = LastErrorText();
   CloseHandle(file);
-  return read && got == kConfigFileBytes ? FileRead::Whole : FileRead::Damaged;
+  if (!read) return FileRead::Unreadable;
+  return got == kConfigFileBytes ? FileRead::Whole : FileRead::Short;
+}
+
+// Says so on standard error at once (the terminal clock, and whoever started
+// the desktop clock, see it there) and keeps the words for the clock's box.
+void ReportUnreadableFile(const char* path, const std::string& reason, bool kept, const std::string& keepReason,
+                          bool writable) {
+  std::string notice = std::string("The Horatick configuration file \"") + path + "\" could not be read (" + reason +
+                       "), so the default settings are used.";
+  if (!writable) {
+    notice += " The file was left as it is.";
+  } else if (kept) {
+    notice += std::string(" The file was kept as \"") + path + ".bad\".";
+  } else {
+    notice += " The file could not be kept aside (" + keepReason + ").";
+  }
+  std::fprintf(stderr, "horatick: %s\n", notice.c_str());
+  unreadableConfigNotice = notice;
 }
 
 }  // namespace
@@ -61,15 +108,23 @@ bool LoadConfigurationFile(const char* path, SettingsAccess access) {
     DeleteSettingsOfOtherVersion(path);
   }
   unsigned char image[kConfigFileBytes];
-  switch (ReadConfigImage(path, image)) {
+  std::string reason;
+  switch (ReadConfigImage(path, image, reason)) {
     case FileRead::Missing:
       SetDefaultConfiguration();
       return true;
-    case FileRead::Damaged:
+    case FileRead::Short:
       if (writable) KeepDamagedFile(path);
       versionMismatch = 1;
       SetDefaultConfiguration();
       return true;
+    case FileRead::Unreadable: {
+      const bool kept = writable && KeepDamagedFile(path);
+      const std::string keepReason = writable && !kept ? LastErrorText() : std::string();
+      ReportUnreadableFile(path, reason, kept, keepReason, writable);
+      SetDefaultConfiguration();
+      return true;
+    }
     case FileRead::Whole:
       break;
   }

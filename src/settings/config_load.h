@@ -2,6 +2,8 @@
 // read-only views of the command line, and the defaults it falls back on.
 #pragma once
 
+#include <string>
+
 enum class SettingsAccess {
   ReadWrite,  // the running clock: may delete, rename and write the files
   ReadOnly,   // a view: reads what is there and changes nothing
@@ -16,3 +18,8 @@ bool LoadConfigurationFile(const char* path, SettingsAccess access);
 void SetDefaultConfiguration();
 // The configuration file of the settings folder into the records, as start-up reads it.
 void LoadConfiguration();
+
+// The notice for a configuration file that exists but could not be read: the
+// file, the system's reason and where it was kept. Set by loading; the clock
+// window shows it once, then clears it. Empty when there is nothing to say.
+extern std::string unreadableConfigNotice;

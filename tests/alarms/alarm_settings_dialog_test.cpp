@@ -58,24 +58,31 @@ TEST(AlarmSettingsDialog, TimeModeButtonsConvertTheShownTime) {
 
 TEST(AlarmSettingsDialog, ReadsAndShowsDatesInEachDateOrder) {
   struct Case {
+    const char* at;
     std::int16_t order;
     const char* typed;
     const char* shownBack;
+    std::int32_t year;
   };
-  const Case cases[] = {{DATE_ORDER_MDY, "12-25-92", "12-25-92"},
-                        {DATE_ORDER_DMY, "25-12-92", "25-12-92"},
-                        {DATE_ORDER_YMD, "92-12-25", "92-12-25"},
-                        {DATE_ORDER_MDY, "12-25-1992", "12-25-92"}};
+  constexpr const char* k1992 = "1992-12-07 15:05:09";
+  constexpr const char* k2026 = "2026-12-08 09:00:00";
+  const Case cases[] = {{k1992, DATE_ORDER_MDY, "12-25-92", "12-25-92", 1992},
+                        {k1992, DATE_ORDER_DMY, "25-12-92", "25-12-92", 1992},
+                        {k1992, DATE_ORDER_YMD, "92-12-25", "92-12-25", 1992},
+                        {k1992, DATE_ORDER_MDY, "12-25-1992", "12-25-92", 1992},
+                        {k2026, DATE_ORDER_MDY, "12/25/26", "12-25-126", 2026},
+                        {k2026, DATE_ORDER_DMY, "25.12.92", "25-12-92", 1992},
+                        {k2026, DATE_ORDER_YMD, "1950/12/25", "1950-12-25", 1950}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.typed);
-    Desk desk{DeskWith([&](Preferences& p, AlarmRecord*) { p.dateOrder = c.order; })};
+    Desk desk{DeskWith([&](Preferences& p, AlarmRecord*) { p.dateOrder = c.order; }).at(c.at)};
     desk.start();
     auto dlg = OpenAlarmSettings(desk);
     EXPECT_EQ(dlg.type(kDate, c.typed).click(kAlarm1 + 1).click(kAlarm1).text(kDate), c.shownBack);
     dlg.click(IDOK);
     EXPECT_EQ(alarms[0].month, 12);
     EXPECT_EQ(alarms[0].day, 25);
-    EXPECT_EQ(alarms[0].year, 1992);
+    EXPECT_EQ(alarms[0].year, c.year);
   }
 }
 

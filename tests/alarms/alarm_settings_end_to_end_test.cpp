@@ -2,6 +2,7 @@
 // and go off on the virtual clock; an alarm going off while the dialog is open
 // meets the dialog's working copy.
 #include "alarm_settings_fixture.h"
+#include "cli/cli_run.h"
 
 namespace {
 
@@ -59,6 +60,30 @@ TEST(AlarmSettingsEndToEnd, AnEnhancedScheduleSetInTheDialogsGoesOffOnItsDays) {
   desk.advanceTo("1992-12-18 07:00:30");
   EXPECT_EQ(desk.beeps().size(), 10u);
   EXPECT_TRUE(desk.hasDialog("Alarm 1 - 7:00  12-18-92"));
+}
+
+// A date typed as people write it today reaches the file as that date, and the
+// clock's own list of what it will do shows it.
+TEST(AlarmSettingsEndToEnd, ADateTypedWithSlashesAndATwoDigitYearIsThatDate) {
+  Desk desk{Settings().at("2026-12-08 09:00:00")};
+  desk.start();
+  OpenAlarmSettings(desk).click(kAlarm1 + 2).type(kTime, "7:05").type(kDate, "12/25/26").click(kEnabled)
+      .click(kBeep).click(IDOK);
+  EXPECT_TRUE(desk.messageBoxes().empty());
+
+  const std::vector<unsigned char> file = SavedFile(desk);
+  ASSERT_EQ(file.size(), 3644u);
+  const std::size_t at = 84 + 2 * 356;  // alarm 3
+  EXPECT_EQ(file[at + 7], 12);
+  EXPECT_EQ(file[at + 8], 25);
+  EXPECT_EQ(LittleEndianAt(file, at + 12, 4), 2026);
+  EXPECT_EQ(LittleEndianAt(file, at + 18, 2), 1);
+
+  const CliResult upcoming = RunHoratick(
+      {"--settings-dir", desk.settingsFolder(), "--upcoming", "--from", "2026-12-08 09:00", "--days", "30"},
+      {{"TZ", "UTC"}});
+  EXPECT_EQ(upcoming.exitCode, 0) << upcoming.err;
+  EXPECT_EQ(upcoming.out, "2026-12-25 07:05 alarm 3\n");
 }
 
 Settings DeskWithOneDateAlarmAt1506() {

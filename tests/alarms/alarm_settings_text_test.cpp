@@ -1,5 +1,5 @@
-// The readers of what is typed into the alarm dialogs' time and date edits,
-// and the cut of the note and program texts. (The text forms and the time-mode
+// The reader of what is typed into the alarm dialogs' time edit, and the cut
+// of the note and program texts. (The text forms and the time-mode
 // conversions are checked through the dialog itself.)
 #include <gtest/gtest.h>
 
@@ -7,7 +7,6 @@
 #include <string>
 
 #include "alarms/alarm_settings_text.h"
-#include "settings/preferences.h"
 
 namespace {
 
@@ -30,40 +29,6 @@ TEST(AlarmTimeReading, IsLenientAndNeverOverflows) {
     EXPECT_EQ(t.hour, c.hour) << c.text;
     EXPECT_EQ(t.minute, c.minute) << c.text;
   }
-}
-
-TEST(AlarmDateReading, PutsEachTypedNumberIntoItsFieldByTheDateOrder) {
-  struct Case {
-    const char* text;
-    int order;
-    int month;
-    int day;
-    std::int32_t year;
-  };
-  // The record holds 3-4-1991 before each reading.
-  const Case cases[] = {
-      {"12-25-92", DATE_ORDER_MDY, 12, 25, 1992},     {"25-12-92", DATE_ORDER_DMY, 12, 25, 1992},
-      {"92-12-25", DATE_ORDER_YMD, 12, 25, 1992},     {"12-25-1992", DATE_ORDER_MDY, 12, 25, 1992},
-      {"1-1-100", DATE_ORDER_MDY, 1, 1, 2000},        {"1-1-1899", DATE_ORDER_MDY, 1, 1, 3799},
-      {"12-25", DATE_ORDER_MDY, 12, 25, 1991},        {"12", DATE_ORDER_DMY, 3, 12, 1991},
-      {"12/25/92", DATE_ORDER_MDY, 12, 4, 1991},      {" 12- 25- 92", DATE_ORDER_MDY, 12, 25, 1992},
-      {"300-4000-9", DATE_ORDER_MDY, 255, 255, 1909}, {"1-1-99999999999999", DATE_ORDER_MDY, 1, 1, INT32_MAX},
-  };
-  for (const Case& c : cases) {
-    std::uint8_t month = 3;
-    std::uint8_t day = 4;
-    std::int32_t year = 1991;
-    ApplyAlarmDate(ParseAlarmDate(c.text), c.order, month, day, year);
-    EXPECT_EQ(month, c.month) << c.text;
-    EXPECT_EQ(day, c.day) << c.text;
-    EXPECT_EQ(year, c.year) << c.text;
-  }
-}
-
-TEST(AlarmDateText, WritesAnyStoredYearWithoutOverflow) {
-  char text[64];
-  FormatAlarmDate(text, sizeof text, DATE_ORDER_MDY, 1, 1, INT32_MIN);
-  EXPECT_STREQ(text, "1-1--2147485548");
 }
 
 TEST(AlarmRealDate, KnowsTheLengthOfEachMonth) {

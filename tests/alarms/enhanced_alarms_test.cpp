@@ -91,6 +91,9 @@ TEST(EnhancedAlarms, TheStartDateIsReadLenientlyAndNotChecked) {
       {"6-15", 6, 15, 1991},     // a number not typed keeps its field
       {"", 1, 1, 1991},
       {"1-2-2001", 1, 2, 2001},
+      {"6/15/26", 6, 15, 2026},  // two digits: nearest 1992, from 1942 to 2041
+      {"6.15.41", 6, 15, 2041},
+      {"6-15-42", 6, 15, 1942},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.typed);
@@ -101,6 +104,20 @@ TEST(EnhancedAlarms, TheStartDateIsReadLenientlyAndNotChecked) {
     EXPECT_EQ(alarms[1].month, c.month);
     EXPECT_EQ(alarms[1].day, c.day);
     EXPECT_EQ(alarms[1].year, c.year);
+  }
+}
+
+// OK reads the start date back even when nobody touched it: whatever the
+// dialog wrote must come back as the same year.
+TEST(EnhancedAlarms, AnUntouchedStartDateKeepsItsYear) {
+  for (const std::int32_t year : {1950, 1976, 1992, 2026, 2075, 3799, 3800}) {
+    SCOPED_TRACE(year);
+    Desk desk{DeskWith([&](Preferences&, AlarmRecord* a) { SetDate(a[1], 3, 4, year); }).at("2026-12-08 09:00:00")};
+    desk.start();
+    OpenEnhanced(desk, 2).click(IDOK);
+    EXPECT_EQ(alarms[1].month, 3);
+    EXPECT_EQ(alarms[1].day, 4);
+    EXPECT_EQ(alarms[1].year, year);
   }
 }
 

@@ -7,6 +7,7 @@
 
 #include "app/main_window.h"
 #include "app/main_window_files.h"
+#include "core/files_temp_folder.h"
 #include "support/desk.h"
 
 using clock_files::Configuration;
@@ -175,4 +176,29 @@ TEST(Startup, AOneDateAlarmGoesOffRetiresAndReachesTheSavedFile) {
   EXPECT_STREQ(saved->alarms[0].note, "Wake up");
   EXPECT_EQ(saved->alarms[1].enabled, 1) << "the other alarm's date is untouched";
   EXPECT_EQ(saved->alarms[1].year, 1993);
+}
+
+TEST(Startup, AConfigurationFileThatCannotBeReadIsReportedWithItsReason) {
+  TempFolder folder;
+  const std::string config = folder / "HORATICK.CFG";
+  std::filesystem::create_directory(config);
+  Desk desk{Settings().settingsFolder(folder.path())};
+  desk.start();
+
+  ASSERT_EQ(desk.messageBoxes().size(), 1u);
+  MessageBoxView notice = desk.messageBox();
+  EXPECT_EQ(notice.text(), "The Horatick configuration file \"" + config +
+                               "\" could not be read (Permission denied), so the default settings are used. "
+                               "The file was kept as \"" + config + ".bad\".");
+  EXPECT_EQ(notice.caption(), "Horatick");
+  EXPECT_EQ(notice.style(), MB_OK | MB_ICONEXCLAMATION);
+  EXPECT_EQ(notice.owner(), desk.clockWindow());
+  notice.ok();
+
+  // The kept folder is untouched and the defaults are saved in its place.
+  EXPECT_TRUE(std::filesystem::is_directory(config + ".bad"));
+  EXPECT_TRUE(ReadConfiguration(folder.path()).has_value());
+  desk.minimize();
+  desk.restore();
+  EXPECT_EQ(desk.messageBoxes().size(), 1u);
 }

@@ -126,6 +126,19 @@ TEST_F(CliViews, UpcomingListsAlarmsInTimeOrder) {
   EXPECT_EQ(FolderListing(folder.path()), "HORATICK.CFG");
 }
 
+// A view says why it shows the defaults, and leaves the file where it is.
+TEST_F(CliViews, AConfigurationFileThatCannotBeReadIsReportedAndLeftAlone) {
+  const std::string config = folder / "HORATICK.CFG";
+  std::filesystem::create_directory(config);
+  const CliResult r = Run({"--print-face", "--at", "1992-12-07 15:05:09"});
+  EXPECT_EQ(r.exitCode, 0);
+  EXPECT_EQ(r.out, " 3:05 PM  Mon 12/07/92 \n");
+  EXPECT_EQ(r.err, "horatick: The Horatick configuration file \"" + config +
+                       "\" could not be read (Permission denied), so the default settings are used. "
+                       "The file was left as it is.\n");
+  EXPECT_EQ(FolderListing(folder.path()), "HORATICK.CFG");
+}
+
 TEST_F(CliViews, UpcomingFollowsDaylightSaving) {
   ConfigImage m = ConfigImage::Defaults(0, 0);
   WeeklyAlarm(m, 0, {0}, 2, 30);  // skipped in spring, rings once in autumn

@@ -89,3 +89,18 @@ TEST(Follow, EndsAndSavesWhenNobodyReadsItsLinesAnyMore) {
   EXPECT_EQ(clock.WaitForExit(), 0);
   EXPECT_EQ(ProfileValue(folder.path(), "xPos"), "1014") << "the end saved the place";
 }
+
+TEST(Follow, ASettingsFileThatCannotBeReadIsReportedOnStandardError) {
+  TempSettingsFolder folder;
+  const std::string config = folder.path() + "/HORATICK.CFG";
+  std::filesystem::create_directory(config);
+  FollowProcess clock(folder.path(), {"--follow"});
+  const std::string notice = "The Horatick configuration file \"" + config +
+                             "\" could not be read (Permission denied), so the default settings are used. "
+                             "The file was kept as \"" + config + ".bad\".";
+  EXPECT_EQ(clock.NextLineBesidesFaces(), "Horatick: " + notice);
+  ASSERT_TRUE(clock.Signal(SIGTERM));
+  EXPECT_EQ(clock.WaitForExit(), 0);
+  EXPECT_EQ(clock.ErrorText(), "horatick: " + notice + "\n");
+  EXPECT_TRUE(ReadConfiguration(folder.path()).has_value()) << "the defaults are saved in its place";
+}

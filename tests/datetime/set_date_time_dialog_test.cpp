@@ -165,4 +165,29 @@ TEST(TimeAndDateDialog, CancelStoresNothing) {
   EXPECT_EQ(prefs->setTimeMode, mode);
 }
 
+// The date field is read by the rule of the alarm dialogs, with today's year
+// from the clock; what the dialog writes reads back as the clock's date.
+TEST(TimeAndDateDialog, ReadsTheDateFieldAsTheAlarmDialogsDo) {
+  Desk desk{Settings().at("2026-12-08 09:00:00")};
+  desk.start();
+  prefs->dateOrder = DATE_ORDER_DMY;
+  const ClockDate shown{8, 12, 2026, 2};
+  EXPECT_EQ(OpenTimeAndDate(desk).text(IDC_DATETIME_DATE), "8-12-126");
+  const struct {
+    const char* text;
+    int day;
+    int month;
+    int year;
+  } cases[] = {
+      {"8-12-126", 8, 12, 2026}, {"25/12/26", 25, 12, 2026}, {"1.2.76", 1, 2, 1976}, {"1.2.75", 1, 2, 2075},
+      {"1-2-1950", 1, 2, 1950},  {"31/1", 31, 1, 2026},      {"x", 8, 12, 2026},    {"1-99999-1", 1, 65535, 2001},
+  };
+  for (const auto& c : cases) {
+    const ClockDate read = ReadDateField(c.text, prefs->dateOrder, shown);
+    EXPECT_EQ(read.day, c.day) << c.text;
+    EXPECT_EQ(read.month, c.month) << c.text;
+    EXPECT_EQ(read.year, c.year) << c.text;
+  }
+}
+
 }  // namespace

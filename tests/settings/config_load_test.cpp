@@ -2,8 +2,10 @@
 // repair of values outside their sets.
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <optional>
 
+#include "settings/config_load.h"
 #include "settings/config_test_support.h"
 
 namespace {
@@ -92,13 +94,51 @@ TEST_F(ConfigLoad, FileStampAndLength) {
   }
 }
 
-TEST_F(ConfigLoad, AFileThatCannotBeReadIsKeptAside) {
-  PutConfig(CustomImage());
-  platform::FailFileCall(platform::FileCall::ReadFile, 0, 1, ERROR_READ_FAULT);
-  LoadConfiguration();
-  EXPECT_EQ(versionMismatch, 1);
-  EXPECT_EQ(record.timeFormat, 105);
-  EXPECT_EQ(ReadTextFile(ConfigPath() + ".bad"), CustomImage().Text());
+// A file the system refuses is not another version's: the notice names the
+// file, the system's reason and where the file was kept.
+TEST_F(ConfigLoad, AFileThatCannotBeReadIsKeptAsideWithTheReason) {
+  const struct {
+    const char* name;
+    bool folder;  // HORATICK.CFG is a folder
+    platform::FileCall failing;
+    DWORD error;
+    bool keepFails;
+    const char* reason;
+  } cases[] = {
+      {"no permission", false, platform::FileCall::CreateFile, ERROR_ACCESS_DENIED, false, "Permission denied"},
+      {"a folder of that name", true, platform::FileCall::DeleteFile, 0, false, "Permission denied"},
+      {"an I/O error", false, platform::FileCall::ReadFile, ERROR_READ_FAULT, false, "Input/output error"},
+      {"not even kept", false, platform::FileCall::ReadFile, ERROR_READ_FAULT, true, "Input/output error"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::filesystem::remove_all(ConfigPath());
+    std::filesystem::remove_all(ConfigPath() + ".bad");
+    if (c.folder) {
+      std::filesystem::create_directory(ConfigPath());
+    } else {
+      PutConfig(CustomImage());
+    }
+    // The profile is opened first.
+    const int before = c.failing == platform::FileCall::CreateFile ? 1 : 0;
+    if (c.error != 0) platform::FailFileCall(c.failing, before, 1, c.error);
+    if (c.keepFails) platform::FailFileCall(platform::FileCall::MoveFileEx, 0, 1, ERROR_ACCESS_DENIED);
+    versionMismatch = 0;
+    record = Preferences{};
+    LoadConfiguration();
+    EXPECT_EQ(versionMismatch, 0);
+    EXPECT_EQ(record.timeFormat, 105);
+    std::string expected = "The Horatick configuration file \"" + ConfigPath() + "\" could not be read (" + c.reason +
+                           "), so the default settings are used.";
+    expected += c.keepFails ? std::string(" The file could not be kept aside (Permission denied).")
+                            : " The file was kept as \"" + ConfigPath() + ".bad\".";
+    EXPECT_EQ(unreadableConfigNotice, expected);
+    EXPECT_EQ(PathExists(ConfigPath() + ".bad"), !c.keepFails);
+    if (!c.folder && !c.keepFails) {
+      EXPECT_EQ(ReadTextFile(ConfigPath() + ".bad"), CustomImage().Text());
+    }
+    platform::ClearFileFaults();
+  }
 }
 
 TEST_F(ConfigLoad, TheLastFiveDamagedFilesAreKept) {

@@ -13,6 +13,7 @@
 #include <QVariant>
 
 #include "platform/core/driver.h"
+#include "platform/qt/edit_fit.h"
 #include "platform/qt/icon_image.h"
 #include "platform/qt/program_turn.h"
 
@@ -358,6 +359,7 @@ QWidget* CreateControlWidget(const WindowSnapshot& control, QWidget* dialog) {
     case ControlType::Edit: {
       auto* edit = new QLineEdit(dialog);
       edit->setFrame((control.style & WS_BORDER) != 0);
+      if ((control.style & ES_AUTOHSCROLL) == 0) KeepEditTextInView(edit);
       QObject::connect(edit, &QLineEdit::textEdited, [edit, handle] { ReportEdit(edit, handle); });
       QObject::connect(edit, &QLineEdit::selectionChanged, [edit, handle] { ReportEdit(edit, handle); });
       QObject::connect(edit, &QLineEdit::cursorPositionChanged, [edit, handle] { ReportEdit(edit, handle); });
