@@ -26,7 +26,9 @@ std::optional<std::int64_t> NoticedAt(std::int64_t wallMinute) {
 }  // namespace
 
 std::vector<Occurrence> UpcomingAlarms(const AlarmRecord* table, std::int64_t fromWallMinute, int days) {
-  const std::int64_t endWallMinute = fromWallMinute + static_cast<std::int64_t>(days) * 1440;
+  // The listing writes four-digit years, and so does every dialog: it ends with the year 9999.
+  const std::int64_t endWallMinute =
+      std::min(fromWallMinute + static_cast<std::int64_t>(days) * 1440, DaysFromCivil(10000, 1, 1) * 1440);
   std::vector<Occurrence> found;
   // A day earlier too: a minute skipped late on it may be noticed inside the span.
   const std::int64_t firstDay = fromWallMinute / 1440 - 1 - (fromWallMinute < 0 ? 1 : 0);
@@ -36,7 +38,7 @@ std::vector<Occurrence> UpcomingAlarms(const AlarmRecord* table, std::int64_t fr
     int month = 0;
     int dayOfMonth = 0;
     CivilFromDays(day, year, month, dayOfMonth);
-    if (year < 1 || year > 65535) continue;
+    if (year < 1 || year > 9999) continue;
     const ClockDate date{static_cast<std::uint16_t>(dayOfMonth), static_cast<std::uint16_t>(month),
                          static_cast<std::uint16_t>(year), static_cast<std::uint16_t>(WeekdayFromDays(day))};
     for (int i = 0; i < ALARM_COUNT; ++i) {
