@@ -11,7 +11,7 @@
 #include <cstring>
 #include <ctime>
 
-#include "alarms/alarm_record.h"
+#include "settings/alarm_record.h"
 #include "alarms/alarm_scan.h"
 #include "alarms/schedule.h"
 #include "platform/core/driver.h"

@@ -7,10 +7,10 @@
 #include <cstdlib>
 #include <new>
 
-#include "app/clock_app.h"
+#include "base/clock_app.h"
 #include "app/program_state.h"
 #include "display/face.h"
-#include "display/preferences.h"
+#include "settings/preferences.h"
 #include "platform/core/driver.h"
 #include "platform/headless/headless_driver.h"
 #include "resources/resources.h"

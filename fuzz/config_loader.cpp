@@ -6,9 +6,9 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "app/clock_app.h"
+#include "base/clock_app.h"
 #include "app/program_state.h"
-#include "display/config_files.h"
+#include "settings/config_files.h"
 #include "fuzz_settings.h"
 #include "platform/core/settings_folder.h"
 

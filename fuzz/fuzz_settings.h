@@ -10,8 +10,8 @@
 #include <filesystem>
 #include <string>
 
-#include "alarms/alarm_record.h"
-#include "display/preferences.h"
+#include "settings/alarm_record.h"
+#include "settings/preferences.h"
 
 inline const std::string& FuzzFolder() {
   static const std::string folder = [] {

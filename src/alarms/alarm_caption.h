@@ -3,8 +3,8 @@
 
 #include <cstddef>
 
-#include "alarms/alarm_record.h"
-#include "app/time_source.h"
+#include "settings/alarm_record.h"
+#include "base/time_source.h"
 
 // Alarm number index + 1 and the alarm's time; a one-date alarm adds
 // "(One Date)", any other today's date as month-day-year with the year

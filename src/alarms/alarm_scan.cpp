@@ -6,9 +6,9 @@
 
 #include "alarms/clock_jump.h"
 #include "alarms/schedule.h"
-#include "app/clock_app.h"
+#include "base/clock_app.h"
 #include "app/main_window.h"
-#include "app/time_source.h"
+#include "base/time_source.h"
 #include "resources/resources.h"
 
 std::uint8_t alarmMinuteSeen[10] = {99, 99, 99, 99, 99, 99, 99, 99, 99, 99};

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "alarms/alarm_record.h"
+#include "settings/alarm_record.h"
 #include "platform/win32.h"
 
 extern std::uint8_t alarmMinuteSeen[10];

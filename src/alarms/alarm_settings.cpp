@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "app/clock_app.h"
+#include "base/clock_app.h"
 #include "app/dialog_procs.h"
 
 AlarmRecord alarmEdit[ALARM_COUNT];

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "alarms/alarm_record.h"
+#include "settings/alarm_record.h"
 #include "platform/win32.h"
 
 // The working copy of the ten alarms while Alarm Settings is open; only the

@@ -3,9 +3,9 @@
 
 #include "alarms/alarm_settings.h"
 #include "alarms/alarm_settings_text.h"
-#include "app/clock_app.h"
-#include "app/time_source.h"
-#include "display/preferences.h"
+#include "base/clock_app.h"
+#include "base/time_source.h"
+#include "settings/preferences.h"
 #include "resources/resources.h"
 
 namespace {

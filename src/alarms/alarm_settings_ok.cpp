@@ -1,7 +1,7 @@
 // OK of Alarm Settings: check, then put all ten alarms in force and save them.
 #include "alarms/alarm_settings.h"
 #include "alarms/program_check.h"
-#include "display/config_files.h"
+#include "settings/config_files.h"
 
 void OnAlarmSettingsOk(HWND dialog) {
   // The shown alarm is read into a copy first: a time or date that does not

@@ -4,8 +4,8 @@
 #include <cstdio>
 #include <cstring>
 
-#include "alarms/alarm_record.h"
-#include "display/preferences.h"
+#include "settings/alarm_record.h"
+#include "settings/preferences.h"
 
 namespace {
 

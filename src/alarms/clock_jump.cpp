@@ -1,6 +1,6 @@
 #include "alarms/clock_jump.h"
 
-#include "alarms/alarm_record.h"
+#include "settings/alarm_record.h"
 #include "alarms/alarm_scan.h"
 #include "alarms/calendar.h"
 #include "alarms/schedule.h"

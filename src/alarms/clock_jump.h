@@ -10,7 +10,7 @@
 
 #include <cstdint>
 
-#include "app/time_source.h"
+#include "base/time_source.h"
 
 // Stands for "no minute yet".
 constexpr std::int64_t NO_LOCAL_MINUTE = INT64_MIN;

@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "alarms/alarm_settings.h"
-#include "app/clock_app.h"
+#include "base/clock_app.h"
 #include "app/dialog_procs.h"
 
 namespace {

@@ -2,10 +2,10 @@
 #include <cstring>
 
 #include "alarms/alarm_caption.h"
-#include "alarms/alarm_record.h"
+#include "settings/alarm_record.h"
 #include "alarms/alarm_scan.h"
-#include "app/clock_app.h"
-#include "app/time_source.h"
+#include "base/clock_app.h"
+#include "base/time_source.h"
 
 namespace {
 

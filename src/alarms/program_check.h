@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "alarms/alarm_record.h"
+#include "settings/alarm_record.h"
 #include "platform/win32.h"
 
 // The program a command line runs: its first word after any NAME=value

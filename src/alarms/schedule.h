@@ -1,8 +1,8 @@
 // Whether an alarm is due.
 #pragma once
 
-#include "alarms/alarm_record.h"
-#include "app/time_source.h"
+#include "settings/alarm_record.h"
+#include "base/time_source.h"
 
 // Due now, by the local clock; checkTime 0 ignores the time of day.
 int IsAlarmDue(int index, int checkTime);

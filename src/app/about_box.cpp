@@ -1,6 +1,6 @@
 // The About box, and the notice around it to a companion program's window of
 // class "Tesk", which may want to know while the clock shows it.
-#include "app/clock_app.h"
+#include "base/clock_app.h"
 #include "app/dialog_procs.h"
 
 namespace {

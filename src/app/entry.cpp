@@ -4,12 +4,12 @@
 
 #include <cstring>
 
-#include "alarms/alarm_record.h"
+#include "settings/alarm_record.h"
 #include "alarms/alarm_scan.h"
-#include "app/clock_app.h"
+#include "base/clock_app.h"
 #include "app/main_window.h"
-#include "display/config_files.h"
-#include "display/preferences.h"
+#include "settings/config_files.h"
+#include "settings/preferences.h"
 #include "timers/timer_engine.h"
 
 namespace {

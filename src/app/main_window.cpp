@@ -2,9 +2,9 @@
 // function when it is more than a few lines.
 #include "app/main_window.h"
 
-#include "app/clock_app.h"
+#include "base/clock_app.h"
 #include "app/main_window_parts.h"
-#include "display/preferences.h"
+#include "settings/preferences.h"
 #include "timers/timer_record.h"
 
 std::uint8_t lastMinuteShown = 0;

@@ -2,14 +2,14 @@
 // command, the Move command, minimising and restoring.
 #include <cstdio>
 
-#include "alarms/alarm_record.h"
-#include "app/clock_app.h"
+#include "settings/alarm_record.h"
+#include "base/clock_app.h"
 #include "app/dialog_procs.h"
 #include "app/main_window.h"
 #include "app/main_window_parts.h"
-#include "display/config_files.h"
+#include "settings/config_files.h"
 #include "display/face.h"
-#include "display/preferences.h"
+#include "settings/preferences.h"
 
 namespace {
 

@@ -2,14 +2,14 @@
 // notice, the first face, the first save, the system menu, the timers.
 #include <cstring>
 
-#include "alarms/alarm_record.h"
+#include "settings/alarm_record.h"
 #include "alarms/alarm_scan.h"
-#include "app/clock_app.h"
+#include "base/clock_app.h"
 #include "app/main_window.h"
 #include "app/main_window_parts.h"
-#include "display/config_files.h"
+#include "settings/config_files.h"
 #include "display/face.h"
-#include "display/preferences.h"
+#include "settings/preferences.h"
 #include "resources/resources.h"
 
 namespace {

@@ -1,9 +1,9 @@
 // The end of the program: when the clock window is destroyed, or the session
 // ends (log-off, shut-down, SIGTERM or SIGHUP), the settings are saved.
-#include "app/clock_app.h"
+#include "base/clock_app.h"
 #include "app/main_window.h"
 #include "app/main_window_parts.h"
-#include "display/config_files.h"
+#include "settings/config_files.h"
 
 LRESULT OnEnd(HWND window) {
   // The window being replaced on restore does not end the program.

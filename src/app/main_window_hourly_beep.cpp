@@ -2,9 +2,9 @@
 // "H&ourly beep" is checked (alarm 1's flag).
 #include <cstdint>
 
-#include "alarms/alarm_record.h"
+#include "settings/alarm_record.h"
 #include "app/main_window_parts.h"
-#include "app/time_source.h"
+#include "base/time_source.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 // The window's shape and place: the layout command, the position rule that
 // keeps the window where the user put it, and the system box toggle.
-#include "app/clock_app.h"
+#include "base/clock_app.h"
 #include "app/main_window.h"
 #include "app/main_window_parts.h"
 #include "display/face.h"
-#include "display/preferences.h"
+#include "settings/preferences.h"
 
 namespace {
 

@@ -1,13 +1,13 @@
 // The clock window's timer messages: the alarm scan on both timers, and on the
 // 500 ms tick the date advance, the Timers dialog's count and the face.
 #include "alarms/alarm_scan.h"
-#include "app/clock_app.h"
+#include "base/clock_app.h"
 #include "app/main_window.h"
 #include "app/main_window_parts.h"
-#include "app/time_source.h"
+#include "base/time_source.h"
 #include "datetime/date_advance.h"
 #include "display/face.h"
-#include "display/preferences.h"
+#include "settings/preferences.h"
 #include "timers/timer_record.h"
 
 namespace {

@@ -3,14 +3,14 @@
 #include "display/preferences_dialog.h"
 #include "datetime/set_date_time_dialog.h"
 #include "alarms/alarm_scan.h"
-#include "app/clock_app.h"
+#include "base/clock_app.h"
 #include "display/face.h"
-#include "display/preferences.h"
+#include "settings/preferences.h"
 #include "timers/timer_engine.h"
 #include "app/main_window.h"
 #include "datetime/date_advance.h"
 #include "alarms/alarm_settings.h"
-#include "display/config_files.h"
+#include "settings/config_files.h"
 
 void ResetHoratickState() {
   // One call per part of the program, each resetting that part's globals.

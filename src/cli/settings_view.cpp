@@ -1,8 +1,8 @@
 #include "cli/settings_view.h"
 
-#include "app/clock_app.h"
+#include "base/clock_app.h"
 #include "app/program_state.h"
-#include "display/config_files.h"
+#include "settings/config_files.h"
 #include "platform/core/settings_folder.h"
 #include "resources/resources.h"
 

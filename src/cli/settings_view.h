@@ -1,8 +1,8 @@
 // The saved settings, read for a view of the command line.
 #pragma once
 
-#include "alarms/alarm_record.h"
-#include "display/preferences.h"
+#include "settings/alarm_record.h"
+#include "settings/preferences.h"
 
 // Puts the program's globals in their start state, gives the records their
 // storage and reads both settings files into them as start-up would, with

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "alarms/alarm_record.h"
+#include "settings/alarm_record.h"
 
 struct Occurrence {
   std::int64_t wallMinute;  // local wall-clock minute (days * 1440 + minute of the day)

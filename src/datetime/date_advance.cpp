@@ -2,8 +2,8 @@
 // day of the month has not moved on, the date is moved on by one day.
 #include "datetime/date_advance.h"
 
-#include "app/time_source.h"
-#include "display/preferences.h"
+#include "base/time_source.h"
+#include "settings/preferences.h"
 
 namespace {
 

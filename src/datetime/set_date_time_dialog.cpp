@@ -1,10 +1,10 @@
 // The Time and Date dialog procedure. The clock cannot set the machine's
 // time, so OK says so and keeps only the two preferences.
-#include "app/clock_app.h"
-#include "app/dialog_buttons.h"
+#include "base/clock_app.h"
+#include "base/dialog_buttons.h"
 #include "app/dialog_procs.h"
 #include "datetime/set_date_time_dialog.h"
-#include "display/preferences.h"
+#include "settings/preferences.h"
 
 std::int16_t editTimeMode = 0;
 

@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "app/time_source.h"
+#include "base/time_source.h"
 #include "platform/win32.h"
 
 // Control ids of the "SETDATETIME" template.

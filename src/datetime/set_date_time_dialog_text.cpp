@@ -6,7 +6,7 @@
 #include <limits>
 
 #include "datetime/set_date_time_dialog.h"
-#include "display/preferences.h"
+#include "settings/preferences.h"
 
 namespace {
 

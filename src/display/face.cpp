@@ -4,10 +4,10 @@
 
 #include <cstring>
 
-#include "app/time_source.h"
+#include "base/time_source.h"
 #include "display/face_date.h"
-#include "display/face_text.h"
-#include "display/preferences.h"
+#include "base/face_text.h"
+#include "settings/preferences.h"
 #include "timers/timer_engine.h"
 
 char clockText[132] = "";

@@ -2,8 +2,8 @@
 
 #include <cstring>
 
-#include "app/clock_app.h"
-#include "display/face_text.h"
+#include "base/clock_app.h"
+#include "base/face_text.h"
 #include "resources/resources.h"
 
 namespace {

@@ -4,8 +4,8 @@
 
 #include <cstddef>
 
-#include "app/time_source.h"
-#include "display/preferences.h"
+#include "base/time_source.h"
+#include "settings/preferences.h"
 
 // The room a date text needs: the longest is 27 characters, a year of five
 // digits makes 28; the rest is margin.

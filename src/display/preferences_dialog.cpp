@@ -2,12 +2,12 @@
 // copies; nothing reaches the record or the profile file before OK.
 #include <cstdio>
 
-#include "app/clock_app.h"
-#include "app/dialog_buttons.h"
+#include "base/clock_app.h"
+#include "base/dialog_buttons.h"
 #include "app/dialog_procs.h"
-#include "display/config_files.h"
+#include "settings/config_files.h"
 #include "display/face.h"
-#include "display/preferences.h"
+#include "settings/preferences.h"
 #include "display/preferences_dialog.h"
 
 std::int32_t dialogTimeFormat = 0;

@@ -8,7 +8,7 @@
 #include <cstring>
 #include <limits>
 
-#include "app/colon_text.h"
+#include "base/colon_text.h"
 #include "display/preferences_dialog.h"
 
 namespace {

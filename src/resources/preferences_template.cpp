@@ -4,7 +4,7 @@
 // The radio buttons are plain, and their ids are the values the preferences
 // record stores. Every control is a tab stop except the two static texts,
 // the two frames and the "Return To Windows" group box.
-#include "display/preferences.h"
+#include "settings/preferences.h"
 #include "display/preferences_dialog.h"
 #include "resources/resource_list.h"
 #include "resources/template_styles.h"

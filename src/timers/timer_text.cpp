@@ -1,5 +1,5 @@
 // The timers' part of the clock face: one piece per running, shown timer.
-#include "display/face_text.h"
+#include "base/face_text.h"
 #include "timers/timer_engine.h"
 
 namespace {

@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <cstring>
 
-#include "app/clock_app.h"
-#include "app/dialog_buttons.h"
+#include "base/clock_app.h"
+#include "base/dialog_buttons.h"
 #include "app/dialog_procs.h"
 #include "timers/timer_engine.h"
 #include "timers/timers_dialog.h"

@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "alarms/alarm_record.h"
-#include "display/config_image.h"
-#include "display/preferences.h"
+#include "settings/alarm_record.h"
+#include "settings/config_image.h"
+#include "settings/preferences.h"
 #include "platform/headless/headless_driver.h"
 #include "support/desk.h"
 

@@ -11,10 +11,10 @@
 #include <string>
 #include <vector>
 
-#include "alarms/alarm_record.h"
+#include "settings/alarm_record.h"
 #include "app/main_window.h"
-#include "display/config_image.h"
-#include "display/preferences.h"
+#include "settings/config_image.h"
+#include "settings/preferences.h"
 #include "support/desk.h"
 
 namespace alarm_dialogs {

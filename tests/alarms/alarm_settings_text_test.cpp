@@ -7,7 +7,7 @@
 #include <string>
 
 #include "alarms/alarm_settings_text.h"
-#include "display/preferences.h"
+#include "settings/preferences.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <cstring>
 #include <random>
 
-#include "alarms/alarm_record.h"
+#include "settings/alarm_record.h"
 #include "alarms/schedule.h"
 
 namespace {

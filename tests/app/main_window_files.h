@@ -9,8 +9,8 @@
 #include <sstream>
 #include <string>
 
-#include "alarms/alarm_record.h"
-#include "display/preferences.h"
+#include "settings/alarm_record.h"
+#include "settings/preferences.h"
 
 namespace clock_files {
 

@@ -4,7 +4,7 @@
 
 #include "cli/cli_run.h"
 #include "core/files_temp_folder.h"
-#include "display/config_test_support.h"
+#include "settings/config_test_support.h"
 
 namespace {
 

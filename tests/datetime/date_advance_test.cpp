@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "datetime/date_advance.h"
-#include "display/preferences.h"
+#include "settings/preferences.h"
 #include "platform/core/driver.h"
 #include "platform/headless/headless_driver.h"
 

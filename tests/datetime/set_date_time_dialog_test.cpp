@@ -5,7 +5,7 @@
 
 #include "app/main_window.h"
 #include "datetime/set_date_time_dialog.h"
-#include "display/preferences.h"
+#include "settings/preferences.h"
 #include "support/desk.h"
 
 namespace {

@@ -8,10 +8,10 @@
 
 #include <string>
 
-#include "app/clock_app.h"
+#include "base/clock_app.h"
 #include "app/program_state.h"
 #include "display/face.h"
-#include "display/preferences.h"
+#include "settings/preferences.h"
 #include "platform/core/driver.h"
 #include "platform/headless/headless_driver.h"
 #include "resources/resources.h"

@@ -10,7 +10,7 @@
 
 #include "app/main_window.h"
 #include "display/face.h"
-#include "display/preferences.h"
+#include "settings/preferences.h"
 #include "display/preferences_dialog.h"
 #include "support/desk.h"
 

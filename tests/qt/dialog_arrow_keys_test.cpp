@@ -8,7 +8,7 @@
 
 #include "app/entry.h"
 #include "app/main_window.h"
-#include "display/preferences.h"
+#include "settings/preferences.h"
 #include "display/preferences_dialog.h"
 #include "whole_clock_fixture.h"
 

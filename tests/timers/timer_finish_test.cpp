@@ -4,10 +4,10 @@
 
 #include <string>
 
-#include "app/clock_app.h"
+#include "base/clock_app.h"
 #include "app/program_state.h"
 #include "display/face.h"
-#include "display/preferences.h"
+#include "settings/preferences.h"
 #include "resources/resources.h"
 #include "support/desk.h"
 #include "timers/timer_engine.h"

@@ -1,15 +1,15 @@
 // Loading and saving the configuration file. A save writes a new file beside
 // the old one and renames it over, so a failure at any step leaves the old
 // file whole; the saved copies move on only once the new file is in place.
-#include "display/config_files.h"
+#include "settings/config_files.h"
 
 #include <cstdio>
 #include <cstring>
 
-#include "app/clock_app.h"
-#include "display/config_image.h"
-#include "display/config_load.h"
-#include "display/settings_files.h"
+#include "base/clock_app.h"
+#include "settings/config_image.h"
+#include "settings/config_load.h"
+#include "settings/settings_files.h"
 #include "resources/resources.h"
 
 char configPath[MAX_PATH];

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "app/time_source.h"
+#include "base/time_source.h"
 #include "platform/win32.h"
 
 extern HINSTANCE instance;

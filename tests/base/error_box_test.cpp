@@ -1,7 +1,7 @@
 // The numbered error box, from a small program on the desk.
 #include <gtest/gtest.h>
 
-#include "app/clock_app.h"
+#include "base/clock_app.h"
 #include "app/program_state.h"
 #include "resources/resources.h"
 #include "support/desk.h"

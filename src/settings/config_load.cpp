@@ -1,11 +1,11 @@
-#include "display/config_load.h"
+#include "settings/config_load.h"
 
 #include <cstdio>
 #include <cstring>
 
-#include "display/config_files.h"
-#include "display/config_image.h"
-#include "display/settings_files.h"
+#include "settings/config_files.h"
+#include "settings/config_image.h"
+#include "settings/settings_files.h"
 
 namespace {
 

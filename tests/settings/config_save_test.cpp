@@ -2,7 +2,7 @@
 // again after a failure.
 #include <cstring>
 
-#include "display/config_test_support.h"
+#include "settings/config_test_support.h"
 
 namespace {
 

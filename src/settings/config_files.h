@@ -3,8 +3,8 @@
 
 #include <cstdint>
 
-#include "alarms/alarm_record.h"
-#include "display/preferences.h"
+#include "settings/alarm_record.h"
+#include "settings/preferences.h"
 #include "platform/win32.h"
 
 extern char configPath[MAX_PATH];

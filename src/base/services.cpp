@@ -3,9 +3,9 @@
 #include <cstdio>
 #include <cstring>
 
-#include "app/clock_app.h"
-#include "display/face_text.h"
-#include "display/preferences.h"
+#include "base/clock_app.h"
+#include "base/face_text.h"
+#include "settings/preferences.h"
 
 void ShowErrorBox(HWND owner, UINT id) {
   char message[255];

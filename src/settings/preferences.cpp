@@ -1,4 +1,4 @@
-#include "display/preferences.h"
+#include "settings/preferences.h"
 
 #include <cstring>
 

@@ -10,12 +10,12 @@
 #include <string>
 #include <vector>
 
-#include "alarms/alarm_record.h"
-#include "app/clock_app.h"
+#include "settings/alarm_record.h"
+#include "base/clock_app.h"
 #include "app/program_state.h"
 #include "core/files_temp_folder.h"
-#include "display/config_files.h"
-#include "display/preferences.h"
+#include "settings/config_files.h"
+#include "settings/preferences.h"
 #include "platform/core/driver.h"
 #include "platform/core/file_faults.h"
 #include "platform/core/settings_folder.h"

@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <cstring>
 
-#include "display/preferences.h"
+#include "settings/preferences.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "display/config_image.h"
+#include "settings/config_image.h"
 
 #include <bit>
 #include <cstring>

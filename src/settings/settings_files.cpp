@@ -1,4 +1,4 @@
-#include "display/settings_files.h"
+#include "settings/settings_files.h"
 
 #include <cstdio>
 #include <cstring>

@@ -4,11 +4,11 @@
 #include <cstring>
 #include <string>
 
-#include "app/clock_app.h"
-#include "display/config_files.h"
-#include "display/config_image.h"
-#include "display/config_load.h"
-#include "display/settings_files.h"
+#include "base/clock_app.h"
+#include "settings/config_files.h"
+#include "settings/config_image.h"
+#include "settings/config_load.h"
+#include "settings/settings_files.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <cstring>
 #include <optional>
 
-#include "display/config_test_support.h"
+#include "settings/config_test_support.h"
 
 namespace {
 

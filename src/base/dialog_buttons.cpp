@@ -1,6 +1,6 @@
-#include "app/dialog_buttons.h"
+#include "base/dialog_buttons.h"
 
-#include "app/clock_app.h"
+#include "base/clock_app.h"
 
 bool HandleDialogButton(HWND dialog, WPARAM command, const DialogButtons& buttons) {
   // The whole parameter is compared, so notifications from edits fall through.

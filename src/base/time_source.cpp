@@ -1,4 +1,4 @@
-#include "app/time_source.h"
+#include "base/time_source.h"
 
 #include "platform/win32.h"
 

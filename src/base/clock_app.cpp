@@ -1,4 +1,4 @@
-#include "app/clock_app.h"
+#include "base/clock_app.h"
 
 HINSTANCE instance = nullptr;
 HWND mainWindow = nullptr;

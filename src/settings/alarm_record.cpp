@@ -1,4 +1,4 @@
-#include "alarms/alarm_record.h"
+#include "settings/alarm_record.h"
 
 #include <cstring>
 

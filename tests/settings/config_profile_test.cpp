@@ -1,6 +1,6 @@
 // The profile keys at start-up: defaults written on the first run, the
 // window place and its repairs, the AM/PM spelling.
-#include "display/config_test_support.h"
+#include "settings/config_test_support.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // daylight-saving rules, not UTC.
 #include <string>
 
-#include "app/time_source.h"
+#include "base/time_source.h"
 #include "display/face_fixture.h"
 
 namespace {

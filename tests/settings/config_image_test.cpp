@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "display/config_test_support.h"
+#include "settings/config_test_support.h"
 
 namespace {
 

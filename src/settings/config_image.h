@@ -4,8 +4,8 @@
 
 #include <cstddef>
 
-#include "alarms/alarm_record.h"
-#include "display/preferences.h"
+#include "settings/alarm_record.h"
+#include "settings/preferences.h"
 
 inline constexpr std::size_t kConfigFileBytes = sizeof(Preferences) + ALARM_COUNT * sizeof(AlarmRecord);
 static_assert(kConfigFileBytes == 3644);

@@ -1,4 +1,4 @@
-#include "app/colon_text.h"
+#include "base/colon_text.h"
 
 #include <algorithm>
 #include <cctype>
