@@ -7,7 +7,6 @@
 #include "alarms/clock_jump.h"
 #include "alarms/schedule.h"
 #include "base/clock_app.h"
-#include "app/main_window.h"
 #include "base/time_source.h"
 #include "resources/resources.h"
 
@@ -18,12 +17,11 @@ char alarmMessage[132] = "";
 
 namespace {
 
-// Firing blocks (beeps, a modal message), so the clock's tick is stopped
-// meanwhile. False when the tick cannot be started again.
-bool RingWithTickStopped(HWND window, int index) {
-  KillTimer(window, CLOCK_TICK_TIMER);
+// False when the tick cannot be started again.
+bool RingWithTickStopped(HWND window, TickTimer tick, int index) {
+  KillTimer(window, tick.id);
   FireAlarm(window, index);
-  if (SetTimer(window, CLOCK_TICK_TIMER, CLOCK_TICK_MS, nullptr) == 0) {
+  if (SetTimer(window, tick.id, tick.intervalMs, nullptr) == 0) {
     ShowErrorBox(window, IDS_NO_TIMERS);
     return false;
   }
@@ -40,7 +38,7 @@ bool AlarmWatched(const AlarmRecord& r) {
 // One reading of the clock serves every alarm until one of them goes off:
 // the minute an alarm is recorded as examined is then always the minute it
 // was matched against. Firing takes time, so the clock is read again after it.
-bool CheckAlarms(HWND window) {
+bool CheckAlarms(HWND window, TickTimer tick) {
   if (alarms == nullptr) return false;
   ClockDate today{};
   GetClockTime(&nowTime, &today);
@@ -53,7 +51,7 @@ bool CheckAlarms(HWND window) {
     std::int64_t skippedMinute = NO_LOCAL_MINUTE;
     if (TakeCatchUp(i, &skippedMinute) && AlarmWatched(r)) {
       RecordAlarmRang(i, skippedMinute);
-      if (!RingWithTickStopped(window, i)) return true;
+      if (!RingWithTickStopped(window, tick, i)) return true;
       GetClockTime(&nowTime, &today);
     }
 
@@ -68,7 +66,7 @@ bool CheckAlarms(HWND window) {
     // In the hour that autumn repeats, the second pass over a minute stays quiet.
     if (AlarmRangAt(i, minuteNow)) continue;
     RecordAlarmRang(i, minuteNow);
-    if (!RingWithTickStopped(window, i)) return true;
+    if (!RingWithTickStopped(window, tick, i)) return true;
     GetClockTime(&nowTime, &today);
   }
   return false;

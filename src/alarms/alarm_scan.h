@@ -11,8 +11,15 @@ extern std::int32_t screenSaverActive;
 extern char alarmCaption[132];
 extern char alarmMessage[132];
 
+// The window timer that ticks the scan. Firing blocks (beeps, a modal
+// message), so the scan stops this timer around a firing and starts it again.
+struct TickTimer {
+  UINT_PTR id;
+  UINT intervalMs;
+};
+
 // The scan of every timer message; true when the window procedure must return at once.
-bool CheckAlarms(HWND window);
+bool CheckAlarms(HWND window, TickTimer tick);
 void RemindAtStartup(HWND owner);
 int FireAlarm(HWND owner, int index);
 INT_PTR AlarmMessageDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);

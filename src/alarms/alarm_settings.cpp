@@ -5,7 +5,6 @@
 #include <cstring>
 
 #include "base/clock_app.h"
-#include "app/dialog_procs.h"
 
 AlarmRecord alarmEdit[ALARM_COUNT];
 std::int16_t editIndex = 0;

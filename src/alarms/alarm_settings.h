@@ -77,5 +77,7 @@ void OnDateModeButton(HWND dialog, int id);
 void OnListFiles(HWND dialog);
 void OnAlarmSettingsOk(HWND dialog);
 
+INT_PTR AlarmSettingsDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+
 // Puts every global of the two alarm dialogs back to its start value.
 void ResetAlarmSettingsState();

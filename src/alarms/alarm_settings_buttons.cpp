@@ -4,7 +4,7 @@
 #include "alarms/alarm_settings.h"
 #include "alarms/alarm_settings_text.h"
 #include "alarms/program_check.h"
-#include "app/dialog_procs.h"
+#include "alarms/enhanced_alarms.h"
 
 void OnAlarmNumberButton(HWND dialog, int id) {
   nextIndex = static_cast<std::int16_t>(id - IDC_ALARM_FIRST);

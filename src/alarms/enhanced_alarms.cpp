@@ -4,7 +4,7 @@
 
 #include "alarms/alarm_settings.h"
 #include "base/clock_app.h"
-#include "app/dialog_procs.h"
+#include "alarms/enhanced_alarms.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // The About box, and the notice around it to a companion program's window of
 // class "Tesk", which may want to know while the clock shows it.
 #include "base/clock_app.h"
-#include "app/dialog_procs.h"
+#include "app/about_box.h"
 
 namespace {
 

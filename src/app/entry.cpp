@@ -9,6 +9,8 @@
 #include "base/clock_app.h"
 #include "app/main_window.h"
 #include "settings/config_files.h"
+#include "settings/config_load.h"
+#include "settings/profile_settings.h"
 #include "settings/preferences.h"
 #include "timers/timer_engine.h"
 

@@ -37,6 +37,9 @@ extern std::int32_t quitOnDestroy;
 extern std::int16_t iconRight;
 extern std::int16_t iconTop;
 
+// Corrects clockWidthChars after the face was built and before the window is sized.
+void AdjustClockWidth();
+
 LRESULT MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 // Creates, shows and starts the clock window; no window when its tick cannot be started.
 HWND CreateClockWindow(HINSTANCE instance);

@@ -4,12 +4,17 @@
 
 #include "settings/alarm_record.h"
 #include "base/clock_app.h"
-#include "app/dialog_procs.h"
+#include "alarms/alarm_settings.h"
+#include "app/about_box.h"
+#include "datetime/set_date_time_dialog.h"
+#include "display/preferences_dialog.h"
+#include "timers/timers_dialog.h"
 #include "app/main_window.h"
 #include "app/main_window_parts.h"
 #include "settings/config_files.h"
 #include "display/face.h"
 #include "settings/preferences.h"
+#include "settings/settings_files.h"
 
 namespace {
 
@@ -79,9 +84,9 @@ HWND Restore(HWND window) {
 void WriteWindowPosition() {
   char text[16];
   std::snprintf(text, sizeof text, "%d", prefs->xPos);
-  WritePrivateProfileString(PROFILE_SECTION, "xPos", text, PROFILE_FILE);
+  WritePrivateProfileString(kProfileSection, "xPos", text, kProfileFile);
   std::snprintf(text, sizeof text, "%d", prefs->yPos);
-  WritePrivateProfileString(PROFILE_SECTION, "yPos", text, PROFILE_FILE);
+  WritePrivateProfileString(kProfileSection, "yPos", text, kProfileFile);
 }
 
 LRESULT OnSysCommand(HWND window, UINT command, LPARAM lParam) {

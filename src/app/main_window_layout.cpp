@@ -12,6 +12,17 @@ int ClockWidth() { return avgCharWidth * clockWidthChars; }
 
 }  // namespace
 
+// The face sets clockWidthChars from its text alone; the caption's boxes and
+// the wider caption font of large screens take the rest.
+void AdjustClockWidth() {
+  if (prefs->systemBox != 0) {
+    clockWidthChars += 1;
+  } else {
+    clockWidthChars -= 2;
+  }
+  if (GetSystemMetrics(SM_CXSCREEN) > 640) clockWidthChars += 2;
+}
+
 void ApplyStayInFront(HWND window) {
   HWND order = prefs->stayInFront == 1 ? HWND_TOPMOST : HWND_NOTOPMOST;
   SetWindowPos(window, order, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);

@@ -4,10 +4,6 @@
 
 #include "platform/win32.h"
 
-// The profile file and its section, where the window's place is kept.
-constexpr const char* PROFILE_FILE = "HORATICK.INI";
-constexpr const char* PROFILE_SECTION = "Horatick";
-
 // FormatClockTime, FormatClockFace, then the face becomes the window's title.
 void RefreshFace(HWND window);
 

@@ -37,7 +37,7 @@ bool FaceIsDue() {
 
 LRESULT OnTimer(HWND window, UINT_PTR timerId) {
   // Timer 2 keeps the alarms scanned while an alarm holds timer 1 stopped.
-  if (CheckAlarms(window)) return 0;
+  if (CheckAlarms(window, {CLOCK_TICK_TIMER, CLOCK_TICK_MS})) return 0;
   if (timerId != CLOCK_TICK_TIMER) return 0;
   AdvanceDateAtMidnight();
   GetClockTime(&nowTime, nullptr);

@@ -19,8 +19,6 @@ extern HCURSOR savedCursor;
 
 // The numbered error box: "Error H<id>: <string id>", caption "Horatick".
 void ShowErrorBox(HWND owner, UINT id);
-// Corrects clockWidthChars after the face was built and before the window is sized.
-void AdjustClockWidth();
 // The help document's path, beside the executable.
 void BuildHelpPath(char* buffer, std::size_t size);
 // Replaces the file name of the executable's path in path (size bytes) by the help document's.

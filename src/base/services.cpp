@@ -1,11 +1,10 @@
 // The small services that the rest of the clock calls: the numbered error box,
-// the width correction of the clock window, the help path and the font metrics.
+// the help path and the font metrics.
 #include <cstdio>
 #include <cstring>
 
 #include "base/clock_app.h"
 #include "base/face_text.h"
-#include "settings/preferences.h"
 
 void ShowErrorBox(HWND owner, UINT id) {
   char message[255];
@@ -13,17 +12,6 @@ void ShowErrorBox(HWND owner, UINT id) {
   char text[256];
   FaceText(text, sizeof text).Append("Error H").AppendDecimal(id).Append(": ").Append(message);
   MessageBoxEx(owner, text, "Horatick", MB_OK | MB_ICONEXCLAMATION, 0);
-}
-
-// The face sets clockWidthChars from its text alone; the caption's boxes and
-// the wider caption font of large screens take the rest.
-void AdjustClockWidth() {
-  if (prefs->systemBox != 0) {
-    clockWidthChars += 1;
-  } else {
-    clockWidthChars -= 2;
-  }
-  if (GetSystemMetrics(SM_CXSCREEN) > 640) clockWidthChars += 2;
 }
 
 namespace {

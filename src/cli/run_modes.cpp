@@ -12,6 +12,7 @@
 #include "platform/core/driver.h"
 #include "platform/core/single_instance.h"
 #include "resources/resources.h"
+#include "settings/settings_files.h"
 
 #ifdef HORATICK_HAVE_QT
 #include "platform/qt/desktop_driver.h"
@@ -26,8 +27,8 @@ constexpr int kDefaultScreenHeight = 768;
 // window's place as it is instead of fitting it to a screen of its own.
 platform::DisplayMetrics FollowMetrics() {
   platform::DisplayMetrics metrics;
-  const int width = static_cast<int>(GetPrivateProfileInt("Horatick", "xScreen", 0, "HORATICK.INI"));
-  const int height = static_cast<int>(GetPrivateProfileInt("Horatick", "yScreen", 0, "HORATICK.INI"));
+  const int width = static_cast<int>(GetPrivateProfileInt(kProfileSection, "xScreen", 0, kProfileFile));
+  const int height = static_cast<int>(GetPrivateProfileInt(kProfileSection, "yScreen", 0, kProfileFile));
   metrics.screenWidth = width > 0 ? width : kDefaultScreenWidth;
   metrics.screenHeight = height > 0 ? height : kDefaultScreenHeight;
   return metrics;

@@ -2,7 +2,9 @@
 
 #include "base/clock_app.h"
 #include "app/program_state.h"
-#include "settings/config_files.h"
+#include "settings/alarm_record.h"
+#include "settings/preferences.h"
+#include "settings/profile_settings.h"
 #include "platform/core/settings_folder.h"
 #include "resources/resources.h"
 

@@ -2,7 +2,6 @@
 // time, so OK says so and keeps only the two preferences.
 #include "base/clock_app.h"
 #include "base/dialog_buttons.h"
-#include "app/dialog_procs.h"
 #include "datetime/set_date_time_dialog.h"
 #include "settings/preferences.h"
 

@@ -4,10 +4,10 @@
 
 #include "base/clock_app.h"
 #include "base/dialog_buttons.h"
-#include "app/dialog_procs.h"
 #include "settings/config_files.h"
 #include "display/face.h"
 #include "settings/preferences.h"
+#include "settings/settings_files.h"
 #include "display/preferences_dialog.h"
 
 std::int32_t dialogTimeFormat = 0;
@@ -21,9 +21,6 @@ std::int32_t dialogLocationMode = 0;
 std::int32_t dialogScreenSaverMode = 0;
 
 namespace {
-
-constexpr char kSection[] = "Horatick";
-constexpr char kProfileFile[] = "HORATICK.INI";
 
 // One radio group: the ids a click is taken from, the last id that has a
 // control (the location group's range reaches 707, which has none), and its
@@ -54,7 +51,7 @@ UINT CheckFor(std::int32_t flag) { return flag == 1 ? BST_CHECKED : BST_UNCHECKE
 void WriteProfileNumber(const char* key, std::int32_t value) {
   char text[16];
   std::snprintf(text, sizeof text, "%d", value);
-  WritePrivateProfileString(kSection, key, text, kProfileFile);
+  WritePrivateProfileString(kProfileSection, key, text, kProfileFile);
 }
 
 void Initialise(HWND dialog) {

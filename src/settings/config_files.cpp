@@ -8,7 +8,6 @@
 
 #include "base/clock_app.h"
 #include "settings/config_image.h"
-#include "settings/config_load.h"
 #include "settings/settings_files.h"
 #include "resources/resources.h"
 
@@ -68,16 +67,6 @@ void ReportSaveFailure(HWND owner) {
 }
 
 }  // namespace
-
-void SetDefaultConfiguration() {
-  SetDefaultPreferences(*prefs);
-  for (int i = 0; i < ALARM_COUNT; ++i) SetDefaultAlarm(alarms[i]);
-}
-
-void LoadConfiguration() {
-  SettingsFilePath(kConfigFile, configPath, sizeof configPath);
-  LoadConfigurationFile(configPath, SettingsAccess::ReadWrite);
-}
 
 int SaveConfiguration(HWND owner) {
   const bool changed = std::memcmp(prefs, &savedPreferences, sizeof savedPreferences) != 0 ||

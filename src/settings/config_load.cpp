@@ -48,6 +48,16 @@ FileRead ReadConfigImage(const char* path, unsigned char* image) {
 
 }  // namespace
 
+void SetDefaultConfiguration() {
+  SetDefaultPreferences(*prefs);
+  for (int i = 0; i < ALARM_COUNT; ++i) SetDefaultAlarm(alarms[i]);
+}
+
+void LoadConfiguration() {
+  SettingsFilePath(kConfigFile, configPath, sizeof configPath);
+  LoadConfigurationFile(configPath, SettingsAccess::ReadWrite);
+}
+
 bool LoadConfigurationFile(const char* path, SettingsAccess access) {
   const bool writable = access == SettingsAccess::ReadWrite;
   if (ProfileIsOtherVersion()) {

@@ -1,5 +1,5 @@
-// The steps of loading the settings, shared by the start of the clock and
-// the read-only views of the command line.
+// Loading the configuration file, shared by the start of the clock and the
+// read-only views of the command line, and the defaults it falls back on.
 #pragma once
 
 enum class SettingsAccess {
@@ -12,7 +12,7 @@ enum class SettingsAccess {
 // profile belongs to another version (then its keys are not to be used).
 bool LoadConfigurationFile(const char* path, SettingsAccess access);
 
-// The profile keys into pmStyle, flashAlarm, flashHourly and the window place,
-// with the position repairs, then windowStyleExtra. ReadWrite writes the
-// missing keys' defaults and the keys written at every start.
-void LoadProfileKeys(SettingsAccess access, bool profileUsable);
+// Both records at their defaults.
+void SetDefaultConfiguration();
+// The configuration file of the settings folder into the records, as start-up reads it.
+void LoadConfiguration();

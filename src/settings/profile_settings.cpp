@@ -1,13 +1,12 @@
-// The profile keys read at start-up, and the window place they give.
+#include "settings/profile_settings.h"
+
 #include <climits>
 #include <cstdio>
 #include <cstring>
 #include <string>
 
 #include "base/clock_app.h"
-#include "settings/config_files.h"
 #include "settings/config_image.h"
-#include "settings/config_load.h"
 #include "settings/settings_files.h"
 
 namespace {
@@ -96,10 +95,10 @@ void LoadProfileKeys(SettingsAccess access, bool profileUsable) {
   }
 }
 
-void LoadProfileSettings() { 
+void LoadProfileSettings() {
   // Start-up has deleted a profile of another version by now; what is there is usable.
   LoadProfileKeys(SettingsAccess::ReadWrite, true);
- }
+}
 
 void LoadSettingsReadOnly() {
   char path[MAX_PATH];

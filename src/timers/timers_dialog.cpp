@@ -5,7 +5,6 @@
 
 #include "base/clock_app.h"
 #include "base/dialog_buttons.h"
-#include "app/dialog_procs.h"
 #include "timers/timer_engine.h"
 #include "timers/timers_dialog.h"
 

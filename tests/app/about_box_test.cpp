@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/dialog_procs.h"
+#include "app/about_box.h"
 #include "app/entry.h"
 #include "app/main_window.h"
 #include "app/program_state.h"

@@ -2,6 +2,7 @@
 #include <cstring>
 #include <string>
 
+#include "app/main_window.h"
 #include "display/face_fixture.h"
 
 namespace {

@@ -1,0 +1,7 @@
+// The Enhanced Alarms dialog, opened from Alarm Settings for the alarm it shows.
+#pragma once
+
+#include "platform/win32.h"
+
+INT_PTR EnhancedAlarmsDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+INT_PTR OpenEnhancedAlarms(HWND owner);
