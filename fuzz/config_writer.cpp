@@ -20,6 +20,8 @@
 #include "platform/core/settings_folder.h"
 #include "settings/config_files.h"
 #include "settings/config_image.h"
+#include "settings/config_load.h"
+#include "settings/profile_settings.h"
 
 namespace {
 
