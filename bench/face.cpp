@@ -57,7 +57,7 @@ class FaceScene {
   }
 
  private:
-  platform::headless::HeadlessDriver driver_{platform::headless::ClockMode::Virtual};
+  platform::headless::HeadlessDriver driver_;
   Preferences record_{};
 };
 

@@ -9,6 +9,7 @@ HORATICK_PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev libxcb1-dev libasound2-dev alsa-utils fonts-dejavu-core
   xvfb xdotool x11-utils x11-apps imagemagick dbus-x11
+  dpkg-dev lintian appstream desktop-file-utils
 )
 
 horatick_missing_packages() {
@@ -32,8 +33,15 @@ horatick_setup() {
   fi
 }
 
+# horatick_build PRESET [TARGET...]: configures and builds the preset, all of
+# it or only the targets named.
 horatick_build() {
   local preset="$1"
+  shift
   cmake --preset "$preset" >/dev/null
-  cmake --build --preset "$preset"
+  if [ "$#" -gt 0 ]; then
+    cmake --build --preset "$preset" --target "$@"
+  else
+    cmake --build --preset "$preset"
+  fi
 }

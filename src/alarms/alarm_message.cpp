@@ -1,9 +1,9 @@
 // The small modal message that shows an alarm's note under its caption.
 #include "alarms/alarm_scan.h"
+#include "resources/control_ids.h"
 
 namespace {
 
-constexpr int kNoteText = 101;
 // The message always opens near the top-left corner of the screen, wherever
 // the clock window is.
 constexpr int kMessageLeft = 20;
@@ -14,7 +14,7 @@ void PlaceAndFill(HWND dialog) {
   GetWindowRect(dialog, &frame);
   MoveWindow(dialog, kMessageLeft, kMessageTop, frame.right - frame.left, frame.bottom - frame.top, TRUE);
   SetWindowText(dialog, alarmCaption);
-  SetDlgItemText(dialog, kNoteText, alarmMessage);
+  SetDlgItemText(dialog, IDC_MESSAGE_NOTE, alarmMessage);
 }
 
 }  // namespace

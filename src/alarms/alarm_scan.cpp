@@ -30,11 +30,6 @@ bool RingWithTickStopped(HWND window, TickTimer tick, int index) {
 
 }  // namespace
 
-bool AlarmWatched(const AlarmRecord& r) {
-  if (screenSaverActive != 0 && r.evenIfScreenSaver == 0) return false;
-  return r.enabled == 1;
-}
-
 // One reading of the clock serves every alarm until one of them goes off:
 // the minute an alarm is recorded as examined is then always the minute it
 // was matched against. Firing takes time, so the clock is read again after it.

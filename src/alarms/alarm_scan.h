@@ -24,10 +24,6 @@ void RemindAtStartup(HWND owner);
 int FireAlarm(HWND owner, int index);
 INT_PTR AlarmMessageDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 
-// Whether the tick scan looks at this alarm now: enabled, and not held back
-// by an active screen saver.
-bool AlarmWatched(const AlarmRecord& r);
-
 // Puts the scan state, the message texts and the clock-jump memory back to
 // their initial values, and forgets the table.
 void ResetAlarmsState();

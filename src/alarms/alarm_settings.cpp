@@ -3,24 +3,136 @@
 #include "alarms/alarm_settings.h"
 
 #include <cstring>
+#include <string>
 
+#include "alarms/alarm_settings_text.h"
+#include "alarms/enhanced_alarms.h"
+#include "alarms/program_check.h"
 #include "base/clock_app.h"
-
-AlarmRecord alarmEdit[ALARM_COUNT];
-std::int16_t editIndex = 0;
-std::int16_t nextIndex = 0;
-std::int32_t enhancedIndex = 0;
-char programFileName[MAX_PATH];
-
-void ResetAlarmSettingsState() {
-  std::memset(alarmEdit, 0, sizeof alarmEdit);
-  editIndex = 0;
-  nextIndex = 0;
-  enhancedIndex = 0;
-  std::memset(programFileName, 0, sizeof programFileName);
-}
+#include "resources/resources.h"
+#include "settings/config_files.h"
 
 namespace {
+
+// The working copy of the ten alarms while the dialog is open; only the
+// fields that CopyWorkingFields copies take part.
+AlarmRecord alarmEdit[ALARM_COUNT];
+// The alarm whose settings the controls show, and the one a number button chose.
+std::int16_t editIndex = 0;
+std::int16_t nextIndex = 0;
+// The file chooser's buffer for "List Files".
+char programFileName[MAX_PATH];
+
+// Shows that error and keeps the dialog on the shown alarm, with the focus in the edit at fault.
+void ReportInvalidShownAlarm(HWND dialog, UINT stringId) {
+  ShowErrorBox(dialog, stringId);
+  CheckRadioButton(dialog, IDC_ALARM_FIRST, IDC_ALARM_LAST, IDC_ALARM_FIRST + editIndex);
+  SetFocus(GetDlgItem(dialog, stringId == IDS_INVALID_TIME ? IDC_ALARM_TIME : IDC_ALARM_DATE));
+}
+
+// Stores the controls into the shown alarm's working record; false (with the
+// error shown) when the time or date does not exist.
+bool StoreShownAlarm(HWND dialog) {
+  AlarmRecord r = alarmEdit[editIndex];
+  const UINT error = ReadShownAlarm(dialog, r, HourRule::Switching);
+  if (error != 0) {
+    ReportInvalidShownAlarm(dialog, error);
+    return false;
+  }
+  alarmEdit[editIndex] = r;
+  return true;
+}
+
+void OnAlarmNumberButton(HWND dialog, int id) {
+  nextIndex = static_cast<std::int16_t>(id - IDC_ALARM_FIRST);
+  if (!StoreShownAlarm(dialog)) return;
+  CheckRadioButton(dialog, IDC_ALARM_FIRST, IDC_ALARM_LAST, id);
+  FillAlarmControls(dialog, alarmEdit[nextIndex]);
+  editIndex = nextIndex;
+}
+
+void OnTimeModeButton(HWND dialog, int id) {
+  CheckRadioButton(dialog, ALARM_AM, ALARM_24H, id);
+  AlarmRecord& r = alarmEdit[editIndex];
+  ReadAlarmTimeEdit(dialog, r);
+  const int hour = HourForTimeMode(r.hour, r.amPmMode, id);
+  r.amPmMode = id;
+  // Only the text changes: the next switch or OK reads the hour back from it.
+  char text[32];
+  FormatAlarmTime(text, sizeof text, hour, r.minute);
+  SetDlgItemText(dialog, IDC_ALARM_TIME, text);
+}
+
+void OnActionButton(HWND dialog, int id) {
+  CheckRadioButton(dialog, ALARM_ACTION_NOTE, ALARM_ACTION_PROGRAM, id);
+  alarmEdit[editIndex].action = id;
+  const int edit = id == ALARM_ACTION_NOTE ? IDC_ALARM_NOTE : IDC_ALARM_PROGRAM;
+  SendDlgItemMessage(dialog, edit, EM_SETSEL, 0, 0);
+  SetFocus(GetDlgItem(dialog, edit));
+}
+
+void OnDateModeButton(HWND dialog, int id) {
+  CheckRadioButton(dialog, ALARM_ONE_DATE, ALARM_ENHANCED, id);
+  alarmEdit[editIndex].dateMode = static_cast<std::int16_t>(id);
+  if (id == ALARM_ONE_DATE) {
+    SetFocus(GetDlgItem(dialog, IDC_ALARM_DATE));
+    return;
+  }
+  OpenEnhancedAlarms(dialog, editIndex);
+  // Enhanced Alarms edited the live record: its start date is what this alarm now carries.
+  ShowAlarmDate(dialog, alarms[editIndex]);
+}
+
+void OnListFiles(HWND dialog) {
+  const AlarmRecord& r = alarmEdit[editIndex];
+  CopyTextCut(programFileName, sizeof programFileName, FieldText(r.program, sizeof r.program).c_str(),
+              ALARM_PROGRAM_MAX_BYTES);
+
+  OPENFILENAME ofn{};
+  ofn.lStructSize = sizeof ofn;
+  ofn.hwndOwner = dialog;
+  ofn.lpstrFilter = "Executables (*.EXE)\0*.exe\0";
+  ofn.nFilterIndex = 1;
+  ofn.lpstrFile = programFileName;
+  // A path longer than the record's program field would be cut at OK into a
+  // path that names nothing, so the chooser is offered exactly what fits.
+  ofn.nMaxFile = ALARM_PROGRAM_MAX_BYTES + 1;
+  ofn.lpstrTitle = "Select Program To Run";
+  ofn.Flags = OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST;
+  if (!GetOpenFileName(&ofn)) return;
+
+  // The program runs through the shell: a path with blanks or quotes is quoted
+  // so that it stays one word. When the quotes would not fit, the path goes in
+  // as chosen and the program check at OK says that it cannot be found.
+  const std::string commandLine = CommandLineForPath(programFileName);
+  const bool fits = commandLine.size() <= static_cast<std::size_t>(ALARM_PROGRAM_MAX_BYTES);
+  SetDlgItemText(dialog, IDC_ALARM_PROGRAM, fits ? commandLine.c_str() : programFileName);
+}
+
+// OK: check, then put all ten alarms in force and save them.
+void OnAlarmSettingsOk(HWND dialog) {
+  // The shown alarm is read into a copy first: a time or date that does not
+  // exist, or a No to the program warning, leaves the working copy as it was.
+  AlarmRecord accepted[ALARM_COUNT];
+  for (int i = 0; i < ALARM_COUNT; ++i) accepted[i] = alarmEdit[i];
+  const UINT error = ReadShownAlarm(dialog, accepted[editIndex], HourRule::Accepting);
+  if (error != 0) {
+    ReportInvalidShownAlarm(dialog, error);
+    return;
+  }
+  if (!ConfirmAlarmPrograms(dialog, accepted)) return;
+
+  // An AM hour of 12 is midnight, in every alarm, shown or not.
+  for (AlarmRecord& r : accepted) {
+    if (r.amPmMode == ALARM_AM && r.hour == 12) r.hour = 0;
+  }
+  for (int i = 0; i < ALARM_COUNT; ++i) {
+    alarmEdit[i] = accepted[i];
+    CopyWorkingFields(alarms[i], accepted[i]);
+  }
+  SaveConfiguration(dialog);
+  EndDialog(dialog, 1);
+}
 
 void InitAlarmSettings(HWND dialog) {
   editIndex = 0;
@@ -70,6 +182,14 @@ bool OnCommand(HWND dialog, int id) {
 }
 
 }  // namespace
+
+void ResetAlarmSettingsState() {
+  std::memset(alarmEdit, 0, sizeof alarmEdit);
+  editIndex = 0;
+  nextIndex = 0;
+  std::memset(programFileName, 0, sizeof programFileName);
+  ResetEnhancedAlarmsState();
+}
 
 INT_PTR AlarmSettingsDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
   switch (message) {

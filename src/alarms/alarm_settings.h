@@ -1,38 +1,12 @@
-// The Alarm Settings dialog's state and the pieces its files share with each
-// other and with the Enhanced Alarms dialog.
+// The Alarm Settings dialog, and the pieces of its controls that the Enhanced
+// Alarms dialog shares.
 #pragma once
 
 #include <cstdint>
 
-#include "settings/alarm_record.h"
 #include "platform/win32.h"
-
-// The working copy of the ten alarms while Alarm Settings is open; only the
-// fields that CopyWorkingFields copies take part.
-extern AlarmRecord alarmEdit[ALARM_COUNT];
-// The alarm whose settings the controls show, and the one a number button chose.
-extern std::int16_t editIndex;
-extern std::int16_t nextIndex;
-// The alarm that Enhanced Alarms edits (in the live table).
-extern std::int32_t enhancedIndex;
-// The file chooser's buffer for "List Files".
-extern char programFileName[MAX_PATH];
-
-// Control ids of "SETALARM".
-enum : int {
-  IDC_ALARM_FIRST = 401,
-  IDC_ALARM_LAST = 410,
-  IDC_ALARM_ENABLED = 306,
-  IDC_ALARM_TIME = 304,
-  IDC_ALARM_DATE = 310,
-  IDC_ALARM_NOTE = 307,
-  IDC_ALARM_PROGRAM = 123,
-  IDC_ALARM_LIST_FILES = 141,
-  IDC_ALARM_BEEP = 555,
-  IDC_ALARM_REMIND = 143,
-  IDC_ALARM_EVEN_IF_SAVER = 142,
-  IDC_ALARM_HELP = 303,
-};
+#include "resources/control_ids.h"
+#include "settings/alarm_record.h"
 
 // Help contexts of the two alarm dialogs.
 constexpr UINT ALARM_SETTINGS_HELP_CONTEXT = 1004;
@@ -60,22 +34,12 @@ enum class HourRule { Switching, Accepting };
 // Reads every control of the shown alarm into r, a copy of its working record.
 // Returns 0, or the string id that says the time or the date does not exist.
 UINT ReadShownAlarm(HWND dialog, AlarmRecord& r, HourRule rule);
-// Shows that error and keeps the dialog on the shown alarm, with the focus in the edit at fault.
-void ReportInvalidShownAlarm(HWND dialog, UINT stringId);
 
 // Copies the fields that the working copy holds (not the schedule flags or the hourly beep).
 void CopyWorkingFields(AlarmRecord& to, const AlarmRecord& from);
 
-// What the controls and buttons of Alarm Settings do.
+// Shows the record in the controls of Alarm Settings.
 void FillAlarmControls(HWND dialog, const AlarmRecord& r);
-// Stores the controls into alarmEdit[editIndex]; false (with the error shown) when the time or date does not exist.
-bool StoreShownAlarm(HWND dialog);
-void OnAlarmNumberButton(HWND dialog, int id);
-void OnTimeModeButton(HWND dialog, int id);
-void OnActionButton(HWND dialog, int id);
-void OnDateModeButton(HWND dialog, int id);
-void OnListFiles(HWND dialog);
-void OnAlarmSettingsOk(HWND dialog);
 
 INT_PTR AlarmSettingsDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 

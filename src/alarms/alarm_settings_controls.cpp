@@ -141,20 +141,3 @@ UINT ReadShownAlarm(HWND dialog, AlarmRecord& r, HourRule rule) {
   if (r.enabled != 0 && r.dateMode == ALARM_ONE_DATE && !IsRealDate(r.month, r.day, r.year)) return IDS_INVALID_DATE;
   return 0;
 }
-
-void ReportInvalidShownAlarm(HWND dialog, UINT stringId) {
-  ShowErrorBox(dialog, stringId);
-  CheckRadioButton(dialog, IDC_ALARM_FIRST, IDC_ALARM_LAST, IDC_ALARM_FIRST + editIndex);
-  SetFocus(GetDlgItem(dialog, stringId == IDS_INVALID_TIME ? IDC_ALARM_TIME : IDC_ALARM_DATE));
-}
-
-bool StoreShownAlarm(HWND dialog) {
-  AlarmRecord r = alarmEdit[editIndex];
-  const UINT error = ReadShownAlarm(dialog, r, HourRule::Switching);
-  if (error != 0) {
-    ReportInvalidShownAlarm(dialog, error);
-    return false;
-  }
-  alarmEdit[editIndex] = r;
-  return true;
-}

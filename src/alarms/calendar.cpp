@@ -1,4 +1,5 @@
-// Julian day numbers and back, as the schedule rules count days.
+// Julian day numbers and back, as the schedule rules count days, and the
+// local minutes counted on them.
 //
 // The formulas are the classic ones with integer divisions that truncate
 // toward zero. Every intermediate is 64-bit and every input is first held to a
@@ -90,4 +91,42 @@ int SameCycle(std::int64_t month1, std::int64_t day1, std::int64_t year1, std::i
                             DayNumber(year1, month1, static_cast<double>(day1));
   // fmod is exact, so a whole multiple (negative ones and zero included) leaves exactly 0.
   return std::fmod(difference, static_cast<double>(n)) == 0.0 ? 1 : 0;
+}
+
+int DaysInMonth(std::int64_t year, int month) {
+  static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+  return month == 2 && leap ? 29 : kDays[month - 1];
+}
+
+std::int64_t LocalMinuteAt(std::int64_t year, std::int64_t month, std::int64_t day, std::int64_t minuteOfDay) {
+  const auto dayNumber = static_cast<std::int64_t>(DayNumber(year, month, static_cast<double>(day)) + 0.5);
+  return dayNumber * kMinutesPerDay + minuteOfDay;
+}
+
+std::int64_t LocalMinuteOf(const ClockDate& date, const ClockTime& time) {
+  return LocalMinuteAt(date.year, date.month, date.day, time.hour * 60 + time.minute);
+}
+
+std::int64_t LocalDayOf(std::int64_t localMinute) {
+  std::int64_t day = localMinute / kMinutesPerDay;
+  if (localMinute % kMinutesPerDay < 0) --day;
+  return day;
+}
+
+CalendarDay DateOfLocalDay(std::int64_t localDay) { return CalendarDate(static_cast<double>(localDay) - 0.5); }
+
+void SplitLocalMinute(std::int64_t localMinute, ClockDate* date, ClockTime* time) {
+  const std::int64_t day = LocalDayOf(localMinute);
+  const std::int64_t minuteOfDay = localMinute - day * kMinutesPerDay;
+  if (date != nullptr) {
+    const CalendarDay c = DateOfLocalDay(day);
+    date->day = static_cast<std::uint16_t>(c.day);
+    date->month = static_cast<std::uint16_t>(c.month);
+    date->year = static_cast<std::uint16_t>(c.year);
+    date->weekday = static_cast<std::uint16_t>(c.weekday);
+  }
+  if (time != nullptr) {
+    *time = ClockTime{static_cast<std::uint16_t>(minuteOfDay / 60), static_cast<std::uint16_t>(minuteOfDay % 60), 0, 0};
+  }
 }

@@ -2,24 +2,17 @@
 // clock (daylight saving, a suspend, a clock set by hand) neither ring an
 // alarm twice nor lose one.
 //
-// Local times are counted as local minutes: the calendar day times 1440 plus
-// the minute of the day, read off the local clock as it shows. The count is
-// not monotonic: it runs back over the repeated hour in autumn and skips the
-// missing hour in spring.
+// Local times are counted as the calendar's local minutes.
 #pragma once
 
 #include <cstdint>
 
-#include "base/time_source.h"
+#include "alarms/calendar.h"
 
 // Stands for "no minute yet".
 constexpr std::int64_t NO_LOCAL_MINUTE = INT64_MIN;
 // The longest forward jump whose skipped minutes are still caught up.
 constexpr std::int64_t CATCH_UP_LIMIT_MINUTES = 12 * 60;
-
-std::int64_t LocalMinuteOf(const ClockDate& date, const ClockTime& time);
-// The date (with its weekday) and time of day of a local minute.
-void SplitLocalMinute(std::int64_t localMinute, ClockDate* date, ClockTime* time);
 
 // Called at the start of every scan with the minute it reads. After a forward
 // jump of at most CATCH_UP_LIMIT_MINUTES, each enabled alarm that would have

@@ -8,18 +8,6 @@
 
 namespace {
 
-enum : int {
-  IDC_ENHANCED_NUMBER = 506,
-  IDC_ENHANCED_TODAY = 133,
-  IDC_ENHANCED_HELP = 400,
-  IDC_EVERY_WEEK = 119,
-  IDC_EVERY_OTHER_WEEK = 120,
-  IDC_EVERY_THIRD_WEEK = 121,
-  IDC_EVERY_FOURTH_WEEK = 122,
-  IDC_FIRST_WEEK = 125,  // to 129, the fifth week of the month
-  IDC_SUNDAY = 111,      // to 117, Saturday
-};
-
 // The field of the record that a check box of kScheduleIds stands for.
 std::int32_t& FlagOf(AlarmRecord& r, int id) {
   if (id >= IDC_SUNDAY && id < IDC_SUNDAY + 7) return r.weekday[id - IDC_SUNDAY];
@@ -37,6 +25,9 @@ constexpr int kScheduleIds[] = {
     IDC_FIRST_WEEK, IDC_FIRST_WEEK + 1, IDC_FIRST_WEEK + 2, IDC_FIRST_WEEK + 3, IDC_FIRST_WEEK + 4,
     IDC_SUNDAY, IDC_SUNDAY + 1, IDC_SUNDAY + 2, IDC_SUNDAY + 3, IDC_SUNDAY + 4, IDC_SUNDAY + 5, IDC_SUNDAY + 6,
 };
+
+// The alarm being edited (in the live table).
+int enhancedIndex = 0;
 
 int EditedIndex() { return enhancedIndex >= 0 && enhancedIndex < ALARM_COUNT ? enhancedIndex : 0; }
 AlarmRecord& EditedAlarm() { return alarms[EditedIndex()]; }
@@ -67,7 +58,10 @@ void AcceptEnhancedAlarms(HWND dialog) {
 
 }  // namespace
 
-INT_PTR OpenEnhancedAlarms(HWND owner) {
+void ResetEnhancedAlarmsState() { enhancedIndex = 0; }
+
+INT_PTR OpenEnhancedAlarms(HWND owner, int index) {
+  enhancedIndex = index;
   return DialogBoxParam(instance, "DateOptions", owner, EnhancedAlarmsDialogProc, 0);
 }
 

@@ -4,4 +4,6 @@
 #include "platform/win32.h"
 
 INT_PTR EnhancedAlarmsDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
-INT_PTR OpenEnhancedAlarms(HWND owner);
+// Opens the dialog on alarm index (0-9) of the live table.
+INT_PTR OpenEnhancedAlarms(HWND owner, int index);
+void ResetEnhancedAlarmsState();

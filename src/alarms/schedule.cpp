@@ -1,6 +1,7 @@
 // The rule that decides whether an alarm is due on a given day and minute.
 #include "alarms/schedule.h"
 
+#include "alarms/alarm_scan.h"
 #include "alarms/calendar.h"
 
 namespace {
@@ -64,4 +65,9 @@ int IsAlarmDue(int index, int checkTime) {
   ClockDate today{};
   GetClockTime(&now, &today);
   return IsAlarmDueAt(alarms[index], today, now, checkTime);
+}
+
+bool AlarmWatched(const AlarmRecord& r) {
+  if (screenSaverActive != 0 && r.evenIfScreenSaver == 0) return false;
+  return r.enabled == 1;
 }

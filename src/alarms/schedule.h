@@ -8,3 +8,6 @@
 int IsAlarmDue(int index, int checkTime);
 // The same rule for a given record and moment.
 int IsAlarmDueAt(const AlarmRecord& r, const ClockDate& today, const ClockTime& now, int checkTime);
+// Whether the tick scan looks at this alarm now: enabled, and not held back
+// by an active screen saver.
+bool AlarmWatched(const AlarmRecord& r);

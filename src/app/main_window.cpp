@@ -1,9 +1,18 @@
 // The clock window's procedure: one case per message, each handed to a small
-// function when it is more than a few lines.
+// function when it is more than a few lines; the window's creation (the
+// version notice, the first face, the first save, the system menu, the
+// timers) and the end of the program, when the settings are saved.
 #include "app/main_window.h"
 
-#include "base/clock_app.h"
+#include <cstring>
+
+#include "alarms/alarm_scan.h"
 #include "app/main_window_parts.h"
+#include "base/clock_app.h"
+#include "display/face.h"
+#include "resources/resources.h"
+#include "settings/alarm_record.h"
+#include "settings/config_files.h"
 #include "settings/preferences.h"
 #include "timers/timer_record.h"
 
@@ -124,4 +133,80 @@ LRESULT MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     default:
       return DefWindowProc(window, message, param, lParam);
   }
+}
+
+namespace {
+
+constexpr char kVersionNotice[] =
+    "Since you have a Horatick configuration file which was saved by a different version of Horatick, "
+    "your \"Preferences\" settings have been reset to the default settings.  You may want to change "
+    "these back to your preferred settings.";
+
+// The standard system menu holds Restore, Move, Size, Minimize, Maximize,
+// a separator and Close; the clock keeps Move and Close and adds its own.
+void BuildSystemMenu(HWND window) {
+  HMENU menu = GetSystemMenu(window, FALSE);
+  const UINT dropped[] = {4, 3, 2, 0};  // Maximize, Minimize, Size, Restore
+  for (UINT position : dropped) DeleteMenu(menu, position, MF_BYPOSITION);
+  AppendMenu(menu, MF_SEPARATOR, 0, nullptr);
+  AppendMenu(menu, MF_STRING, IDM_HELP, "&Help...");
+  AppendMenu(menu, MF_STRING, IDM_SETDATETIME, "&Set Time/Date...");
+  AppendMenu(menu, MF_STRING, IDM_ALARMS, "A&larms...");
+  AppendMenu(menu, MF_STRING, IDM_TIMERS, "&Timers...");
+  AppendMenu(menu, MF_STRING, IDM_HOURLYBEEP, "H&ourly beep");
+  AppendMenu(menu, MF_STRING, IDM_PREFERENCES, "&Preferences...");
+  AppendMenu(menu, MF_STRING, IDM_ABOUT, "A&bout...");
+  SetHourlyBeepCheck(window);
+}
+
+}  // namespace
+
+void SetHourlyBeepCheck(HWND window) {
+  const UINT check = alarms[0].hourlyBeep == 1 ? MF_CHECKED : MF_UNCHECKED;
+  CheckMenuItem(GetSystemMenu(window, FALSE), IDM_HOURLYBEEP, MF_BYCOMMAND | check);
+}
+
+LRESULT OnCreate(HWND window) {
+  halfSecondCount = 0;
+  if (firstCreate) {
+    std::memset(alarmMinuteSeen, 99, sizeof alarmMinuteSeen);
+    StartHourlyBeepWatch();
+  }
+  if (versionMismatch == 1) {
+    MessageBoxEx(window, kVersionNotice, "Horatick", MB_OK | MB_ICONINFORMATION, 0);
+    versionMismatch = 0;
+  }
+  firstCreate = 0;
+  recreating = 0;
+  sysCommandSeen = 0;
+  RefreshFace(window);
+  SaveConfiguration(window);
+  BuildSystemMenu(window);
+  PostMessage(window, WM_SYSCOMMAND, IDM_RELAYOUT, 0);
+  ApplyStayInFront(window);
+  if (SetTimer(window, ALARM_SCAN_TIMER, ALARM_SCAN_MS, nullptr) == 0) {
+    ShowErrorBox(window, IDS_NO_TIMERS);
+    return 0;
+  }
+  SendMessage(window, WM_SYSCOMMAND, IDM_RELAYOUT, 0);
+  return 0;
+}
+
+LRESULT OnEnd(HWND window) {
+  // The window being replaced on restore does not end the program.
+  if (quitOnDestroy == 0) {
+    quitOnDestroy = 1;
+    return 0;
+  }
+  KillTimer(window, CLOCK_TICK_TIMER);
+  KillTimer(window, ALARM_SCAN_TIMER);
+  savedCursor = SetCursor(LoadCursor(nullptr, IDC_WAIT));
+  // A failed save now goes to standard error: a box would hold up the end.
+  programEnding = 1;
+  SaveConfiguration(window);
+  // A minimised window's place was written when it was minimised.
+  if (!IsIconic(window)) WriteWindowPosition();
+  SetCursor(savedCursor);
+  PostQuitMessage(0);
+  return 1;
 }

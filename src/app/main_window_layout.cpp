@@ -1,10 +1,22 @@
-// The window's shape and place: the layout command, the position rule that
-// keeps the window where the user put it, and the system box toggle.
-#include "base/clock_app.h"
+// The window's shape and place (the window made at its place, the layout
+// command, the position rule that keeps the window where the user put it, the
+// system box toggle) and its timer messages: the alarm scan on both timers,
+// and on the 500 ms tick the date advance, the Timers dialog's count, the
+// face and the hourly beep.
 #include "app/main_window.h"
+
+#include <cstdint>
+
+#include "alarms/alarm_scan.h"
 #include "app/main_window_parts.h"
+#include "base/clock_app.h"
+#include "base/time_source.h"
+#include "datetime/date_advance.h"
 #include "display/face.h"
+#include "settings/alarm_record.h"
+#include "resources/resources.h"
 #include "settings/preferences.h"
+#include "timers/timer_record.h"
 
 namespace {
 
@@ -21,6 +33,30 @@ void AdjustClockWidth() {
     clockWidthChars -= 2;
   }
   if (GetSystemMetrics(SM_CXSCREEN) > 640) clockWidthChars += 2;
+}
+
+void RefreshFace(HWND window) {
+  FormatClockTime();
+  FormatClockFace(window);
+  SetWindowText(window, clockText);
+}
+
+HWND CreateClockWindow(HINSTANCE moduleInstance) {
+  // The position reported while the window is created is recorded, not undone.
+  programMove = 1;
+  const int width = avgCharWidth * clockWidthChars;
+  HWND window = CreateWindowEx(0, "Horatick", "", WS_POPUP | WS_CAPTION | WS_SYSMENU, prefs->xPos - width,
+                               prefs->yPos, width, GetSystemMetrics(SM_CYCAPTION), nullptr, nullptr,
+                               moduleInstance, nullptr);
+  mainWindow = window;
+  programMove = 0;
+  ShowWindow(window, SW_SHOWNOACTIVATE);
+  UpdateWindow(window);
+  if (SetTimer(window, CLOCK_TICK_TIMER, CLOCK_TICK_MS, nullptr) == 0) {
+    ShowErrorBox(window, IDS_NO_TIMERS);
+    return nullptr;
+  }
+  return window;
 }
 
 void ApplyStayInFront(HWND window) {
@@ -71,4 +107,96 @@ void ToggleSystemBox(HWND window) {
   windowStyleExtra = WindowStyleExtraFor(*prefs);
   programMove = 0;
   PostMessage(window, WM_SYSCOMMAND, IDM_RELAYOUT, 0);
+}
+
+namespace {
+
+// Whether this tick changes what the face shows: a new minute, a second shown
+// (every second tick, counted in ticks), or the colon's blink.
+bool FaceIsDue() {
+  bool refresh = false;
+  if (nowTime.minute != lastMinuteShown && prefs->displaySeconds == 0) {
+    lastMinuteShown = static_cast<std::uint8_t>(nowTime.minute);
+    refresh = true;
+  }
+  if (prefs->displaySeconds == 1) {
+    halfSecondCount += static_cast<std::int32_t>(CLOCK_TICK_MS);
+    if (halfSecondCount == 1000) {
+      refresh = true;
+      halfSecondCount = 0;
+    }
+  } else if (prefs->blinkColon != 0) {
+    blinkPhase ^= 1;
+    refresh = true;
+  }
+  return refresh;
+}
+
+}  // namespace
+
+LRESULT OnTimer(HWND window, UINT_PTR timerId) {
+  // Timer 2 keeps the alarms scanned while an alarm holds timer 1 stopped.
+  if (CheckAlarms(window, {CLOCK_TICK_TIMER, CLOCK_TICK_MS})) return 0;
+  if (timerId != CLOCK_TICK_TIMER) return 0;
+  AdvanceDateAtMidnight();
+  GetClockTime(&nowTime, nullptr);
+  if (IsWindow(timersDialog)) SendMessage(timersDialog, WM_TIMERS_REFRESH, 0, 0);
+  if (FaceIsDue()) RefreshFace(window);
+  // After the face, so the new hour is on show when it sounds.
+  CheckHourlyBeep();
+  return 0;
+}
+
+namespace {
+
+constexpr DWORD kBeepHz = 200;
+constexpr DWORD kBeepMs = 100;
+constexpr int kBeepCount = 2;
+
+// The hours already sounded, as year, month, day and hour in one number. A
+// clock set back and forth again, or a repeated hour when daylight saving
+// ends, must not sound the same local hour twice; a day's worth is plenty.
+constexpr int kSoundedMemory = 24;
+
+int hourLastSeen = -1;
+std::int64_t soundedHours[kSoundedMemory] = {};
+int soundedNext = 0;
+
+std::int64_t HourKey(const ClockDate& date, const ClockTime& time) {
+  return ((static_cast<std::int64_t>(date.year) * 100 + date.month) * 100 + date.day) * 100 + time.hour;
+}
+
+bool AlreadySounded(std::int64_t key) {
+  for (std::int64_t sounded : soundedHours) {
+    if (sounded == key) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+void ResetHourlyBeepState() {
+  hourLastSeen = -1;
+  for (std::int64_t& sounded : soundedHours) sounded = 0;
+  soundedNext = 0;
+}
+
+void StartHourlyBeepWatch() {
+  ClockTime time{};
+  GetClockTime(&time, nullptr);
+  hourLastSeen = time.hour;
+}
+
+void CheckHourlyBeep() {
+  ClockTime time{};
+  ClockDate date{};
+  GetClockTime(&time, &date);
+  if (time.hour == hourLastSeen) return;
+  hourLastSeen = time.hour;
+  if (alarms[0].hourlyBeep != 1) return;
+  const std::int64_t key = HourKey(date, time);
+  if (AlreadySounded(key)) return;
+  soundedHours[soundedNext] = key;
+  soundedNext = (soundedNext + 1) % kSoundedMemory;
+  for (int i = 0; i < kBeepCount; ++i) Beep(kBeepHz, kBeepMs);
 }

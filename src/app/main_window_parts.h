@@ -1,5 +1,6 @@
-// The pieces of the clock window's procedure, one file each: creation, tick,
-// layout and position rule, system commands, end of the program.
+// What the clock window's three files share: the procedure with creation and
+// end (main_window.cpp), the commands (main_window_commands.cpp), and the
+// layout with the tick (main_window_layout.cpp).
 #pragma once
 
 #include "platform/win32.h"

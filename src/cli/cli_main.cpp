@@ -1,7 +1,9 @@
 #include "cli/cli_main.h"
 
 #include <cstdio>
+#include <cstdlib>
 
+#include "cli/autostart.h"
 #include "cli/command_line.h"
 #include "cli/print_face.h"
 #include "cli/run_modes.h"
@@ -10,7 +12,7 @@
 
 namespace {
 
-constexpr char kVersionText[] = "horatick 1.0.0\n";
+constexpr char kVersionText[] = "horatick " HORATICK_VERSION "\n";
 
 }  // namespace
 
@@ -43,6 +45,10 @@ int RunCommandLine(int argc, char** argv) {
       return RunFollowClock();
     case RunMode::Show:
       return SendShowCommand();
+    case RunMode::Autostart: {
+      const char* home = std::getenv("HORATICK_HOME");
+      return cli::RunAutostart(line.autostart, line.settingsDir || (home != nullptr && *home != '\0'));
+    }
     case RunMode::Clock:
       break;
   }

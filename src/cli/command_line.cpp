@@ -4,14 +4,9 @@
 #include <cstring>
 #include <vector>
 
+#include "alarms/calendar.h"
+
 namespace {
-
-bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
-
-int DaysInMonth(int year, int month) {
-  static const int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  return month == 2 && IsLeapYear(year) ? 29 : kDays[month - 1];
-}
 
 // Exactly `width` digits at text[pos].
 bool Digits(const std::string& text, std::size_t pos, std::size_t width, int& value) {
@@ -44,15 +39,18 @@ std::string Shown(const std::string& argument) {
   return shown;
 }
 
+enum class Value { None, Needed, Optional };
+
 struct OptionSpec {
   const char* name;
-  bool takesValue;
+  Value value;
 };
 
 const OptionSpec kOptions[] = {
-    {"--help", false},     {"--version", false}, {"--follow", false},       {"--show", false},
-    {"--print-face", false}, {"--upcoming", false}, {"--desktop-available", false},
-    {"--settings-dir", true}, {"--at", true},     {"--from", true},        {"--days", true},
+    {"--help", Value::None},         {"--version", Value::None},  {"--follow", Value::None},
+    {"--show", Value::None},         {"--print-face", Value::None}, {"--upcoming", Value::None},
+    {"--desktop-available", Value::None}, {"--autostart", Value::Optional}, {"--settings-dir", Value::Needed},
+    {"--at", Value::Needed},         {"--from", Value::Needed},   {"--days", Value::Needed},
 };
 
 const OptionSpec* FindOption(const std::string& name) {
@@ -70,6 +68,7 @@ std::optional<RunMode> ModeOf(const std::string& name) {
   if (name == "--print-face") return RunMode::PrintFace;
   if (name == "--upcoming") return RunMode::Upcoming;
   if (name == "--desktop-available") return RunMode::DesktopAvailable;
+  if (name == "--autostart") return RunMode::Autostart;
   return std::nullopt;
 }
 
@@ -130,16 +129,22 @@ ParseResult ParseCommandLine(int argc, const char* const* argv) {
       if (earlier == argument) return fail("option '" + argument + "' given more than once");
     }
     seen.push_back(argument);
-    if (!option->takesValue && value) return fail("option '" + argument + "' takes no value");
-    if (option->takesValue && !value) {
+    if (option->value == Value::None && value) return fail("option '" + argument + "' takes no value");
+    if (option->value == Value::Needed && !value) {
       if (i + 1 >= argc) return fail("option '" + argument + "' needs a value");
       value = argv[++i];
     }
+    // An optional value is the next word unless that is an option.
+    if (option->value == Value::Optional && !value && i + 1 < argc && argv[i + 1][0] != '-') value = argv[++i];
 
     if (const auto mode = ModeOf(argument)) {
       if (modeName) return fail("options '" + *modeName + "' and '" + argument + "' cannot be used together");
       modeName = argument;
       line.mode = *mode;
+    }
+    if (argument == "--autostart" && value) {
+      if (*value != "on" && *value != "off") return fail("option '--autostart' takes on or off, not '" + *value + "'");
+      line.autostart = *value == "on";
     } else if (argument == "--settings-dir") {
       if (value->empty()) return fail("option '--settings-dir' needs a folder");
       line.settingsDir = *value;
@@ -180,6 +185,8 @@ std::string UsageText() {
       "  --upcoming [--from \"YYYY-MM-DD HH:MM\"] [--days N]\n"
       "                               list when each enabled alarm goes off, for N days\n"
       "                               (1 to 3660, default 7) from the next minute\n"
+      "  --autostart [on|off]         start the clock at login, or stop doing so;\n"
+      "                               alone, say whether it does\n"
       "  --settings-dir DIR           use DIR as the settings folder\n"
       "  --help                       show this text\n"
       "  --version                    show the version\n";

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-enum class RunMode { Clock, Follow, Show, PrintFace, Upcoming, Help, Version, DesktopAvailable };
+enum class RunMode { Clock, Follow, Show, PrintFace, Upcoming, Autostart, Help, Version, DesktopAvailable };
 
 // A local moment as written on the command line; second is 0 for --from.
 struct LocalMoment {
@@ -22,6 +22,7 @@ struct CommandLine {
   std::optional<LocalMoment> at;    // --print-face --at
   std::optional<LocalMoment> from;  // --upcoming --from
   int days = 7;                     // --upcoming --days
+  std::optional<bool> autostart;    // --autostart on|off; nothing to ask
 };
 
 inline constexpr int kMostUpcomingDays = 3660;

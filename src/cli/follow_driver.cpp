@@ -78,11 +78,12 @@ std::string HelpDocumentAddress(const char* helpFile, UINT command, UINT_PTR dat
 }
 
 FollowDriver::FollowDriver(std::FILE* out, std::FILE* bell)
-    : HeadlessDriver(platform::headless::ClockMode::Real), out_(out), bell_(bell) {
+    : out_(out), bell_(bell) {
   wakeFd_ = ::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
 }
 
 FollowDriver::~FollowDriver() {
+  if (&platform::CurrentDriver() == this) platform::InstallDriver(nullptr);
   if (wakeFd_ >= 0) ::close(wakeFd_);
 }
 
@@ -128,7 +129,7 @@ bool FollowDriver::AnswerOpenWindows() {
 void FollowDriver::WaitForInput(std::optional<std::uint64_t> deadlineMs) {
   if (AnswerOpenWindows()) return;
   if (wakeFd_ < 0) {
-    HeadlessDriver::WaitForInput(deadlineMs);
+    Driver::WaitForInput(deadlineMs);
     return;
   }
   int timeoutMs = -1;
@@ -148,7 +149,7 @@ void FollowDriver::WaitForInput(std::optional<std::uint64_t> deadlineMs) {
 
 void FollowDriver::WakeUp() {
   if (wakeFd_ < 0) {
-    HeadlessDriver::WakeUp();
+    Driver::WakeUp();
     return;
   }
   const std::uint64_t one = 1;
@@ -167,10 +168,6 @@ BOOL FollowDriver::Beep(DWORD frequencyHz, DWORD durationMs) {
   std::fflush(bell_);
   std::this_thread::sleep_for(std::chrono::milliseconds(durationMs));
   return TRUE;
-}
-
-UINT FollowDriver::WinExec(const char* commandLine, UINT showCommand) {
-  return Driver::WinExec(commandLine, showCommand);
 }
 
 BOOL FollowDriver::WinHelp(HWND, const char* helpFile, UINT command, UINT_PTR data) {

@@ -1,5 +1,6 @@
-// The terminal clock's driver: the headless driver on the machine's clock,
-// with the clock's output turned into lines on standard output.
+// The terminal clock's driver: the core's plain driver (the machine's clocks,
+// real waiting, no display), with the clock's output turned into lines on
+// standard output.
 //
 // What it implements:
 //   [x] each new face of the clock window, one line, flushed at once; the
@@ -20,11 +21,11 @@
 #include <set>
 #include <string>
 
-#include "platform/headless/headless_driver.h"
+#include "platform/core/driver.h"
 
 namespace cli {
 
-class FollowDriver final : public platform::headless::HeadlessDriver {
+class FollowDriver final : public platform::Driver {
  public:
   // Lines go to out; the bell goes to bell.
   FollowDriver(std::FILE* out, std::FILE* bell);
@@ -32,13 +33,16 @@ class FollowDriver final : public platform::headless::HeadlessDriver {
   FollowDriver(const FollowDriver&) = delete;
   FollowDriver& operator=(const FollowDriver&) = delete;
 
+  // The screen and font the face is laid out for.
+  void SetMetrics(const platform::DisplayMetrics& metrics) { metrics_ = metrics; }
+
   void WaitForInput(std::optional<std::uint64_t> deadlineMs) override;
   void WakeUp() override;
   void WindowChanged(HWND hwnd, unsigned changes) override;
   void WindowDestroyed(HWND hwnd) override;
   BOOL Beep(DWORD frequencyHz, DWORD durationMs) override;
-  UINT WinExec(const char* commandLine, UINT showCommand) override;
   BOOL WinHelp(HWND hwnd, const char* helpFile, UINT command, UINT_PTR data) override;
+  platform::DisplayMetrics Metrics() override { return metrics_; }
 
  private:
   void PrintLine(const std::string& line);
@@ -46,6 +50,7 @@ class FollowDriver final : public platform::headless::HeadlessDriver {
   // answer was handed to the core.
   bool AnswerOpenWindows();
 
+  platform::DisplayMetrics metrics_;
   std::FILE* out_;
   std::FILE* bell_;
   int wakeFd_ = -1;

@@ -2,46 +2,20 @@
 
 #include <ctime>
 
-// Howard Hinnant's days_from_civil and civil_from_days.
-std::int64_t DaysFromCivil(int year, int month, int day) {
-  const std::int64_t y = static_cast<std::int64_t>(year) - (month <= 2 ? 1 : 0);
-  const std::int64_t era = (y >= 0 ? y : y - 399) / 400;
-  const std::int64_t yearOfEra = y - era * 400;
-  const std::int64_t dayOfYear = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
-  const std::int64_t dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
-  return era * 146097 + dayOfEra - 719468;
-}
-
-void CivilFromDays(std::int64_t days, int& year, int& month, int& day) {
-  days += 719468;
-  const std::int64_t era = (days >= 0 ? days : days - 146096) / 146097;
-  const std::int64_t dayOfEra = days - era * 146097;
-  const std::int64_t yearOfEra = (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
-  const std::int64_t dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
-  const std::int64_t mp = (5 * dayOfYear + 2) / 153;
-  day = static_cast<int>(dayOfYear - (153 * mp + 2) / 5 + 1);
-  month = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
-  year = static_cast<int>(yearOfEra + era * 400 + (month <= 2 ? 1 : 0));
-}
-
-int WeekdayFromDays(std::int64_t days) {
-  // 1970-01-01 was a Thursday.
-  return static_cast<int>(((days % 7) + 7 + 4) % 7);
-}
+#include "alarms/calendar.h"
 
 std::int64_t WallMinuteOf(const LocalMoment& m) {
-  return DaysFromCivil(m.year, m.month, m.day) * 1440 + m.hour * 60 + m.minute;
+  return LocalMinuteAt(m.year, m.month, m.day, m.hour * 60 + m.minute);
 }
 
 LocalMoment MomentOfWallMinute(std::int64_t wallMinute) {
-  std::int64_t days = wallMinute / 1440;
-  std::int64_t minuteOfDay = wallMinute % 1440;
-  if (minuteOfDay < 0) {
-    minuteOfDay += 1440;
-    --days;
-  }
+  const std::int64_t day = LocalDayOf(wallMinute);
+  const std::int64_t minuteOfDay = wallMinute - day * kMinutesPerDay;
+  const CalendarDay date = DateOfLocalDay(day);
   LocalMoment m;
-  CivilFromDays(days, m.year, m.month, m.day);
+  m.year = static_cast<int>(date.year);
+  m.month = static_cast<int>(date.month);
+  m.day = static_cast<int>(date.day);
   m.hour = static_cast<int>(minuteOfDay / 60);
   m.minute = static_cast<int>(minuteOfDay % 60);
   return m;

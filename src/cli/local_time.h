@@ -6,13 +6,7 @@
 
 #include "cli/command_line.h"
 
-// Days since 1970-01-01 of a date on the proleptic Gregorian calendar, and back.
-std::int64_t DaysFromCivil(int year, int month, int day);
-void CivilFromDays(std::int64_t days, int& year, int& month, int& day);
-// 0 = Sunday.
-int WeekdayFromDays(std::int64_t days);
-
-// A local wall-clock minute counted as days * 1440 + minute of the day.
+// A local wall-clock minute, counted as the calendar's local minutes.
 std::int64_t WallMinuteOf(const LocalMoment& m);
 LocalMoment MomentOfWallMinute(std::int64_t wallMinute);
 

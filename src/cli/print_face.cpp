@@ -22,7 +22,7 @@ int RunPrintFace(const CommandLine& commandLine) {
   }
   // The face reads the clock twice (time, then date); a clock that stands
   // still keeps both readings at one moment.
-  platform::headless::HeadlessDriver driver(platform::headless::ClockMode::Virtual);
+  platform::headless::HeadlessDriver driver;
   driver.SetUtc(utcMs);
   platform::InstallDriver(&driver);
 

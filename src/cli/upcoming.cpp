@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <ctime>
 
+#include "alarms/calendar.h"
 #include "alarms/clock_jump.h"
 #include "alarms/schedule.h"
 #include "cli/command_line.h"
@@ -27,27 +28,24 @@ std::optional<std::int64_t> NoticedAt(std::int64_t wallMinute) {
 
 std::vector<Occurrence> UpcomingAlarms(const AlarmRecord* table, std::int64_t fromWallMinute, int days) {
   // The listing writes four-digit years, and so does every dialog: it ends with the year 9999.
-  const std::int64_t endWallMinute =
-      std::min(fromWallMinute + static_cast<std::int64_t>(days) * 1440, DaysFromCivil(10000, 1, 1) * 1440);
+  const std::int64_t endWallMinute = std::min(fromWallMinute + static_cast<std::int64_t>(days) * kMinutesPerDay,
+                                              LocalMinuteAt(10000, 1, 1, 0));
   std::vector<Occurrence> found;
   // A day earlier too: a minute skipped late on it may be noticed inside the span.
-  const std::int64_t firstDay = fromWallMinute / 1440 - 1 - (fromWallMinute < 0 ? 1 : 0);
-  const std::int64_t lastDay = endWallMinute / 1440;
+  const std::int64_t firstDay = LocalDayOf(fromWallMinute) - 1;
+  const std::int64_t lastDay = LocalDayOf(endWallMinute);
   for (std::int64_t day = firstDay; day <= lastDay; ++day) {
-    int year = 0;
-    int month = 0;
-    int dayOfMonth = 0;
-    CivilFromDays(day, year, month, dayOfMonth);
-    if (year < 1 || year > 9999) continue;
-    const ClockDate date{static_cast<std::uint16_t>(dayOfMonth), static_cast<std::uint16_t>(month),
-                         static_cast<std::uint16_t>(year), static_cast<std::uint16_t>(WeekdayFromDays(day))};
+    const CalendarDay c = DateOfLocalDay(day);
+    if (c.year < 1 || c.year > 9999) continue;
+    const ClockDate date{static_cast<std::uint16_t>(c.day), static_cast<std::uint16_t>(c.month),
+                         static_cast<std::uint16_t>(c.year), static_cast<std::uint16_t>(c.weekday)};
     for (int i = 0; i < ALARM_COUNT; ++i) {
       const AlarmRecord& r = table[i];
       // The scan rings only alarms that are enabled, at a time of day that exists.
       if (r.enabled != 1 || r.hour > 23 || r.minute > 59) continue;
       const ClockTime time{r.hour, r.minute, 0, 0};
       if (!IsAlarmDueAt(r, date, time, 1)) continue;
-      const auto noticed = NoticedAt(day * 1440 + r.hour * 60 + r.minute);
+      const auto noticed = NoticedAt(day * kMinutesPerDay + r.hour * 60 + r.minute);
       if (noticed && *noticed >= fromWallMinute && *noticed < endWallMinute) found.push_back({*noticed, i + 1});
     }
   }

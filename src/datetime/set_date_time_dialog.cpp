@@ -12,19 +12,17 @@ namespace {
 constexpr char kNotSetNotice[] = "Time Setting not yet implemented in Windows NT version.";
 constexpr char kCaption[] = "Horatick";
 
-using namespace SetDateTimeId;
-
-void CheckMode(HWND dialog, int mode) { CheckRadioButton(dialog, ModeAm, Mode24Hour, mode); }
+void CheckMode(HWND dialog, int mode) { CheckRadioButton(dialog, IDC_DATETIME_MODE_AM, IDC_DATETIME_MODE_24H, mode); }
 
 // In a 12-hour mode the clock's hour picks AM or PM.
 void FollowClockHalfOfDay(HWND dialog, int hour) {
-  editTimeMode = static_cast<std::int16_t>(hour >= 12 ? ModePm : ModeAm);
+  editTimeMode = static_cast<std::int16_t>(hour >= 12 ? IDC_DATETIME_MODE_PM : IDC_DATETIME_MODE_AM);
   CheckMode(dialog, editTimeMode);
 }
 
 void ShowClockTime(HWND dialog, const ClockTime& now) {
   TimeFieldNumbers time{now.hour, now.minute, now.second};
-  if (editTimeMode != Mode24Hour) {
+  if (editTimeMode != IDC_DATETIME_MODE_24H) {
     if (time.hour == 0) {
       time.hour = 12;
     } else if (time.hour > 12) {
@@ -33,23 +31,23 @@ void ShowClockTime(HWND dialog, const ClockTime& now) {
   }
   char text[48];
   FormatTimeField(time, text, sizeof text);
-  SetDlgItemText(dialog, TimeField, text);
+  SetDlgItemText(dialog, IDC_DATETIME_TIME, text);
 }
 
 void ShowClockDate(HWND dialog, const ClockDate& today) {
   char text[48];
   FormatDateField(today, prefs->dateOrder, text, sizeof text);
-  SetDlgItemText(dialog, DateField, text);
+  SetDlgItemText(dialog, IDC_DATETIME_DATE, text);
 }
 
 void Initialise(HWND dialog) {
-  CheckDlgButton(dialog, AutoAdvanceDate, prefs->autoAdvanceDate != 0 ? BST_CHECKED : BST_UNCHECKED);
+  CheckDlgButton(dialog, IDC_DATETIME_AUTO_ADVANCE_DATE, prefs->autoAdvanceDate != 0 ? BST_CHECKED : BST_UNCHECKED);
   ClockTime now{};
   ClockDate today{};
   GetClockTime(&now, &today);
   editTimeMode = prefs->setTimeMode;
-  if (editTimeMode == Mode24Hour) {
-    CheckMode(dialog, Mode24Hour);
+  if (editTimeMode == IDC_DATETIME_MODE_24H) {
+    CheckMode(dialog, IDC_DATETIME_MODE_24H);
   } else {
     FollowClockHalfOfDay(dialog, now.hour);
   }
@@ -60,12 +58,12 @@ void Initialise(HWND dialog) {
 void SwitchMode(HWND dialog, int mode) {
   CheckMode(dialog, mode);
   char text[29];
-  GetDlgItemText(dialog, TimeField, text, sizeof text);
+  GetDlgItemText(dialog, IDC_DATETIME_TIME, text, sizeof text);
   TimeFieldNumbers time = ReadTimeField(text);
   time.hour = ConvertHourBetweenModes(time.hour, editTimeMode, mode);
   char written[48];
   FormatTimeField(time, written, sizeof written);
-  SetDlgItemText(dialog, TimeField, written);
+  SetDlgItemText(dialog, IDC_DATETIME_TIME, written);
   editTimeMode = static_cast<std::int16_t>(mode);
 }
 
@@ -74,7 +72,8 @@ void SwitchMode(HWND dialog, int mode) {
 class FocusKeeper {
  public:
   explicit FocusKeeper(HWND dialog) : focus_(GetFocus()) {
-    if (focus_ != nullptr && (focus_ == GetDlgItem(dialog, DateField) || focus_ == GetDlgItem(dialog, TimeField))) {
+    if (focus_ != nullptr &&
+        (focus_ == GetDlgItem(dialog, IDC_DATETIME_DATE) || focus_ == GetDlgItem(dialog, IDC_DATETIME_TIME))) {
       edit_ = focus_;
       const LRESULT selection = SendMessage(edit_, EM_GETSEL, reinterpret_cast<WPARAM>(&start_),
                                             reinterpret_cast<LPARAM>(&end_));
@@ -101,7 +100,7 @@ void UpdateTimeFromClock(HWND dialog) {
   FocusKeeper keeper(dialog);
   ClockTime now{};
   GetClockTime(&now, nullptr);
-  if (editTimeMode != Mode24Hour) FollowClockHalfOfDay(dialog, now.hour);
+  if (editTimeMode != IDC_DATETIME_MODE_24H) FollowClockHalfOfDay(dialog, now.hour);
   ShowClockTime(dialog, now);
 }
 
@@ -115,24 +114,24 @@ void UpdateDateFromClock(HWND dialog) {
 void Commit(HWND dialog) {
   MessageBox(dialog, kNotSetNotice, kCaption, MB_OK | MB_ICONEXCLAMATION);
   prefs->setTimeMode = editTimeMode;
-  prefs->autoAdvanceDate = IsDlgButtonChecked(dialog, AutoAdvanceDate) == BST_CHECKED ? 1 : 0;
+  prefs->autoAdvanceDate = IsDlgButtonChecked(dialog, IDC_DATETIME_AUTO_ADVANCE_DATE) == BST_CHECKED ? 1 : 0;
 }
 
 bool HandleCommand(HWND dialog, WPARAM command) {
   switch (command) {
-    case ModeAm:
-    case ModePm:
-    case Mode24Hour:
+    case IDC_DATETIME_MODE_AM:
+    case IDC_DATETIME_MODE_PM:
+    case IDC_DATETIME_MODE_24H:
       SwitchMode(dialog, static_cast<int>(command));
       return true;
-    case UpdateTime:
+    case IDC_DATETIME_UPDATE_TIME:
       UpdateTimeFromClock(dialog);
       return true;
-    case UpdateDate:
+    case IDC_DATETIME_UPDATE_DATE:
       UpdateDateFromClock(dialog);
       return true;
     default:
-      return HandleDialogButton(dialog, command, {Help, SET_DATE_TIME_HELP_CONTEXT, Commit});
+      return HandleDialogButton(dialog, command, {IDC_DATETIME_HELP, SET_DATE_TIME_HELP_CONTEXT, Commit});
   }
 }
 

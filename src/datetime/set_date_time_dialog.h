@@ -8,25 +8,7 @@
 
 #include "base/time_source.h"
 #include "platform/win32.h"
-
-// Control ids of the "SETDATETIME" template.
-namespace SetDateTimeId {
-enum : int {
-  TimeLabel = 104,
-  UpdateGroup = 111,
-  UpdateTime = 112,
-  UpdateDate = 113,
-  AutoAdvanceDate = 114,
-  Help = 110,
-  DateField = 119,
-  TimeField = 120,
-  DateLabel = 121,
-  Instruction = 122,
-  ModeAm = 401,  // the three time-entry modes are these radios' ids
-  ModePm = 402,
-  Mode24Hour = 403,
-};
-}  // namespace SetDateTimeId
+#include "resources/control_ids.h"
 
 constexpr UINT SET_DATE_TIME_HELP_CONTEXT = 1003;
 

@@ -36,12 +36,11 @@ TimeFieldNumbers ReadTimeField(const char* text) {
 }
 
 std::int32_t ConvertHourBetweenModes(std::int32_t hour, int fromMode, int toMode) {
-  using namespace SetDateTimeId;
-  const bool toTwelveHour = toMode == ModeAm || toMode == ModePm;
-  if (fromMode == ModePm && toMode == Mode24Hour && hour < 12) hour += 12;
-  if (fromMode == Mode24Hour && toTwelveHour && hour == 0) hour = 12;
-  if (fromMode == ModeAm && toMode == Mode24Hour && hour == 12) hour = 0;
-  if (fromMode == Mode24Hour && toTwelveHour && hour > 12) hour -= 12;
+  const bool toTwelveHour = toMode == IDC_DATETIME_MODE_AM || toMode == IDC_DATETIME_MODE_PM;
+  if (fromMode == IDC_DATETIME_MODE_PM && toMode == IDC_DATETIME_MODE_24H && hour < 12) hour += 12;
+  if (fromMode == IDC_DATETIME_MODE_24H && toTwelveHour && hour == 0) hour = 12;
+  if (fromMode == IDC_DATETIME_MODE_AM && toMode == IDC_DATETIME_MODE_24H && hour == 12) hour = 0;
+  if (fromMode == IDC_DATETIME_MODE_24H && toTwelveHour && hour > 12) hour -= 12;
   return hour;
 }
 

@@ -69,21 +69,21 @@ void Initialise(HWND dialog) {
     CheckRadioButton(dialog, group.firstId, group.lastControlId, *group.choice);
   }
 
-  CheckDlgButton(dialog, PreferencesId::LockLocation, CheckFor(p.lockLocation));
-  CheckDlgButton(dialog, PreferencesId::AntiCascade, CheckFor(p.antiCascade));
-  CheckDlgButton(dialog, PreferencesId::BlinkColon, CheckFor(p.blinkColon));
-  CheckDlgButton(dialog, PreferencesId::FlashForAlarms, CheckFor(flashAlarm));
-  CheckDlgButton(dialog, PreferencesId::FlashForHourlyBeep, CheckFor(flashHourly));
-  CheckDlgButton(dialog, PreferencesId::SystemBox, CheckFor(p.systemBox));
-  CheckDlgButton(dialog, PreferencesId::StayInFront, CheckFor(p.stayInFront));
-  CheckDlgButton(dialog, PreferencesId::DisplaySeconds, CheckFor(p.displaySeconds));
+  CheckDlgButton(dialog, IDC_PREF_LOCK_LOCATION, CheckFor(p.lockLocation));
+  CheckDlgButton(dialog, IDC_PREF_ANTI_CASCADE, CheckFor(p.antiCascade));
+  CheckDlgButton(dialog, IDC_PREF_BLINK_COLON, CheckFor(p.blinkColon));
+  CheckDlgButton(dialog, IDC_PREF_FLASH_FOR_ALARMS, CheckFor(flashAlarm));
+  CheckDlgButton(dialog, IDC_PREF_FLASH_FOR_HOURLY_BEEP, CheckFor(flashHourly));
+  CheckDlgButton(dialog, IDC_PREF_SYSTEM_BOX, CheckFor(p.systemBox));
+  CheckDlgButton(dialog, IDC_PREF_STAY_IN_FRONT, CheckFor(p.stayInFront));
+  CheckDlgButton(dialog, IDC_PREF_DISPLAY_SECONDS, CheckFor(p.displaySeconds));
 
   const char separator[2] = {p.separator[0], '\0'};
-  SetDlgItemText(dialog, PreferencesId::Separator, separator);
+  SetDlgItemText(dialog, IDC_PREF_SEPARATOR, separator);
 
   char delay[24];
   FormatScreenSaverDelay({p.screenSaverDelay, p.screenSaverDelayMinutes}, delay, sizeof delay);
-  SetDlgItemText(dialog, PreferencesId::DelayEdit, delay);
+  SetDlgItemText(dialog, IDC_PREF_DELAY, delay);
 }
 
 bool ChooseRadio(HWND dialog, WPARAM command) {
@@ -103,11 +103,11 @@ void Commit(HWND dialog) {
   Preferences& p = *prefs;
   windowStyleExtra = 0;
   p.screenSaverMode = dialogScreenSaverMode;
-  p.systemBox = Checked(dialog, PreferencesId::SystemBox);
+  p.systemBox = Checked(dialog, IDC_PREF_SYSTEM_BOX);
   windowStyleExtra = WindowStyleExtraFor(p);
 
   p.timeFormat = static_cast<std::int16_t>(dialogTimeFormat);
-  p.lockLocation = Checked(dialog, PreferencesId::LockLocation);
+  p.lockLocation = Checked(dialog, IDC_PREF_LOCK_LOCATION);
   p.dayStyle = static_cast<std::int16_t>(dialogDayStyle);
   p.weekdayStyle = static_cast<std::int16_t>(dialogWeekdayStyle);
   p.monthStyle = static_cast<std::int16_t>(dialogMonthStyle);
@@ -115,28 +115,28 @@ void Commit(HWND dialog) {
   p.dateOrder = static_cast<std::int16_t>(dialogDateOrder);
   p.locationMode = static_cast<std::int16_t>(dialogLocationMode);
 
-  p.antiCascade = static_cast<std::int16_t>(Checked(dialog, PreferencesId::AntiCascade));
-  p.displaySeconds = static_cast<std::int16_t>(Checked(dialog, PreferencesId::DisplaySeconds));
+  p.antiCascade = static_cast<std::int16_t>(Checked(dialog, IDC_PREF_ANTI_CASCADE));
+  p.displaySeconds = static_cast<std::int16_t>(Checked(dialog, IDC_PREF_DISPLAY_SECONDS));
 
-  flashAlarm = Checked(dialog, PreferencesId::FlashForAlarms);
-  flashHourly = Checked(dialog, PreferencesId::FlashForHourlyBeep);
+  flashAlarm = Checked(dialog, IDC_PREF_FLASH_FOR_ALARMS);
+  flashHourly = Checked(dialog, IDC_PREF_FLASH_FOR_HOURLY_BEEP);
   WriteProfileNumber("FlashAlarm", flashAlarm);
   WriteProfileNumber("FlashHourly", flashHourly);
 
-  p.stayInFront = Checked(dialog, PreferencesId::StayInFront);
-  p.systemBox = Checked(dialog, PreferencesId::SystemBox);
-  p.blinkColon = Checked(dialog, PreferencesId::BlinkColon);
+  p.stayInFront = Checked(dialog, IDC_PREF_STAY_IN_FRONT);
+  p.systemBox = Checked(dialog, IDC_PREF_SYSTEM_BOX);
+  p.blinkColon = Checked(dialog, IDC_PREF_BLINK_COLON);
 
   pmStyle = static_cast<std::int16_t>(dialogPmStyle);
   WriteProfileNumber("PMPM", pmStyle);
 
   char text[80];
-  GetDlgItemText(dialog, PreferencesId::Separator, text, sizeof text);
+  GetDlgItemText(dialog, IDC_PREF_SEPARATOR, text, sizeof text);
   // Only the first byte and its terminator are written; the rest of the field keeps its zeros.
   p.separator[0] = ReadSeparator(text);
   p.separator[1] = '\0';
 
-  GetDlgItemText(dialog, PreferencesId::DelayEdit, text, sizeof text);
+  GetDlgItemText(dialog, IDC_PREF_DELAY, text, sizeof text);
   const ScreenSaverDelay delay = ReadScreenSaverDelay(text);
   p.screenSaverDelay = delay.totalSeconds;
   p.screenSaverDelayMinutes = delay.minutes;
@@ -147,7 +147,7 @@ void Commit(HWND dialog) {
 }
 
 bool HandleCommand(HWND dialog, WPARAM command) {
-  return HandleDialogButton(dialog, command, {PreferencesId::Help, PREFERENCES_HELP_CONTEXT, Commit}) ||
+  return HandleDialogButton(dialog, command, {IDC_PREF_HELP, PREFERENCES_HELP_CONTEXT, Commit}) ||
          ChooseRadio(dialog, command);
 }
 

@@ -6,29 +6,7 @@
 #include <cstdint>
 
 #include "platform/win32.h"
-
-// Control ids of the "PREFERENCES" template that are not stored values
-// themselves (the radio buttons' ids are the values of preferences.h).
-namespace PreferencesId {
-enum : int {
-  FlashForAlarms = 101,
-  FlashForHourlyBeep = 102,
-  FlashGroup = 103,
-  DisplaySeconds = 108,
-  BlinkColon = 109,
-  AntiCascade = 140,
-  DelayEdit = 142,
-  DelayUnitsLabel = 143,
-  LockLocation = 144,
-  LockFrame = 145,
-  AmPmFrame = 150,
-  SeparatorLabel = 610,
-  Separator = 611,
-  SystemBox = 805,
-  StayInFront = 807,
-  Help = 920,
-};
-}  // namespace PreferencesId
+#include "resources/control_ids.h"
 
 constexpr UINT PREFERENCES_HELP_CONTEXT = 1002;
 

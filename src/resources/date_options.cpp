@@ -2,52 +2,46 @@
 //
 // The sixteen check boxes are independent of each other, so each is a tab
 // stop of its own; the group boxes only frame them.
+#include "resources/control_ids.h"
 #include "resources/resource_list.h"
+#include "resources/template_styles.h"
 
 namespace {
 
-constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
-constexpr DWORD kLabel = kChild | SS_LEFT | WS_GROUP;
-constexpr DWORD kFrame = kChild | SS_BLACKFRAME;
-constexpr DWORD kGroupBox = kChild | BS_GROUPBOX;
-constexpr DWORD kCheck = kChild | BS_AUTOCHECKBOX | WS_TABSTOP;
-constexpr DWORD kFirstCheck = kCheck | WS_GROUP;
-constexpr DWORD kEdit = kChild | ES_LEFT | WS_BORDER | WS_TABSTOP | WS_GROUP;
-constexpr DWORD kButton = kChild | BS_PUSHBUTTON | WS_TABSTOP;
-constexpr DWORD kDefaultButton = kChild | BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP;
+using namespace template_style;
 
 const DialogItemTemplate kItems[] = {
-    {"STATIC", kFrame, 134, "", 6, 2, 76, 22},
-    {"STATIC", kLabel, 505, "Alarm Number:", 10, 10, 48, 10},
-    {"STATIC", kFrame, 507, "", 59, 8, 20, 12},
-    {"STATIC", kLabel, 506, "1", 62, 10, 16, 8},
-    {"STATIC", kFrame, 135, "", 86, 2, 58, 46},
-    {"STATIC", kLabel, 130, "Start Date:", 94, 8, 34, 10},
-    {"EDIT", kEdit, 310, "", 100, 20, 32, 12},
-    {"BUTTON", kButton | WS_GROUP, 133, "Today", 100, 34, 32, 12},
-    {"BUTTON", kGroupBox, 123, "Week Interval", 6, 26, 70, 152},
-    {"BUTTON", kGroupBox, 132, "Periodic", 10, 36, 62, 62},
-    {"BUTTON", kFirstCheck, 119, "Every", 16, 48, 31, 12},
-    {"BUTTON", kCheck, 120, "Every other", 16, 60, 49, 12},
-    {"BUTTON", kCheck, 121, "Every third", 16, 72, 47, 12},
-    {"BUTTON", kCheck, 122, "Every fourth", 16, 84, 52, 12},
-    {"BUTTON", kGroupBox, 131, "Of Every Month", 10, 100, 62, 74},
-    {"BUTTON", kFirstCheck, 125, "First", 16, 112, 26, 12},
-    {"BUTTON", kCheck, 126, "Second", 16, 124, 36, 12},
-    {"BUTTON", kCheck, 127, "Third", 16, 136, 30, 12},
-    {"BUTTON", kCheck, 128, "Fourth", 16, 148, 32, 12},
-    {"BUTTON", kCheck, 129, "Fifth", 16, 160, 26, 12},
-    {"BUTTON", kGroupBox, 118, "Day", 82, 50, 62, 98},
-    {"BUTTON", kFirstCheck, 111, "Sunday", 90, 62, 36, 12},
-    {"BUTTON", kCheck, 112, "Monday", 90, 74, 38, 12},
-    {"BUTTON", kCheck, 113, "Tuesday", 90, 86, 40, 12},
-    {"BUTTON", kCheck, 114, "Wednesday", 90, 98, 51, 12},
-    {"BUTTON", kCheck, 115, "Thursday", 90, 110, 42, 12},
-    {"BUTTON", kCheck, 116, "Friday", 90, 122, 34, 12},
-    {"BUTTON", kCheck, 117, "Saturday", 90, 134, 42, 12},
-    {"BUTTON", kDefaultButton, IDOK, "OK", 82, 152, 28, 12},
+    {"STATIC", kFrame, IDC_ENHANCED_NUMBER_FRAME, "", 6, 2, 76, 22},
+    {"STATIC", kGroupLabel, IDC_ENHANCED_NUMBER_LABEL, "Alarm Number:", 10, 10, 48, 10},
+    {"STATIC", kFrame, IDC_ENHANCED_NUMBER_BOX, "", 59, 8, 20, 12},
+    {"STATIC", kGroupLabel, IDC_ENHANCED_NUMBER, "1", 62, 10, 16, 8},
+    {"STATIC", kFrame, IDC_ENHANCED_START_FRAME, "", 86, 2, 58, 46},
+    {"STATIC", kGroupLabel, IDC_ENHANCED_START_LABEL, "Start Date:", 94, 8, 34, 10},
+    {"EDIT", kFixedEdit | WS_GROUP, IDC_ALARM_DATE, "", 100, 20, 32, 12},
+    {"BUTTON", kButton | WS_GROUP, IDC_ENHANCED_TODAY, "Today", 100, 34, 32, 12},
+    {"BUTTON", kPlainGroupBox, IDC_ENHANCED_INTERVAL_GROUP, "Week Interval", 6, 26, 70, 152},
+    {"BUTTON", kPlainGroupBox, IDC_ENHANCED_PERIODIC_GROUP, "Periodic", 10, 36, 62, 62},
+    {"BUTTON", kFirstCheck, IDC_EVERY_WEEK, "Every", 16, 48, 31, 12},
+    {"BUTTON", kCheck, IDC_EVERY_OTHER_WEEK, "Every other", 16, 60, 49, 12},
+    {"BUTTON", kCheck, IDC_EVERY_THIRD_WEEK, "Every third", 16, 72, 47, 12},
+    {"BUTTON", kCheck, IDC_EVERY_FOURTH_WEEK, "Every fourth", 16, 84, 52, 12},
+    {"BUTTON", kPlainGroupBox, IDC_ENHANCED_MONTH_GROUP, "Of Every Month", 10, 100, 62, 74},
+    {"BUTTON", kFirstCheck, IDC_FIRST_WEEK, "First", 16, 112, 26, 12},
+    {"BUTTON", kCheck, IDC_FIRST_WEEK + 1, "Second", 16, 124, 36, 12},
+    {"BUTTON", kCheck, IDC_FIRST_WEEK + 2, "Third", 16, 136, 30, 12},
+    {"BUTTON", kCheck, IDC_FIRST_WEEK + 3, "Fourth", 16, 148, 32, 12},
+    {"BUTTON", kCheck, IDC_FIRST_WEEK + 4, "Fifth", 16, 160, 26, 12},
+    {"BUTTON", kPlainGroupBox, IDC_ENHANCED_DAY_GROUP, "Day", 82, 50, 62, 98},
+    {"BUTTON", kFirstCheck, IDC_SUNDAY, "Sunday", 90, 62, 36, 12},
+    {"BUTTON", kCheck, IDC_SUNDAY + 1, "Monday", 90, 74, 38, 12},
+    {"BUTTON", kCheck, IDC_SUNDAY + 2, "Tuesday", 90, 86, 40, 12},
+    {"BUTTON", kCheck, IDC_SUNDAY + 3, "Wednesday", 90, 98, 51, 12},
+    {"BUTTON", kCheck, IDC_SUNDAY + 4, "Thursday", 90, 110, 42, 12},
+    {"BUTTON", kCheck, IDC_SUNDAY + 5, "Friday", 90, 122, 34, 12},
+    {"BUTTON", kCheck, IDC_SUNDAY + 6, "Saturday", 90, 134, 42, 12},
+    {"BUTTON", kDefaultButton | WS_GROUP, IDOK, "OK", 82, 152, 28, 12},
     {"BUTTON", kButton, IDCANCEL, "Cancel", 116, 152, 28, 12},
-    {"BUTTON", kButton, 400, "&Help", 100, 166, 28, 12},
+    {"BUTTON", kButton, IDC_ENHANCED_HELP, "&Help", 100, 166, 28, 12},
 };
 
 }  // namespace

@@ -1,17 +1,19 @@
 // The message an alarm shows: the bell, the note and an OK button. It has no
 // system menu; Escape still closes it.
+#include "resources/control_ids.h"
 #include "resources/resource_list.h"
+#include "resources/template_styles.h"
 
 namespace {
 
-constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
+using namespace template_style;
 
 // The note is the user's own text, so an ampersand in it is shown as it is
 // instead of being taken for a mnemonic.
 const DialogItemTemplate kItems[] = {
-    {"STATIC", kChild | SS_ICON, 100, "Bell", 6, 8, 18, 20},
-    {"STATIC", kChild | SS_LEFT | SS_NOPREFIX, 101, "", 30, 8, 166, 32},
-    {"BUTTON", kChild | BS_DEFPUSHBUTTON | WS_TABSTOP, IDOK, "OK", 80, 46, 40, 12},
+    {"STATIC", kIcon, IDC_MESSAGE_ICON, "Bell", 6, 8, 18, 20},
+    {"STATIC", kLabel | SS_NOPREFIX, IDC_MESSAGE_NOTE, "", 30, 8, 166, 32},
+    {"BUTTON", kDefaultButton, IDOK, "OK", 80, 46, 40, 12},
 };
 
 }  // namespace

@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "resources/control_ids.h"
+
 #pragma pack(push, 1)
 struct AlarmRecord {
   std::int32_t amPmMode;
@@ -67,22 +69,22 @@ static_assert(offsetof(AlarmRecord, evenIfScreenSaver) == 352);
 
 constexpr int ALARM_COUNT = 10;
 
-// Control ids stored in the record.
+// The choices the record stores are the ids of their radio buttons.
 enum : std::int32_t {
-  ALARM_AM = 118,
-  ALARM_PM = 119,
-  ALARM_24H = 120,
-  ALARM_ACTION_NOTE = 124,
-  ALARM_ACTION_PROGRAM = 125,
-  ALARM_SHOW_MAX = 127,
-  ALARM_SHOW_MIN = 128,
-  ALARM_SHOW_NORMAL = 129,
-  ALARM_TONE_HI = 505,
-  ALARM_TONE_LOW = 506,
-  ALARM_BEEP_SHORT = 525,
-  ALARM_BEEP_LONG = 526,
-  ALARM_ONE_DATE = 600,
-  ALARM_ENHANCED = 601,
+  ALARM_AM = IDC_ALARM_AM,
+  ALARM_PM = IDC_ALARM_PM,
+  ALARM_24H = IDC_ALARM_24H,
+  ALARM_ACTION_NOTE = IDC_ALARM_ACTION_NOTE,
+  ALARM_ACTION_PROGRAM = IDC_ALARM_ACTION_PROGRAM,
+  ALARM_SHOW_MAX = IDC_ALARM_SHOW_MAX,
+  ALARM_SHOW_MIN = IDC_ALARM_SHOW_MIN,
+  ALARM_SHOW_NORMAL = IDC_ALARM_SHOW_NORMAL,
+  ALARM_TONE_HI = IDC_ALARM_TONE_HI,
+  ALARM_TONE_LOW = IDC_ALARM_TONE_LOW,
+  ALARM_BEEP_SHORT = IDC_ALARM_BEEP_SHORT,
+  ALARM_BEEP_LONG = IDC_ALARM_BEEP_LONG,
+  ALARM_ONE_DATE = IDC_ALARM_ONE_DATE,
+  ALARM_ENHANCED = IDC_ALARM_ENHANCED,
 };
 
 // The table of ten, alarm 1 first.

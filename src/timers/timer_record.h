@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "platform/win32.h"
+#include "resources/control_ids.h"
 
 struct TimerRecord {
   std::int32_t showTimer;
@@ -27,10 +28,10 @@ constexpr int TIMER_COUNT = 4;
 constexpr int FIRST_COUNTDOWN = 2;
 
 enum : std::int32_t {
-  TIMER_PITCH_HI = 310,
-  TIMER_PITCH_LOW = 311,
-  TIMER_BEEP_LONG = 320,
-  TIMER_BEEP_SHORT = 321,
+  TIMER_PITCH_HI = IDC_TIMERS_PITCH_HI,
+  TIMER_PITCH_LOW = IDC_TIMERS_PITCH_LOW,
+  TIMER_BEEP_LONG = IDC_TIMERS_BEEP_LONG,
+  TIMER_BEEP_SHORT = IDC_TIMERS_BEEP_SHORT,
 };
 
 constexpr UINT WM_TIMERS_REFRESH = WM_USER + 0x150;

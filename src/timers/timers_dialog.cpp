@@ -37,23 +37,23 @@ void CopySettings(const TimerRecord& from, TimerRecord& to) {
 std::int32_t Checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED ? 1 : 0; }
 
 void ShowCheckBoxes(HWND dialog, const TimerRecord& record) {
-  CheckDlgButton(dialog, TimersId::DisplayTimer, record.showTimer);
-  CheckDlgButton(dialog, TimersId::DisplayTime, record.showTime);
-  CheckDlgButton(dialog, TimersId::DisplayDate, record.showDate);
-  CheckDlgButton(dialog, TimersId::DisplaySeconds, record.showSeconds);
-  CheckDlgButton(dialog, TimersId::WhenFinished, record.beepWhenFinished);
+  CheckDlgButton(dialog, IDC_TIMERS_DISPLAY_TIMER, record.showTimer);
+  CheckDlgButton(dialog, IDC_TIMERS_DISPLAY_TIME, record.showTime);
+  CheckDlgButton(dialog, IDC_TIMERS_DISPLAY_DATE, record.showDate);
+  CheckDlgButton(dialog, IDC_TIMERS_DISPLAY_SECONDS, record.showSeconds);
+  CheckDlgButton(dialog, IDC_TIMERS_WHEN_FINISHED, record.beepWhenFinished);
 }
 
 void ShowCountdownLength(HWND dialog, const TimerRecord& record) {
   char text[40];
   FormatCountdownLength(record, text, sizeof text);
-  SetDlgItemText(dialog, TimersId::CountdownFrom, text);
+  SetDlgItemText(dialog, IDC_TIMERS_COUNTDOWN_FROM, text);
 }
 
 // Reads the length in the edit into the given record's two length fields.
 void ReadCountdownLength(HWND dialog, TimerRecord& record) {
   char text[80];
-  GetDlgItemText(dialog, TimersId::CountdownFrom, text, sizeof text);
+  GetDlgItemText(dialog, IDC_TIMERS_COUNTDOWN_FROM, text, sizeof text);
   const CountdownLength length = ParseCountdownFrom(text);
   record.countFromHours = length.hours;
   record.countFromMinutes = length.totalMinutes;
@@ -62,14 +62,14 @@ void ReadCountdownLength(HWND dialog, TimerRecord& record) {
 void ShowStartStopCaption(HWND dialog) {
   const char* caption = timers[selectedTimer].running ? "&Stop" : "&Start";
   char shown[16] = {};
-  GetDlgItemText(dialog, TimersId::StartStop, shown, sizeof shown);
-  if (std::strcmp(shown, caption) != 0) SetDlgItemText(dialog, TimersId::StartStop, caption);
+  GetDlgItemText(dialog, IDC_TIMERS_START_STOP, shown, sizeof shown);
+  if (std::strcmp(shown, caption) != 0) SetDlgItemText(dialog, IDC_TIMERS_START_STOP, caption);
 }
 
 void EnableCountdownControls(HWND dialog, bool enable) {
-  EnableWindow(GetDlgItem(dialog, TimersId::CountdownFrom), enable);
-  EnableWindow(GetDlgItem(dialog, TimersId::CountdownFromLabel), enable);
-  EnableWindow(GetDlgItem(dialog, TimersId::WhenFinished), enable);
+  EnableWindow(GetDlgItem(dialog, IDC_TIMERS_COUNTDOWN_FROM), enable);
+  EnableWindow(GetDlgItem(dialog, IDC_TIMERS_COUNTDOWN_FROM_LABEL), enable);
+  EnableWindow(GetDlgItem(dialog, IDC_TIMERS_WHEN_FINISHED), enable);
 }
 
 void Initialise(HWND dialog) {
@@ -78,7 +78,7 @@ void Initialise(HWND dialog) {
     CopySettings(timers[i], dialogTimers[i]);
   }
   // The dialog always opens on Stopwatch 1, whatever was selected last time.
-  CheckRadioButton(dialog, TimersId::Stopwatch1, TimersId::Countdown2, TimersId::Stopwatch1);
+  CheckRadioButton(dialog, IDC_TIMERS_STOPWATCH1, IDC_TIMERS_COUNTDOWN2, IDC_TIMERS_STOPWATCH1);
   selectedTimer = 0;
   ShowCheckBoxes(dialog, dialogTimers[0]);
   ShowCountdownLength(dialog, dialogTimers[0]);
@@ -90,22 +90,22 @@ void Initialise(HWND dialog) {
 // Keeps what the check boxes and the edit say for the timer that was selected, then shows another.
 void SelectTimer(HWND dialog, int id) {
   TimerRecord& previous = dialogTimers[selectedTimer];
-  previous.showTimer = Checked(dialog, TimersId::DisplayTimer);
-  previous.showTime = Checked(dialog, TimersId::DisplayTime);
-  previous.showDate = Checked(dialog, TimersId::DisplayDate);
-  previous.beepWhenFinished = Checked(dialog, TimersId::WhenFinished);
-  previous.showSeconds = Checked(dialog, TimersId::DisplaySeconds);
+  previous.showTimer = Checked(dialog, IDC_TIMERS_DISPLAY_TIMER);
+  previous.showTime = Checked(dialog, IDC_TIMERS_DISPLAY_TIME);
+  previous.showDate = Checked(dialog, IDC_TIMERS_DISPLAY_DATE);
+  previous.beepWhenFinished = Checked(dialog, IDC_TIMERS_WHEN_FINISHED);
+  previous.showSeconds = Checked(dialog, IDC_TIMERS_DISPLAY_SECONDS);
   ReadCountdownLength(dialog, previous);
 
-  CheckRadioButton(dialog, TimersId::Stopwatch1, TimersId::Countdown2, id);
-  selectedTimer = id - TimersId::Stopwatch1;
+  CheckRadioButton(dialog, IDC_TIMERS_STOPWATCH1, IDC_TIMERS_COUNTDOWN2, id);
+  selectedTimer = id - IDC_TIMERS_STOPWATCH1;
   const TimerRecord& shown = dialogTimers[selectedTimer];
   // A value outside a group (a stopwatch carries 0) leaves both of its radios unchecked.
-  CheckRadioButton(dialog, TimersId::PitchHi, TimersId::PitchLow, shown.beepPitch);
-  CheckRadioButton(dialog, TimersId::BeepLong, TimersId::BeepShort, shown.beepDuration);
+  CheckRadioButton(dialog, IDC_TIMERS_PITCH_HI, IDC_TIMERS_PITCH_LOW, shown.beepPitch);
+  CheckRadioButton(dialog, IDC_TIMERS_BEEP_LONG, IDC_TIMERS_BEEP_SHORT, shown.beepDuration);
   ShowCheckBoxes(dialog, shown);
   ShowCountdownLength(dialog, shown);
-  SetDlgItemText(dialog, TimersId::CurrentCount, "00:00:00");
+  SetDlgItemText(dialog, IDC_TIMERS_CURRENT_COUNT, "00:00:00");
   EnableCountdownControls(dialog, IsCountdown(selectedTimer));
   ShowStartStopCaption(dialog);
 }
@@ -151,15 +151,15 @@ void Commit(HWND dialog) {
     live.showDate = selected.showDate;
   }
   TimerRecord& live = timers[selectedTimer];
-  live.showTimer = Checked(dialog, TimersId::DisplayTimer);
-  live.showTime = Checked(dialog, TimersId::DisplayTime);
-  live.showDate = Checked(dialog, TimersId::DisplayDate);
-  live.showSeconds = Checked(dialog, TimersId::DisplaySeconds);
-  live.beepWhenFinished = Checked(dialog, TimersId::WhenFinished);
+  live.showTimer = Checked(dialog, IDC_TIMERS_DISPLAY_TIMER);
+  live.showTime = Checked(dialog, IDC_TIMERS_DISPLAY_TIME);
+  live.showDate = Checked(dialog, IDC_TIMERS_DISPLAY_DATE);
+  live.showSeconds = Checked(dialog, IDC_TIMERS_DISPLAY_SECONDS);
+  live.beepWhenFinished = Checked(dialog, IDC_TIMERS_WHEN_FINISHED);
   ReadCountdownLength(dialog, live);
   // The face reads Display Time and Display Date from Stopwatch 1's record.
-  timers[0].showDate = Checked(dialog, TimersId::DisplayDate);
-  timers[0].showTime = Checked(dialog, TimersId::DisplayTime);
+  timers[0].showDate = Checked(dialog, IDC_TIMERS_DISPLAY_DATE);
+  timers[0].showTime = Checked(dialog, IDC_TIMERS_DISPLAY_TIME);
 }
 
 void Close(HWND dialog, INT_PTR result) {
@@ -173,7 +173,7 @@ void Refresh(HWND dialog) {
     const TimerRecord& shown = timers[selectedTimer];
     char count[16];
     std::snprintf(count, sizeof count, "%02d:%02d:%02d", shown.hours, shown.minutes, shown.seconds);
-    SetDlgItemText(dialog, TimersId::CurrentCount, count);
+    SetDlgItemText(dialog, IDC_TIMERS_CURRENT_COUNT, count);
   }
   // A countdown that finished in this update must not leave "&Stop" on a button that now starts it.
   ShowStartStopCaption(dialog);
@@ -181,26 +181,26 @@ void Refresh(HWND dialog) {
 
 bool HandleCommand(HWND dialog, WPARAM command) {
   switch (command) {
-    case TimersId::Stopwatch1:
-    case TimersId::Stopwatch2:
-    case TimersId::Countdown1:
-    case TimersId::Countdown2:
+    case IDC_TIMERS_STOPWATCH1:
+    case IDC_TIMERS_STOPWATCH2:
+    case IDC_TIMERS_COUNTDOWN1:
+    case IDC_TIMERS_COUNTDOWN2:
       SelectTimer(dialog, static_cast<int>(command));
       return true;
-    case TimersId::StartStop:
+    case IDC_TIMERS_START_STOP:
       StartOrStop(dialog);
       return true;
-    case TimersId::PitchHi:
-    case TimersId::PitchLow:
-      ChooseBeep(dialog, static_cast<int>(command), TimersId::PitchHi, TimersId::PitchLow, &TimerRecord::beepPitch);
+    case IDC_TIMERS_PITCH_HI:
+    case IDC_TIMERS_PITCH_LOW:
+      ChooseBeep(dialog, static_cast<int>(command), IDC_TIMERS_PITCH_HI, IDC_TIMERS_PITCH_LOW, &TimerRecord::beepPitch);
       return true;
-    case TimersId::BeepLong:
-    case TimersId::BeepShort:
-      ChooseBeep(dialog, static_cast<int>(command), TimersId::BeepLong, TimersId::BeepShort,
+    case IDC_TIMERS_BEEP_LONG:
+    case IDC_TIMERS_BEEP_SHORT:
+      ChooseBeep(dialog, static_cast<int>(command), IDC_TIMERS_BEEP_LONG, IDC_TIMERS_BEEP_SHORT,
                  &TimerRecord::beepDuration);
       return true;
     default:
-      return HandleDialogButton(dialog, command, {TimersId::Help, TIMERS_HELP_CONTEXT, Commit, Close});
+      return HandleDialogButton(dialog, command, {IDC_TIMERS_HELP, TIMERS_HELP_CONTEXT, Commit, Close});
   }
 }
 

@@ -6,38 +6,8 @@
 #include <cstdint>
 
 #include "platform/win32.h"
+#include "resources/control_ids.h"
 #include "timers/timer_record.h"
-
-// Control ids of the "TIMERS" template.
-namespace TimersId {
-enum : int {
-  TimerGroup = 100,
-  Stopwatch1 = 105,  // the four timer radios: timer index = id - Stopwatch1
-  Stopwatch2 = 106,
-  Countdown1 = 107,
-  Countdown2 = 108,
-  StartStop = 110,
-  CurrentCountLabel = 118,
-  CurrentCount = 119,
-  DisplayGroup = 120,
-  CountFrame = 121,
-  CountdownBeepGroup = 122,
-  WhenFinished = 123,
-  PitchGroup = 124,
-  DisplayTimer = 125,
-  DisplayTime = 126,
-  DisplayDate = 127,
-  DurationGroup = 128,
-  DisplaySeconds = 130,
-  CountdownFromLabel = 140,
-  CountdownFrom = 141,
-  Help = 202,
-  PitchHi = TIMER_PITCH_HI,
-  PitchLow = TIMER_PITCH_LOW,
-  BeepLong = TIMER_BEEP_LONG,
-  BeepShort = TIMER_BEEP_SHORT,
-};
-}  // namespace TimersId
 
 constexpr UINT TIMERS_HELP_CONTEXT = 1006;
 

@@ -3,7 +3,7 @@
 
 #include <chrono>
 
-#include "alarms/clock_jump.h"
+#include "alarms/calendar.h"
 
 namespace {
 

@@ -2,24 +2,15 @@
 // activation before and after the user's first click, and the caption.
 #include <gtest/gtest.h>
 
-#include <vector>
-
 #include "app/main_window.h"
 #include "app/main_window_files.h"
 #include "support/desk.h"
+#include "support/message_sequence.h"
 
 using clock_files::Configuration;
-using desk::TraceEntry;
+using desk::MatchesSequence;
 
 namespace {
-
-// The messages of a trace for one window, without their second parameters
-// (pointers and screen places that the tables do not pin).
-std::vector<std::pair<UINT, WPARAM>> Messages(const std::vector<TraceEntry>& trace) {
-  std::vector<std::pair<UINT, WPARAM>> messages;
-  for (const TraceEntry& entry : trace) messages.emplace_back(entry.message, entry.wParam);
-  return messages;
-}
 
 // A note at 15:06 whose dismissal hands the activation back to its owner,
 // the clock, as the system does when a window above it goes away.
@@ -36,15 +27,16 @@ TEST(ClockMessages, CreationBuildsTheFaceThenLaysOutTwice) {
   Desk desk{Settings()};
   desk.start();
   const HWND clock = desk.clockWindow();
-  const std::vector<std::pair<UINT, WPARAM>> expected = {
-      {WM_CREATE, 0},
-      {WM_SETTEXT, 0},                  // the first face
-      {WM_SYSCOMMAND, IDM_RELAYOUT},    // sent at the end of the creation
-      {WM_MOVE, 0},                     // ... which places the window
-      {WM_MOVE, 0},                     // the creation's own report of the place
-      {WM_SYSCOMMAND, IDM_RELAYOUT},    // the one posted during the creation
-  };
-  EXPECT_EQ(Messages(desk.trace(clock)), expected);
+  // The second parameters (pointers and screen places) are not pinned.
+  EXPECT_TRUE(MatchesSequence(desk.trace(clock),
+                              {
+                                  {WM_CREATE, 0},
+                                  {WM_SETTEXT, 0},                // the first face
+                                  {WM_SYSCOMMAND, IDM_RELAYOUT},  // sent at the end of the creation
+                                  {WM_MOVE, 0},                   // ... which places the window
+                                  {WM_MOVE, 0},                   // the creation's own report of the place
+                                  {WM_SYSCOMMAND, IDM_RELAYOUT},  // the one posted during the creation
+                              }));
 }
 
 TEST(ClockMessages, BeforeTheFirstClickTheClockHandsAnActivationBack) {
@@ -55,11 +47,11 @@ TEST(ClockMessages, BeforeTheFirstClickTheClockHandsAnActivationBack) {
   desk.clearTrace();
   desk.topDialog().click(IDOK);
 
-  const std::vector<std::pair<UINT, WPARAM>> expected = {
-      {WM_ACTIVATE, WA_ACTIVE},    // the note is gone, the clock is activated
-      {WM_ACTIVATE, WA_INACTIVE},  // hidden and shown again without the activation
-  };
-  EXPECT_EQ(Messages(desk.trace(clock, {WM_ACTIVATE})), expected);
+  EXPECT_TRUE(MatchesSequence(desk.trace(clock, {WM_ACTIVATE}),
+                              {
+                                  {WM_ACTIVATE, WA_ACTIVE},    // the note is gone, the clock is activated
+                                  {WM_ACTIVATE, WA_INACTIVE},  // hidden and shown again without the activation
+                              }));
   EXPECT_FALSE(desk.clock().active);
   EXPECT_TRUE(desk.clock().visible);
 }
@@ -73,8 +65,7 @@ TEST(ClockMessages, AfterAClickTheClockKeepsTheActivation) {
   desk.clearTrace();
   desk.topDialog().click(IDOK);
 
-  const std::vector<std::pair<UINT, WPARAM>> expected = {{WM_ACTIVATE, WA_ACTIVE}};
-  EXPECT_EQ(Messages(desk.trace(clock, {WM_ACTIVATE})), expected);
+  EXPECT_TRUE(MatchesSequence(desk.trace(clock, {WM_ACTIVATE}), {{WM_ACTIVATE, WA_ACTIVE}}));
   EXPECT_TRUE(desk.clock().active);
 }
 
@@ -84,14 +75,14 @@ TEST(ClockMessages, AClickActivatesThroughACaptionPress) {
   const HWND clock = desk.clockWindow();
   desk.clearTrace();
   desk.clickCaption();
-  const std::vector<std::pair<UINT, WPARAM>> expected = {
-      {WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(clock)},
-      {WM_NCLBUTTONDOWN, 0},  // sent by the clock to itself: the user has touched it
-      {WM_ACTIVATE, WA_CLICKACTIVE},
-      {WM_NCLBUTTONDOWN, HTCAPTION},
-      {WM_SYSCOMMAND, SC_MOVE | HTCAPTION},  // the caption drag of the default procedure
-  };
-  EXPECT_EQ(Messages(desk.trace(clock, {WM_MOUSEACTIVATE, WM_NCLBUTTONDOWN, WM_ACTIVATE, WM_SYSCOMMAND})), expected);
+  EXPECT_TRUE(MatchesSequence(desk.trace(clock, {WM_MOUSEACTIVATE, WM_NCLBUTTONDOWN, WM_ACTIVATE, WM_SYSCOMMAND}),
+                              {
+                                  {WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(clock)},
+                                  {WM_NCLBUTTONDOWN, 0},  // sent by the clock to itself: the user has touched it
+                                  {WM_ACTIVATE, WA_CLICKACTIVE},
+                                  {WM_NCLBUTTONDOWN, HTCAPTION},
+                                  {WM_SYSCOMMAND, SC_MOVE | HTCAPTION},  // the caption drag of the default procedure
+                              }));
   EXPECT_TRUE(desk.clock().active);
 }
 

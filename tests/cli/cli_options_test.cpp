@@ -10,7 +10,7 @@ TEST(CliOptions, HelpAndVersion) {
   const CliResult help = RunHoratick({"--help"});
   EXPECT_EQ(help.exitCode, 0);
   for (const char* option : {"--follow", "--show", "--print-face", "--at", "--upcoming", "--from", "--days",
-                             "--settings-dir", "--version"}) {
+                             "--settings-dir", "--autostart", "--version"}) {
     EXPECT_NE(help.out.find(option), std::string::npos) << option;
   }
   const CliResult version = RunHoratick({"--version"});
@@ -40,6 +40,9 @@ TEST(CliOptions, BadCommandLinesExitWithTwo) {
       {"--upcoming", "--days", "3", "--days", "4"},
       {"--settings-dir", ""},
       {"--help=yes"},
+      {"--autostart", "maybe"},
+      {"--autostart="},
+      {"--autostart", "on", "--follow"},
       // Control characters in an argument are shown escaped, on the one line.
       {"--bogus\n\x1b[2J"},
       {"stray\xc2\x9b"},

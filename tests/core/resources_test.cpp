@@ -5,6 +5,7 @@
 
 #include "core/sample_program.h"
 #include "platform/core/utf8_cut.h"
+#include "platform/core/resource_lookup.h"
 
 namespace {
 

@@ -3,16 +3,14 @@
 #include <gtest/gtest.h>
 
 #include "core/sample_program.h"
+#include "support/message_sequence.h"
 
 namespace {
 
 using sample::MainWindow;
 
-std::vector<TraceEntry> Expect(std::initializer_list<std::tuple<UINT, WPARAM, LPARAM>> rows) {
-  std::vector<TraceEntry> entries;
-  for (const auto& [message, wParam, lParam] : rows) entries.push_back(TraceEntry{MainWindow(), message, wParam, lParam});
-  return entries;
-}
+using desk::kCompareParams;
+using desk::MatchesSequence;
 
 const std::vector<UINT> kWatched = {WM_CREATE,          WM_MOVE,          WM_ACTIVATE,    WM_MOUSEACTIVATE,
                                     WM_NCLBUTTONDOWN,   WM_NCLBUTTONUP,   WM_NCLBUTTONDBLCLK,
@@ -29,7 +27,8 @@ class WindowMessages : public ::testing::Test {
 TEST_F(WindowMessages, CreationSendsCreateThenMoveWithTheClientOrigin) {
   Desk desk{sample::SampleSettings()};
   desk.start();
-  EXPECT_EQ(desk.trace(MainWindow(), kWatched), Expect({{WM_CREATE, 0, 0}, {WM_MOVE, 0, MAKELPARAM(101, 70)}}));
+  EXPECT_TRUE(MatchesSequence(desk.trace(MainWindow(), kWatched),
+                              {{WM_CREATE, 0, 0, kCompareParams}, {WM_MOVE, 0, MAKELPARAM(101, 70), kCompareParams}}));
   RECT client{};
   GetClientRect(MainWindow(), &client);
   EXPECT_EQ(client.right, 198);
@@ -49,8 +48,8 @@ TEST_F(WindowMessages, MovesSendMoveOnlyWhenThePlaceChanges) {
   desk.post(MainWindow(), WM_USER + 1, 0, 0);    // topmost, not moved
   desk.post(MainWindow(), WM_USER, 0xFFFF, 0);   // x = 65535: the low word as it is
   desk.moveClockByOthers(10, 5);
-  EXPECT_EQ(desk.trace(MainWindow(), {WM_MOVE}),
-            Expect({{WM_MOVE, 0, MAKELPARAM(0, 70)}, {WM_MOVE, 0, MAKELPARAM(11, 25)}}));
+  EXPECT_TRUE(MatchesSequence(desk.trace(MainWindow(), {WM_MOVE}), {{WM_MOVE, 0, MAKELPARAM(0, 70), kCompareParams},
+                                                                    {WM_MOVE, 0, MAKELPARAM(11, 25), kCompareParams}}));
   EXPECT_TRUE(desk.window(MainWindow()).topmost);
 }
 
@@ -60,17 +59,19 @@ TEST_F(WindowMessages, AClickOnAnInactiveWindowActivatesItBeforeThePress) {
   desk.clearTrace();
   desk.clickCaption();
   const LPARAM where = MAKELPARAM(200, 52);
-  EXPECT_EQ(desk.trace(MainWindow(), kWatched),
-            Expect({{WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(MainWindow()), MAKELPARAM(HTCAPTION, WM_NCLBUTTONDOWN)},
-                    {WM_ACTIVATE, WA_CLICKACTIVE, 0},
-                    {WM_NCLBUTTONDOWN, HTCAPTION, where},
-                    {WM_SYSCOMMAND, SC_MOVE + HTCAPTION, where}}));
+  EXPECT_TRUE(MatchesSequence(desk.trace(MainWindow(), kWatched),
+                              {{WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(MainWindow()),
+                                MAKELPARAM(HTCAPTION, WM_NCLBUTTONDOWN), kCompareParams},
+                               {WM_ACTIVATE, WA_CLICKACTIVE, 0, kCompareParams},
+                               {WM_NCLBUTTONDOWN, HTCAPTION, where, kCompareParams},
+                               {WM_SYSCOMMAND, SC_MOVE + HTCAPTION, where, kCompareParams}}));
   EXPECT_TRUE(desk.window(MainWindow()).active);
   // A second click on the now active window goes straight to the press.
   desk.clearTrace();
   desk.clickCaption();
-  EXPECT_EQ(desk.trace(MainWindow(), kWatched),
-            Expect({{WM_NCLBUTTONDOWN, HTCAPTION, where}, {WM_SYSCOMMAND, SC_MOVE + HTCAPTION, where}}));
+  EXPECT_TRUE(MatchesSequence(desk.trace(MainWindow(), kWatched),
+                              {{WM_NCLBUTTONDOWN, HTCAPTION, where, kCompareParams},
+                               {WM_SYSCOMMAND, SC_MOVE + HTCAPTION, where, kCompareParams}}));
 }
 
 TEST_F(WindowMessages, TheWindowManagerActivatesAndDeactivates) {
@@ -79,7 +80,8 @@ TEST_F(WindowMessages, TheWindowManagerActivatesAndDeactivates) {
   desk.clearTrace();
   desk.activateByKeyboard();
   desk.deactivate();
-  EXPECT_EQ(desk.trace(MainWindow(), kWatched), Expect({{WM_ACTIVATE, WA_ACTIVE, 0}, {WM_ACTIVATE, WA_INACTIVE, 0}}));
+  EXPECT_TRUE(MatchesSequence(desk.trace(MainWindow(), kWatched), {{WM_ACTIVATE, WA_ACTIVE, 0, kCompareParams},
+                                                                   {WM_ACTIVATE, WA_INACTIVE, 0, kCompareParams}}));
   EXPECT_FALSE(desk.window(MainWindow()).active);
 }
 
@@ -142,8 +144,10 @@ TEST_F(WindowMessages, ThePressOnTheSystemBoxOpensTheMenu) {
   EXPECT_TRUE(menu.isOpen());
   EXPECT_EQ(desk.trace(MainWindow(), {WM_INITMENU}).size(), 1u);
   menu.choose(SC_CLOSE);
-  EXPECT_EQ(desk.trace(MainWindow(), {WM_SYSCOMMAND, WM_CLOSE, WM_DESTROY}),
-            Expect({{WM_SYSCOMMAND, SC_CLOSE, 0}, {WM_CLOSE, 0, 0}, {WM_DESTROY, 0, 0}}));
+  EXPECT_TRUE(MatchesSequence(desk.trace(MainWindow(), {WM_SYSCOMMAND, WM_CLOSE, WM_DESTROY}),
+                              {{WM_SYSCOMMAND, SC_CLOSE, 0, kCompareParams},
+                               {WM_CLOSE, 0, 0, kCompareParams},
+                               {WM_DESTROY, 0, 0, kCompareParams}}));
   EXPECT_FALSE(desk.running());
 }
 
@@ -159,7 +163,8 @@ TEST_F(WindowMessages, TheEndOfTheSessionAsksEveryWindowThenTellsIt) {
   desk.start();
   desk.clearTrace();
   desk.endSession();
-  EXPECT_EQ(desk.trace(MainWindow(), kWatched), Expect({{WM_QUERYENDSESSION, 0, 0}, {WM_ENDSESSION, TRUE, 0}}));
+  EXPECT_TRUE(MatchesSequence(desk.trace(MainWindow(), kWatched),
+                              {{WM_QUERYENDSESSION, 0, 0, kCompareParams}, {WM_ENDSESSION, TRUE, 0, kCompareParams}}));
   EXPECT_EQ(desk.exitCode(), 3);
 }
 

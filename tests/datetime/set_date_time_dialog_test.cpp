@@ -10,8 +10,6 @@
 
 namespace {
 
-using namespace SetDateTimeId;
-
 constexpr char kNotice[] = "Time Setting not yet implemented in Windows NT version.";
 
 desk::DialogView OpenTimeAndDate(Desk& desk) {
@@ -21,7 +19,7 @@ desk::DialogView OpenTimeAndDate(Desk& desk) {
 
 int CheckedMode(const desk::DialogView& dialog) {
   int checked = 0;
-  for (int id : {ModeAm, ModePm, Mode24Hour}) {
+  for (int id : {IDC_DATETIME_MODE_AM, IDC_DATETIME_MODE_PM, IDC_DATETIME_MODE_24H}) {
     if (dialog.checked(id)) checked = checked == 0 ? id : -1;
   }
   return checked;
@@ -38,11 +36,11 @@ TEST(TimeAndDateDialog, OpensWithTheClocksTimeAndDate) {
     int mode;
     const char* date;
   } cases[] = {
-      {"1992-03-07 15:07:09", 0, DATE_ORDER_MDY, "3:07:09", ModePm, "3-7-92"},
-      {"1992-03-07 00:30:00", 0, DATE_ORDER_DMY, "12:30:00", ModeAm, "7-3-92"},
-      {"1992-03-07 12:00:05", ModeAm, DATE_ORDER_YMD, "12:00:05", ModePm, "92-3-7"},
-      {"2005-03-07 09:05:00", ModePm, DATE_ORDER_MDY, "9:05:00", ModeAm, "3-7-105"},
-      {"1992-03-07 00:30:00", Mode24Hour, DATE_ORDER_MDY, "0:30:00", Mode24Hour, "3-7-92"},
+      {"1992-03-07 15:07:09", 0, DATE_ORDER_MDY, "3:07:09", IDC_DATETIME_MODE_PM, "3-7-92"},
+      {"1992-03-07 00:30:00", 0, DATE_ORDER_DMY, "12:30:00", IDC_DATETIME_MODE_AM, "7-3-92"},
+      {"1992-03-07 12:00:05", IDC_DATETIME_MODE_AM, DATE_ORDER_YMD, "12:00:05", IDC_DATETIME_MODE_PM, "92-3-7"},
+      {"2005-03-07 09:05:00", IDC_DATETIME_MODE_PM, DATE_ORDER_MDY, "9:05:00", IDC_DATETIME_MODE_AM, "3-7-105"},
+      {"1992-03-07 00:30:00", IDC_DATETIME_MODE_24H, DATE_ORDER_MDY, "0:30:00", IDC_DATETIME_MODE_24H, "3-7-92"},
   };
   for (const auto& c : cases) {
     Desk desk{Settings().at(c.at)};
@@ -50,9 +48,9 @@ TEST(TimeAndDateDialog, OpensWithTheClocksTimeAndDate) {
     prefs->setTimeMode = c.setTimeMode;
     prefs->dateOrder = c.dateOrder;
     auto dialog = OpenTimeAndDate(desk);
-    EXPECT_EQ(dialog.text(TimeField), c.time) << c.at;
+    EXPECT_EQ(dialog.text(IDC_DATETIME_TIME), c.time) << c.at;
     EXPECT_EQ(CheckedMode(dialog), c.mode) << c.at;
-    EXPECT_EQ(dialog.text(DateField), c.date) << c.at;
+    EXPECT_EQ(dialog.text(IDC_DATETIME_DATE), c.date) << c.at;
   }
 }
 
@@ -64,21 +62,27 @@ TEST(TimeAndDateDialog, ModeSwitchesConvertTheHour) {
     int to;
     const char* converted;
   } cases[] = {
-      {ModeAm, "12:10:00", Mode24Hour, "0:10:00"},  {ModePm, "5:00:00", Mode24Hour, "17:00:00"},
-      {Mode24Hour, "0:05:00", ModeAm, "12:05:00"},   {Mode24Hour, "0:05:00", ModePm, "12:05:00"},
-      {Mode24Hour, "13:00:00", ModeAm, "1:00:00"},   {Mode24Hour, "13:00:00", ModePm, "1:00:00"},
-      {ModeAm, "7:30:00", ModePm, "7:30:00"},        {ModePm, "5:3:7", ModePm, "5:03:07"},
+      {IDC_DATETIME_MODE_AM, "12:10:00", IDC_DATETIME_MODE_24H, "0:10:00"},
+      {IDC_DATETIME_MODE_PM, "5:00:00", IDC_DATETIME_MODE_24H, "17:00:00"},
+      {IDC_DATETIME_MODE_24H, "0:05:00", IDC_DATETIME_MODE_AM, "12:05:00"},
+      {IDC_DATETIME_MODE_24H, "0:05:00", IDC_DATETIME_MODE_PM, "12:05:00"},
+      {IDC_DATETIME_MODE_24H, "13:00:00", IDC_DATETIME_MODE_AM, "1:00:00"},
+      {IDC_DATETIME_MODE_24H, "13:00:00", IDC_DATETIME_MODE_PM, "1:00:00"},
+      {IDC_DATETIME_MODE_AM, "7:30:00", IDC_DATETIME_MODE_PM, "7:30:00"},
+      {IDC_DATETIME_MODE_PM, "5:3:7", IDC_DATETIME_MODE_PM, "5:03:07"},
       // A field that does not read as three numbers still gives a time.
-      {ModePm, "soon", Mode24Hour, "12:00:00"},      {Mode24Hour, "\b", ModeAm, "12:00:00"},
-      {ModeAm, "8", Mode24Hour, "8:00:00"},          {Mode24Hour, "99999999999:7", ModeAm, "2147483635:07:00"},
+      {IDC_DATETIME_MODE_PM, "soon", IDC_DATETIME_MODE_24H, "12:00:00"},
+      {IDC_DATETIME_MODE_24H, "\b", IDC_DATETIME_MODE_AM, "12:00:00"},
+      {IDC_DATETIME_MODE_AM, "8", IDC_DATETIME_MODE_24H, "8:00:00"},
+      {IDC_DATETIME_MODE_24H, "99999999999:7", IDC_DATETIME_MODE_AM, "2147483635:07:00"},
   };
   for (const auto& c : cases) {
     Desk desk{Settings().at("1992-12-07 15:07:09")};
     desk.start();
-    prefs->setTimeMode = Mode24Hour;
+    prefs->setTimeMode = IDC_DATETIME_MODE_24H;
     auto dialog = OpenTimeAndDate(desk);
-    dialog.click(c.from).type(TimeField, c.typed).click(c.to);
-    EXPECT_EQ(dialog.text(TimeField), c.converted) << c.from << " \"" << c.typed << "\" " << c.to;
+    dialog.click(c.from).type(IDC_DATETIME_TIME, c.typed).click(c.to);
+    EXPECT_EQ(dialog.text(IDC_DATETIME_TIME), c.converted) << c.from << " \"" << c.typed << "\" " << c.to;
     EXPECT_EQ(CheckedMode(dialog), c.to);
     EXPECT_EQ(editTimeMode, c.to);
   }
@@ -88,34 +92,34 @@ TEST(TimeAndDateDialog, UpdateTimeFollowsTheClockInItsHalfOfTheDay) {
   Desk desk{Settings().at("1992-12-07 11:59:58")};
   desk.start();
   auto dialog = OpenTimeAndDate(desk);
-  EXPECT_EQ(dialog.text(TimeField), "11:59:58");
-  EXPECT_EQ(CheckedMode(dialog), ModeAm);
+  EXPECT_EQ(dialog.text(IDC_DATETIME_TIME), "11:59:58");
+  EXPECT_EQ(CheckedMode(dialog), IDC_DATETIME_MODE_AM);
   desk.advance(4000);
-  dialog.click(UpdateTime);
-  EXPECT_EQ(dialog.text(TimeField), "12:00:02");
-  EXPECT_EQ(CheckedMode(dialog), ModePm);
+  dialog.click(IDC_DATETIME_UPDATE_TIME);
+  EXPECT_EQ(dialog.text(IDC_DATETIME_TIME), "12:00:02");
+  EXPECT_EQ(CheckedMode(dialog), IDC_DATETIME_MODE_PM);
 
-  dialog.click(Mode24Hour);
+  dialog.click(IDC_DATETIME_MODE_24H);
   desk.advance(60000);
-  dialog.click(UpdateTime);
-  EXPECT_EQ(dialog.text(TimeField), "12:01:02");
-  EXPECT_EQ(CheckedMode(dialog), Mode24Hour);
+  dialog.click(IDC_DATETIME_UPDATE_TIME);
+  EXPECT_EQ(dialog.text(IDC_DATETIME_TIME), "12:01:02");
+  EXPECT_EQ(CheckedMode(dialog), IDC_DATETIME_MODE_24H);
 }
 
 // A keyboard user asks for the time while typing the date: the date edit
 // keeps the focus and the selection it had.
 TEST(TimeAndDateDialog, UpdatingAFieldKeepsTheFocusAndTheSelection) {
-  for (int command : {UpdateTime, UpdateDate}) {
+  for (int command : {IDC_DATETIME_UPDATE_TIME, IDC_DATETIME_UPDATE_DATE}) {
     Desk desk;
     desk.start();
     auto dialog = OpenTimeAndDate(desk);
-    dialog.type(DateField, "12-7-9");
-    dialog.focus(DateField);
-    const auto selection = dialog.selection(DateField);
+    dialog.type(IDC_DATETIME_DATE, "12-7-9");
+    dialog.focus(IDC_DATETIME_DATE);
+    const auto selection = dialog.selection(IDC_DATETIME_DATE);
     desk.post(dialog.hwnd(), WM_COMMAND, static_cast<WPARAM>(command), 0);
     desk.settle();
-    EXPECT_EQ(dialog.focusId(), DateField) << command;
-    EXPECT_EQ(dialog.selection(DateField), selection) << command;
+    EXPECT_EQ(dialog.focusId(), IDC_DATETIME_DATE) << command;
+    EXPECT_EQ(dialog.selection(IDC_DATETIME_DATE), selection) << command;
   }
 }
 
@@ -123,7 +127,7 @@ TEST(TimeAndDateDialog, OkAlwaysShowsTheNoticeAndStoresTheTwoPreferences) {
   Desk desk{Settings().at("1992-12-07 15:07:09")};
   desk.start();
   auto dialog = OpenTimeAndDate(desk);
-  dialog.click(Mode24Hour).click(AutoAdvanceDate).click(IDOK);
+  dialog.click(IDC_DATETIME_MODE_24H).click(IDC_DATETIME_AUTO_ADVANCE_DATE).click(IDOK);
   ASSERT_TRUE(desk.hasMessageBox());
   auto notice = desk.messageBox();
   EXPECT_EQ(notice.text(), kNotice);
@@ -132,13 +136,13 @@ TEST(TimeAndDateDialog, OkAlwaysShowsTheNoticeAndStoresTheTwoPreferences) {
   EXPECT_EQ(notice.owner(), dialog.hwnd());
   notice.ok();
   EXPECT_FALSE(desk.hasDialog("Time and Date"));
-  EXPECT_EQ(prefs->setTimeMode, Mode24Hour);
+  EXPECT_EQ(prefs->setTimeMode, IDC_DATETIME_MODE_24H);
   EXPECT_EQ(prefs->autoAdvanceDate, 1);
 
   // Unchanged, OK still says so, and reopening shows what was stored.
   auto again = OpenTimeAndDate(desk);
-  EXPECT_TRUE(again.checked(AutoAdvanceDate));
-  EXPECT_EQ(CheckedMode(again), Mode24Hour);
+  EXPECT_TRUE(again.checked(IDC_DATETIME_AUTO_ADVANCE_DATE));
+  EXPECT_EQ(CheckedMode(again), IDC_DATETIME_MODE_24H);
   again.click(IDOK);
   ASSERT_TRUE(desk.hasMessageBox());
   EXPECT_EQ(desk.messageBox().text(), kNotice);
@@ -150,13 +154,13 @@ TEST(TimeAndDateDialog, CancelStoresNothing) {
   Desk desk;
   desk.start();
   const std::int16_t mode = prefs->setTimeMode;
-  OpenTimeAndDate(desk).click(Mode24Hour).click(AutoAdvanceDate).click(IDCANCEL);
+  OpenTimeAndDate(desk).click(IDC_DATETIME_MODE_24H).click(IDC_DATETIME_AUTO_ADVANCE_DATE).click(IDCANCEL);
   EXPECT_FALSE(desk.hasDialog("Time and Date"));
   EXPECT_FALSE(desk.hasMessageBox());
   EXPECT_EQ(prefs->setTimeMode, mode);
   EXPECT_EQ(prefs->autoAdvanceDate, 0);
 
-  OpenTimeAndDate(desk).click(Mode24Hour).click(Help).escape();
+  OpenTimeAndDate(desk).click(IDC_DATETIME_MODE_24H).click(IDC_DATETIME_HELP).escape();
   EXPECT_EQ(desk.helpRequests().back().data, 1003u);
   EXPECT_EQ(prefs->setTimeMode, mode);
 }

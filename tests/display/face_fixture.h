@@ -60,7 +60,7 @@ class FaceFixture : public ::testing::Test {
     return clockText;
   }
 
-  platform::headless::HeadlessDriver driver{platform::headless::ClockMode::Virtual};
+  platform::headless::HeadlessDriver driver;
   Preferences record{};
 };
 

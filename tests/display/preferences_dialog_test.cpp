@@ -16,8 +16,6 @@
 
 namespace {
 
-using namespace PreferencesId;
-
 desk::DialogView OpenPreferences(Desk& desk) {
   desk.sysCommand(IDM_PREFERENCES);
   return desk.dialog("Preferences");
@@ -33,8 +31,9 @@ std::string ReadSettingsFile(const Desk& desk, const char* name) {
 // A choice in every radio group that is not its default, and every check box.
 constexpr int kOtherChoices[] = {TIME_FORMAT_24H, PM_STYLE_LOWER, WEEKDAY_FULL,         MONTH_FULL,       DAY_NUMBER,
                                  YEAR_FULL,       DATE_ORDER_YMD, LOCATION_LOWER_RIGHT, SCREEN_SAVER_NONE};
-constexpr int kCheckBoxes[] = {DisplaySeconds, BlinkColon,  LockLocation,   AntiCascade,
-                               SystemBox,      StayInFront, FlashForAlarms, FlashForHourlyBeep};
+constexpr int kCheckBoxes[] = {IDC_PREF_DISPLAY_SECONDS,  IDC_PREF_BLINK_COLON,          IDC_PREF_LOCK_LOCATION,
+                               IDC_PREF_ANTI_CASCADE,     IDC_PREF_SYSTEM_BOX,           IDC_PREF_STAY_IN_FRONT,
+                               IDC_PREF_FLASH_FOR_ALARMS, IDC_PREF_FLASH_FOR_HOURLY_BEEP};
 
 TEST(PreferencesDialog, CancelAfterChangingEveryControlLeavesEverythingUntouched) {
   Desk desk;
@@ -49,7 +48,7 @@ TEST(PreferencesDialog, CancelAfterChangingEveryControlLeavesEverythingUntouched
   auto dialog = OpenPreferences(desk);
   for (int id : kOtherChoices) dialog.click(id);
   for (int id : kCheckBoxes) dialog.click(id);
-  dialog.type(Separator, "-").type(DelayEdit, "9:09").click(Help).click(IDCANCEL);
+  dialog.type(IDC_PREF_SEPARATOR, "-").type(IDC_PREF_DELAY, "9:09").click(IDC_PREF_HELP).click(IDCANCEL);
 
   EXPECT_EQ(desk.helpRequests().back().data, 1002u);
   EXPECT_EQ(std::memcmp(prefs, &before, sizeof before), 0);
@@ -123,12 +122,12 @@ TEST(PreferencesDialog, TheTypedDelayAndSeparatorAreStoredAndShownAgain) {
   for (const auto& c : cases) {
     Desk desk;
     desk.start();
-    OpenPreferences(desk).type(DelayEdit, c.delay).type(Separator, c.separator).click(IDOK);
+    OpenPreferences(desk).type(IDC_PREF_DELAY, c.delay).type(IDC_PREF_SEPARATOR, c.separator).click(IDOK);
     EXPECT_EQ(prefs->screenSaverDelay, c.totalSeconds) << c.delay;
     EXPECT_EQ(prefs->screenSaverDelayMinutes, c.minutes) << c.delay;
     EXPECT_EQ(std::string(prefs->separator, 5), std::string(1, c.kept) + std::string(4, '\0'));
     auto again = OpenPreferences(desk);
-    EXPECT_EQ(again.text(DelayEdit), c.reopened) << c.delay;
+    EXPECT_EQ(again.text(IDC_PREF_DELAY), c.reopened) << c.delay;
     again.click(IDOK);  // the text as shown keeps the delay
     EXPECT_EQ(prefs->screenSaverDelay, c.totalSeconds) << c.delay;
   }
@@ -138,7 +137,7 @@ TEST(PreferencesDialog, OkLaysTheWindowOutAndRetitlesItAtOnce) {
   Desk desk;
   desk.start();
   const LONG width = desk.clock().rect.right - desk.clock().rect.left;
-  OpenPreferences(desk).click(TIME_FORMAT_24H).click(MONTH_FULL).click(SystemBox).click(IDOK);
+  OpenPreferences(desk).click(TIME_FORMAT_24H).click(MONTH_FULL).click(IDC_PREF_SYSTEM_BOX).click(IDOK);
   EXPECT_NE(desk.clockTitle().find("15:05"), std::string::npos) << desk.clockTitle();
   EXPECT_NE(desk.clockTitle().find("December"), std::string::npos) << desk.clockTitle();
   EXPECT_GT(desk.clock().rect.right - desk.clock().rect.left, width);
@@ -148,9 +147,9 @@ TEST(PreferencesDialog, OkLaysTheWindowOutAndRetitlesItAtOnce) {
 TEST(PreferencesDialog, TurningBlinkColonOffInABlankPhaseShowsTheColonAtOnce) {
   Desk desk;
   desk.start();
-  OpenPreferences(desk).click(BlinkColon).click(IDOK);
+  OpenPreferences(desk).click(IDC_PREF_BLINK_COLON).click(IDOK);
   auto dialog = OpenPreferences(desk);
-  dialog.click(BlinkColon);
+  dialog.click(IDC_PREF_BLINK_COLON);
   desk.advanceUntil([] { return blinkPhase == 0; }, 2000, "a blank phase of the colon");
   ASSERT_EQ(desk.clockTitle().find(':'), std::string::npos) << desk.clockTitle();
   dialog.click(IDOK);

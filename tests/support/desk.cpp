@@ -35,7 +35,7 @@ void ApplyTimeZone(const std::string& tz) {
 
 Desk::Desk(Settings settings)
     : settings_(std::move(settings)),
-      driver_(std::make_unique<HeadlessDriver>(platform::headless::ClockMode::Virtual)),
+      driver_(std::make_unique<HeadlessDriver>()),
       trace_(std::make_shared<std::vector<TraceEntry>>()) {
   platform::ResetCore();
   platform::InstallDriver(driver_.get());

@@ -11,8 +11,6 @@
 
 namespace {
 
-using namespace TimersId;
-
 desk::DialogView OpenTimers(Desk& desk) {
   desk.sysCommand(IDM_TIMERS);
   return desk.dialog("Timers");
@@ -21,13 +19,14 @@ desk::DialogView OpenTimers(Desk& desk) {
 TEST(TimersDialog, AlwaysOpensOnStopwatchOne) {
   Desk desk;
   desk.start();
-  OpenTimers(desk).click(Countdown2).click(IDOK);
+  OpenTimers(desk).click(IDC_TIMERS_COUNTDOWN2).click(IDOK);
   auto dialog = OpenTimers(desk);
-  EXPECT_TRUE(dialog.checked(Stopwatch1));
-  EXPECT_FALSE(dialog.checked(Countdown2));
-  for (int id : {CountdownFrom, CountdownFromLabel, WhenFinished}) EXPECT_FALSE(dialog.enabled(id)) << id;
-  EXPECT_EQ(dialog.text(StartStop), "&Start");
-  dialog.click(Help);
+  EXPECT_TRUE(dialog.checked(IDC_TIMERS_STOPWATCH1));
+  EXPECT_FALSE(dialog.checked(IDC_TIMERS_COUNTDOWN2));
+  for (int id : {IDC_TIMERS_COUNTDOWN_FROM, IDC_TIMERS_COUNTDOWN_FROM_LABEL, IDC_TIMERS_WHEN_FINISHED})
+    EXPECT_FALSE(dialog.enabled(id)) << id;
+  EXPECT_EQ(dialog.text(IDC_TIMERS_START_STOP), "&Start");
+  dialog.click(IDC_TIMERS_HELP);
   EXPECT_EQ(desk.helpRequests().back().data, 1006u);
 }
 
@@ -35,19 +34,19 @@ TEST(TimersDialog, NinetyMinutesTypedStartsAnHourAndAHalf) {
   Desk desk;
   desk.start();
   auto dialog = OpenTimers(desk);
-  dialog.click(Countdown1).type(CountdownFrom, "90").click(StartStop);
-  EXPECT_EQ(dialog.text(StartStop), "&Stop");
+  dialog.click(IDC_TIMERS_COUNTDOWN1).type(IDC_TIMERS_COUNTDOWN_FROM, "90").click(IDC_TIMERS_START_STOP);
+  EXPECT_EQ(dialog.text(IDC_TIMERS_START_STOP), "&Stop");
   desk.advance(1000);
-  EXPECT_EQ(dialog.text(CurrentCount), "01:29:59");
-  EXPECT_EQ(dialog.click(Stopwatch1).click(Countdown1).text(CountdownFrom), "1:30");
+  EXPECT_EQ(dialog.text(IDC_TIMERS_CURRENT_COUNT), "01:29:59");
+  EXPECT_EQ(dialog.click(IDC_TIMERS_STOPWATCH1).click(IDC_TIMERS_COUNTDOWN1).text(IDC_TIMERS_COUNTDOWN_FROM), "1:30");
 }
 
 TEST(TimersDialog, ALengthCommittedByOkIsShownAgain) {
   Desk desk;
   desk.start();
-  OpenTimers(desk).click(Countdown2).type(CountdownFrom, "45").click(IDOK);
+  OpenTimers(desk).click(IDC_TIMERS_COUNTDOWN2).type(IDC_TIMERS_COUNTDOWN_FROM, "45").click(IDOK);
   EXPECT_EQ(timers[3].countFromMinutes, 45);
-  EXPECT_EQ(OpenTimers(desk).click(Countdown2).text(CountdownFrom), "0:45");
+  EXPECT_EQ(OpenTimers(desk).click(IDC_TIMERS_COUNTDOWN2).text(IDC_TIMERS_COUNTDOWN_FROM), "0:45");
 }
 
 TEST(TimersDialog, ACountdownWithoutALengthIsRefused) {
@@ -55,7 +54,7 @@ TEST(TimersDialog, ACountdownWithoutALengthIsRefused) {
     Desk desk;
     desk.start();
     auto dialog = OpenTimers(desk);
-    dialog.click(Countdown2).type(CountdownFrom, typed).click(StartStop);
+    dialog.click(IDC_TIMERS_COUNTDOWN2).type(IDC_TIMERS_COUNTDOWN_FROM, typed).click(IDC_TIMERS_START_STOP);
     ASSERT_TRUE(desk.hasMessageBox()) << typed;
     EXPECT_EQ(desk.messageBox().text(),
               "In order to use the countdown timer, you must enter a number to countdown from which is greater than "
@@ -70,16 +69,20 @@ TEST(TimersDialog, StartOnARunningCountdownStopsItWhateverItsEditReads) {
   Desk desk;
   desk.start();
   auto dialog = OpenTimers(desk);
-  dialog.click(Countdown1).type(CountdownFrom, "5").click(StartStop).type(CountdownFrom, "0").click(StartStop);
+  dialog.click(IDC_TIMERS_COUNTDOWN1)
+      .type(IDC_TIMERS_COUNTDOWN_FROM, "5")
+      .click(IDC_TIMERS_START_STOP)
+      .type(IDC_TIMERS_COUNTDOWN_FROM, "0")
+      .click(IDC_TIMERS_START_STOP);
   EXPECT_FALSE(desk.hasMessageBox());
   EXPECT_EQ(timers[2].running, 0);
-  EXPECT_EQ(dialog.text(StartStop), "&Start");
+  EXPECT_EQ(dialog.text(IDC_TIMERS_START_STOP), "&Start");
 }
 
 TEST(TimersDialog, AStopwatchStartedAndThenCancelledKeepsRunning) {
   Desk desk;
   desk.start();
-  OpenTimers(desk).click(StartStop).click(IDCANCEL);
+  OpenTimers(desk).click(IDC_TIMERS_START_STOP).click(IDCANCEL);
   EXPECT_EQ(timersDialog, reinterpret_cast<HWND>(-1));
   // Started at 15:05:09; the face is next composed at the new minute.
   desk.advanceTo("1992-12-07 15:06:00");
@@ -90,9 +93,9 @@ TEST(TimersDialog, PitchAndDurationWithAStopwatchSelectedChangeNothing) {
   Desk desk;
   desk.start();
   auto dialog = OpenTimers(desk);
-  dialog.click(PitchHi).click(BeepLong);
-  EXPECT_FALSE(dialog.checked(PitchHi));
-  EXPECT_FALSE(dialog.checked(BeepLong));
+  dialog.click(IDC_TIMERS_PITCH_HI).click(IDC_TIMERS_BEEP_LONG);
+  EXPECT_FALSE(dialog.checked(IDC_TIMERS_PITCH_HI));
+  EXPECT_FALSE(dialog.checked(IDC_TIMERS_BEEP_LONG));
   dialog.click(IDOK);
   EXPECT_EQ(timers[0].beepPitch, 0);
   EXPECT_EQ(timers[0].beepDuration, 0);
@@ -105,47 +108,48 @@ TEST(TimersDialog, DisplayTimeSpreadsFromTheSelectedTimerOnOk) {
   Desk desk;
   desk.start();
   auto all = OpenTimers(desk);
-  for (int id : {Stopwatch1, Stopwatch2, Countdown1, Countdown2}) all.click(id).click(DisplayTime);
-  all.click(Stopwatch1).click(IDOK);
-  OpenTimers(desk).click(Countdown1).click(DisplayTime).click(IDOK);
+  for (int id : {IDC_TIMERS_STOPWATCH1, IDC_TIMERS_STOPWATCH2, IDC_TIMERS_COUNTDOWN1, IDC_TIMERS_COUNTDOWN2})
+    all.click(id).click(IDC_TIMERS_DISPLAY_TIME);
+  all.click(IDC_TIMERS_STOPWATCH1).click(IDOK);
+  OpenTimers(desk).click(IDC_TIMERS_COUNTDOWN1).click(IDC_TIMERS_DISPLAY_TIME).click(IDOK);
   EXPECT_EQ(timers[0].showTime, 0);
   EXPECT_EQ(timers[1].showTime, 1);
   EXPECT_EQ(timers[2].showTime, 0);
   EXPECT_EQ(timers[3].showTime, 1);
   auto again = OpenTimers(desk);
-  EXPECT_FALSE(again.checked(DisplayTime));
-  EXPECT_TRUE(again.click(Stopwatch2).checked(DisplayTime));
-  EXPECT_TRUE(again.click(Countdown2).checked(DisplayTime));
+  EXPECT_FALSE(again.checked(IDC_TIMERS_DISPLAY_TIME));
+  EXPECT_TRUE(again.click(IDC_TIMERS_STOPWATCH2).checked(IDC_TIMERS_DISPLAY_TIME));
+  EXPECT_TRUE(again.click(IDC_TIMERS_COUNTDOWN2).checked(IDC_TIMERS_DISPLAY_TIME));
 }
 
 TEST(TimersDialog, TheSelectedTimersCountIsRefreshedOnEveryTick) {
   Desk desk;
   desk.start();
   auto dialog = OpenTimers(desk);
-  dialog.click(StartStop);
+  dialog.click(IDC_TIMERS_START_STOP);
   for (const char* expected : {"00:00:00", "00:00:01", "00:00:01", "00:00:02"}) {
     desk.advance(500);
-    EXPECT_EQ(dialog.text(CurrentCount), expected) << desk.now();
+    EXPECT_EQ(dialog.text(IDC_TIMERS_CURRENT_COUNT), expected) << desk.now();
   }
   // Stopped, the count keeps its last value; another selection starts from zero.
-  dialog.click(StartStop);
+  dialog.click(IDC_TIMERS_START_STOP);
   desk.advance(2000);
-  EXPECT_EQ(dialog.text(CurrentCount), "00:00:02");
-  EXPECT_EQ(dialog.click(Stopwatch2).text(CurrentCount), "00:00:00");
+  EXPECT_EQ(dialog.text(IDC_TIMERS_CURRENT_COUNT), "00:00:02");
+  EXPECT_EQ(dialog.click(IDC_TIMERS_STOPWATCH2).text(IDC_TIMERS_CURRENT_COUNT), "00:00:00");
 }
 
 TEST(TimersDialog, ACountdownFinishingInsideTheDialogNotifiesOverIt) {
   Desk desk;
   desk.start();
   auto dialog = OpenTimers(desk);
-  dialog.click(Countdown1).type(CountdownFrom, "1").click(StartStop);
+  dialog.click(IDC_TIMERS_COUNTDOWN1).type(IDC_TIMERS_COUNTDOWN_FROM, "1").click(IDC_TIMERS_START_STOP);
   desk.advanceUntil([&] { return desk.hasMessageBox(); }, 61000, "the countdown's notice");
   EXPECT_EQ(desk.messageBox().text(), "Countdown timer 1 finished.");
   EXPECT_EQ(desk.messageBox().owner(), dialog.hwnd());
   desk.messageBox().ok();
-  EXPECT_EQ(dialog.text(CurrentCount), "00:00:00");
+  EXPECT_EQ(dialog.text(IDC_TIMERS_CURRENT_COUNT), "00:00:00");
   // The button must not offer to stop a countdown that has ended.
-  EXPECT_EQ(dialog.text(StartStop), "&Start");
+  EXPECT_EQ(dialog.text(IDC_TIMERS_START_STOP), "&Start");
   EXPECT_EQ(desk.messageBoxes().size(), 1u);
 }
 

@@ -32,16 +32,6 @@ void SplitMs(std::int64_t utcMs, time_t* seconds, int* milliseconds) {
 
 }  // namespace
 
-void GetSystemTime(SYSTEMTIME* time) {
-  if (time == nullptr) return;
-  time_t seconds = 0;
-  int milliseconds = 0;
-  SplitMs(platform::CurrentDriver().UtcNowMs(), &seconds, &milliseconds);
-  tm fields{};
-  gmtime_r(&seconds, &fields);
-  FillSystemTime(fields, milliseconds, time);
-}
-
 // The local time follows TZ; whoever changes TZ calls tzset(), which
 // localtime_r does not do for itself.
 void GetLocalTime(SYSTEMTIME* time) {

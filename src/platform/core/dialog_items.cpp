@@ -26,11 +26,6 @@ HWND GetDlgItem(HWND dialog, int id) {
   return nullptr;
 }
 
-int GetDlgCtrlID(HWND control) {
-  const platform::Window* window = FindWindowEntry(control);
-  return window != nullptr ? window->id : 0;
-}
-
 BOOL SetDlgItemText(HWND dialog, int id, LPCSTR text) {
   const HWND control = GetDlgItem(dialog, id);
   return control != nullptr ? SetWindowText(control, text) : FALSE;

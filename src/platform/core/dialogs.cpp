@@ -2,6 +2,7 @@
 // procedure, which hands each message to the program's dialog procedure
 // first.
 #include "platform/core/dialog_layout.h"
+#include "platform/core/resource_lookup.h"
 
 namespace platform {
 

@@ -156,20 +156,3 @@ UINT GetMenuItemID(HMENU handle, int position) {
   return menu->items[static_cast<std::size_t>(position)].id;
 }
 
-UINT GetMenuState(HMENU handle, UINT id, UINT flags) {
-  platform::MenuEntry* menu = FindMenu(handle);
-  const platform::MenuItem* item = menu != nullptr ? platform::FindItem(*menu, id, flags) : nullptr;
-  return item != nullptr ? item->flags : platform::kMenuItemFailed;
-}
-
-int GetMenuString(HMENU handle, UINT id, LPSTR buffer, int size, UINT flags) {
-  platform::MenuEntry* menu = FindMenu(handle);
-  const platform::MenuItem* item = menu != nullptr ? platform::FindItem(*menu, id, flags) : nullptr;
-  if (item == nullptr) {
-    if (buffer != nullptr && size > 0) buffer[0] = '\0';
-    return 0;
-  }
-  if (buffer == nullptr || size <= 0) return static_cast<int>(item->text.size());
-  return static_cast<int>(
-      platform::CopyTextCut(item->text.data(), item->text.size(), buffer, static_cast<std::size_t>(size)));
-}

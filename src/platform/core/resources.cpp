@@ -8,6 +8,7 @@
 #include "platform/core/core_state.h"
 #include "platform/core/utf8_cut.h"
 #include "platform/win32.h"
+#include "platform/core/resource_lookup.h"
 
 namespace platform {
 

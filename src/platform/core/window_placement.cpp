@@ -1,4 +1,4 @@
-// Where windows are, their size, visibility, minimised and topmost state.
+// Where windows are, their size, showing and hiding, and topmost state.
 #include <algorithm>
 
 #include "platform/core/core_state.h"
@@ -18,6 +18,17 @@ int BorderWidth(const Window& window) {
   return 0;
 }
 
+// WM_MOVE's lParam: the client area's origin, relative to the parent's.
+LPARAM MoveParam(const Window& window) {
+  POINT origin = ClientOrigin(window);
+  if (const Window* parent = FindWindowEntry(window.parent)) {
+    const POINT parentOrigin = ClientOrigin(*parent);
+    origin.x -= parentOrigin.x;
+    origin.y -= parentOrigin.y;
+  }
+  return MAKELPARAM(static_cast<WORD>(origin.x), static_cast<WORD>(origin.y));
+}
+
 }  // namespace
 
 // The client area starts one border right of the left edge and, with a
@@ -34,6 +45,11 @@ RECT ClientRectOf(const Window& window) {
   const LONG width = std::max<LONG>(0, window.rect.right - window.rect.left - 2 * border);
   const LONG height = std::max<LONG>(0, window.rect.bottom - window.rect.top - top - border);
   return RECT{0, 0, width, height};
+}
+
+LPARAM ClientOriginParam(HWND hwnd) {
+  const Window* window = FindWindowEntry(hwnd);
+  return window != nullptr ? MoveParam(*window) : 0;
 }
 
 void SetWindowRectAndNotify(HWND hwnd, const RECT& rect) {
@@ -58,21 +74,6 @@ void SetWindowRectAndNotify(HWND hwnd, const RECT& rect) {
 
 using platform::FindWindowEntry;
 using platform::Window;
-
-BOOL IsWindowVisible(HWND hwnd) {
-  const Window* window = FindWindowEntry(hwnd);
-  while (window != nullptr) {
-    if ((window->style & WS_VISIBLE) == 0) return FALSE;
-    if (window->parent == nullptr) return TRUE;
-    window = FindWindowEntry(window->parent);
-  }
-  return FALSE;
-}
-
-BOOL IsIconic(HWND hwnd) {
-  const Window* window = FindWindowEntry(hwnd);
-  return window != nullptr && (window->style & WS_MINIMIZE) != 0 ? TRUE : FALSE;
-}
 
 BOOL ShowWindow(HWND hwnd, int cmdShow) {
   Window* window = FindWindowEntry(hwnd);

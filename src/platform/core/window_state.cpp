@@ -1,4 +1,4 @@
-// Styles, texts, owners, the enabled state, the focus and the activation.
+// Styles, texts, owners, visibility, the enabled state, the focus and the activation.
 #include <strings.h>
 
 #include <cstring>
@@ -109,31 +109,6 @@ int GetWindowText(HWND hwnd, LPSTR buffer, int size) {
       platform::CopyTextCut(window->text.data(), window->text.size(), buffer, static_cast<std::size_t>(size)));
 }
 
-int GetWindowTextLength(HWND hwnd) {
-  const Window* window = FindWindowEntry(hwnd);
-  return window != nullptr ? static_cast<int>(window->text.size()) : 0;
-}
-
-// A control's parent is its dialog; a popup's is its owner, as on Win32.
-HWND GetParent(HWND hwnd) {
-  const Window* window = FindWindowEntry(hwnd);
-  if (window == nullptr) {
-    SetLastError(ERROR_INVALID_WINDOW_HANDLE);
-    return nullptr;
-  }
-  if (window->parent != nullptr) return window->parent;
-  return (window->style & WS_POPUP) != 0 ? window->owner : nullptr;
-}
-
-HWND GetWindow(HWND hwnd, UINT cmd) {
-  const Window* window = FindWindowEntry(hwnd);
-  if (window == nullptr) {
-    SetLastError(ERROR_INVALID_WINDOW_HANDLE);
-    return nullptr;
-  }
-  return cmd == GW_OWNER ? window->owner : nullptr;
-}
-
 BOOL EnableWindow(HWND hwnd, BOOL enable) {
   Window* window = FindWindowEntry(hwnd);
   if (window == nullptr) {
@@ -153,6 +128,21 @@ BOOL EnableWindow(HWND hwnd, BOOL enable) {
   }
   if (wasDisabled != (enable ? FALSE : TRUE)) platform::NotifyChange(hwnd, platform::kChangeEnabled);
   return wasDisabled;
+}
+
+BOOL IsWindowVisible(HWND hwnd) {
+  const Window* window = FindWindowEntry(hwnd);
+  while (window != nullptr) {
+    if ((window->style & WS_VISIBLE) == 0) return FALSE;
+    if (window->parent == nullptr) return TRUE;
+    window = FindWindowEntry(window->parent);
+  }
+  return FALSE;
+}
+
+BOOL IsIconic(HWND hwnd) {
+  const Window* window = FindWindowEntry(hwnd);
+  return window != nullptr && (window->style & WS_MINIMIZE) != 0 ? TRUE : FALSE;
 }
 
 BOOL IsWindowEnabled(HWND hwnd) {
@@ -190,5 +180,3 @@ HWND SetFocus(HWND hwnd) {
 }
 
 HWND GetFocus() { return Core().focus; }
-
-HWND GetActiveWindow() { return Core().active; }

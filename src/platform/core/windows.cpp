@@ -20,22 +20,7 @@ const WindowClassEntry* FindClass(const char* name) {
   return nullptr;
 }
 
-LPARAM MoveParam(const Window& window) {
-  POINT origin = ClientOrigin(window);
-  if (const Window* parent = FindWindowEntry(window.parent)) {
-    const POINT parentOrigin = ClientOrigin(*parent);
-    origin.x -= parentOrigin.x;
-    origin.y -= parentOrigin.y;
-  }
-  return MAKELPARAM(static_cast<WORD>(origin.x), static_cast<WORD>(origin.y));
-}
-
 }  // namespace
-
-LPARAM ClientOriginParam(HWND hwnd) {
-  const Window* window = FindWindowEntry(hwnd);
-  return window != nullptr ? MoveParam(*window) : 0;
-}
 
 HWND CreateWindowEntry(std::unique_ptr<Window> window) {
   const HWND handle = NewWindowHandle();

@@ -10,8 +10,6 @@
 
 namespace platform::headless {
 
-HeadlessDriver::HeadlessDriver(ClockMode mode) : mode_(mode) {}
-
 HeadlessDriver::~HeadlessDriver() {
   StopProgram();
   if (&CurrentDriver() == this) InstallDriver(nullptr);
@@ -19,13 +17,9 @@ HeadlessDriver::~HeadlessDriver() {
 
 // --- Clocks -----------------------------------------------------------------
 
-std::int64_t HeadlessDriver::UtcNowMs() {
-  return mode_ == ClockMode::Virtual ? virtualClock_.UtcNowMs() : realClock_.UtcNowMs();
-}
+std::int64_t HeadlessDriver::UtcNowMs() { return virtualClock_.UtcNowMs(); }
 
-std::uint64_t HeadlessDriver::MonotonicNowMs() {
-  return mode_ == ClockMode::Virtual ? virtualClock_.MonotonicNowMs() : realClock_.MonotonicNowMs();
-}
+std::uint64_t HeadlessDriver::MonotonicNowMs() { return virtualClock_.MonotonicNowMs(); }
 
 void HeadlessDriver::SetUtc(std::int64_t utcMs) { virtualClock_.SetUtc(utcMs); }
 
@@ -71,11 +65,7 @@ bool HeadlessDriver::RefuseTimer(HWND, UINT_PTR id) {
 
 BOOL HeadlessDriver::Beep(DWORD frequencyHz, DWORD durationMs) {
   beeps_.push_back(BeepRecord{frequencyHz, durationMs, UtcNowMs()});
-  if (mode_ == ClockMode::Virtual) {
-    virtualClock_.Advance(durationMs);
-  } else {
-    std::this_thread::sleep_for(std::chrono::milliseconds(durationMs));
-  }
+  virtualClock_.Advance(durationMs);
   return TRUE;
 }
 
@@ -113,13 +103,7 @@ void HeadlessDriver::MoveEnded(HWND) { moving_ = nullptr; }
 
 // --- Waiting and the hand-off ---------------------------------------------------
 
-void HeadlessDriver::WakeUp() {
-  if (mode_ == ClockMode::Real) {
-    Driver::WakeUp();
-    return;
-  }
-  woken_ = true;
-}
+void HeadlessDriver::WakeUp() { woken_ = true; }
 
 void HeadlessDriver::HandTo(Turn turn) {
   {
@@ -139,10 +123,6 @@ bool HeadlessDriver::WaitForTurn(Turn turn, int watchdogSeconds) {
 }
 
 void HeadlessDriver::WaitForInput(std::optional<std::uint64_t> deadlineMs) {
-  if (mode_ == ClockMode::Real) {
-    Driver::WaitForInput(deadlineMs);
-    return;
-  }
   if (woken_.exchange(false)) return;
   const bool onProgramThread = programThread_.joinable() && std::this_thread::get_id() == programThread_.get_id();
   if (!onProgramThread) {

@@ -1,9 +1,10 @@
-// The headless driver: no display, a clock that is either virtual or real,
-// and a record of everything the program sends out.
+// The headless driver: no display, a virtual clock, and a record of
+// everything the program sends out. The program runs on a thread of its own
+// and hands control back to its user whenever it waits.
 //
 // What it implements:
-//   [x] clocks: virtual (moved only by its user) or the machine's
-//   [x] waiting: virtual (hands control to the test, see RunUntilIdle) or real
+//   [x] clocks: virtual, moved only by its user
+//   [x] waiting: hands control to the test (see RunUntilIdle)
 //   [x] Beep: recorded; the virtual clock moves on by the tone's length
 //   [x] WinExec: recorded, answers 33 ("started") or a chosen result
 //   [x] WinHelp: recorded
@@ -13,8 +14,8 @@
 //   [x] message boxes and file choosers: recorded when they open and close
 // What it leaves out:
 //   [ ] drawing: window state is read from the core (platform/core/inspect.h)
-//   [ ] real sound and real program starts: a driver built on this one (the
-//       terminal clock) overrides Beep and WinExec
+//   [ ] the machine's clocks, real sound and real program starts: the
+//       terminal clock's driver has them
 #pragma once
 
 #include <atomic>
@@ -31,11 +32,6 @@
 #include "platform/core/driver.h"
 
 namespace platform::headless {
-
-enum class ClockMode {
-  Virtual,  // time moves only when the test says; the program runs on a thread of its own
-  Real,     // the machine's clocks and real waiting, on the caller's thread
-};
 
 struct BeepRecord {
   DWORD frequencyHz;
@@ -75,12 +71,10 @@ std::string FormatLocalText(std::int64_t utcMs);
 
 class HeadlessDriver : public Driver {
  public:
-  explicit HeadlessDriver(ClockMode mode = ClockMode::Virtual);
+  HeadlessDriver() = default;
   ~HeadlessDriver() override;
 
-  ClockMode Mode() const { return mode_; }
-
-  // --- The virtual clock (ignored in real mode) ----------------------------
+  // --- The virtual clock ---------------------------------------------------
   void SetUtc(std::int64_t utcMs);      // the wall clock only
   bool SetUtc(const char* text);        // "YYYY-MM-DD HH:MM:SS" as UTC
   bool SetLocal(const char* text);      // the same, as local time in the TZ in force
@@ -152,9 +146,7 @@ class HeadlessDriver : public Driver {
   bool WaitForTurn(Turn turn, int watchdogSeconds);
   void ProgramThreadMain();
 
-  ClockMode mode_;
   VirtualClock virtualClock_;
-  RealClock realClock_;
   DisplayMetrics metrics_;
   std::map<int, bool> keysDown_;
   std::map<UINT_PTR, int> refusedTimers_;

@@ -21,15 +21,13 @@
 //   [x] WinHelp: the help document in the desktop's browser
 //   [x] metrics: the whole desktop's size, the caption font, the dialog units
 //   [x] the end of the desktop session as the end of the program's session
+//   [x] activation of the clock by the keyboard (Alt+Tab), reported once it
+//       has settled; the window manager's answer to the window being shown or
+//       pressed is not, so that the program's hide and re-show cannot loop
+//   [x] arrow keys inside a radio-button group and on a dialog's buttons
 // What it leaves out:
-//   [ ] activation of the clock by the keyboard (Alt+Tab) is not reported:
-//       the program answers it by hiding and re-showing the window, which a
-//       window manager that focuses every window it maps would turn into a
-//       loop; the caption shows the window manager's activation all the same
 //   [ ] moves of dialogs by the user are not reported (the program keeps no
 //       dialog places)
-//   [ ] arrow keys inside a radio-button group (Tab and the mouse reach every
-//       button)
 #pragma once
 
 #include <QObject>
@@ -88,7 +86,6 @@ class QtDriver final : public Driver {
   // The widget that shows a window or control of the core, nullptr if none.
   QWidget* WidgetOf(HWND hwnd) const;
   SystemMenuPopup& SystemMenu() { return *systemMenu_; }
-  FileChooser& Chooser() { return *fileChooser_; }
   const DesktopFonts& Fonts() const { return fonts_; }
   // The window the core is moving now (a caption drag), nullptr when none.
   HWND MovingWindow() const { return moving_; }
