@@ -54,12 +54,14 @@ bool CheckAlarms(HWND window, TickTimer tick) {
     }
 
     if (!AlarmWatched(r)) continue;
-    if (alarmMinuteSeen[i] == nowTime.minute) continue;
-    // Recorded before the alarm fires, so the scans nested in its firing pass it by.
+    // Once per local date and minute, not per minute of the hour, so the
+    // minute a jump of whole hours lands on is examined too. Recorded before
+    // the alarm fires, so the scans nested in its firing pass it by.
+    const std::int64_t minuteNow = LocalMinuteOf(today, nowTime);
+    if (!ExamineAlarmOnce(i, minuteNow)) continue;
     alarmMinuteSeen[i] = static_cast<std::uint8_t>(nowTime.minute);
     if (IsAlarmDueAt(r, today, nowTime, 1) == 0) continue;
     // In the hour that autumn repeats, the second pass over a minute stays quiet.
-    const std::int64_t minuteNow = LocalMinuteOf(today, nowTime);
     if (AlarmRangAt(i, minuteNow)) continue;
     RecordAlarmRang(i, minuteNow);
     if (!RingWithTickStopped(window, tick, i)) return true;

@@ -9,7 +9,8 @@ namespace {
 
 // What is remembered of one alarm.
 struct AlarmJumpMemory {
-  std::int64_t rangMinute = NO_LOCAL_MINUTE;  // the local minute the scan last rang it at
+  std::int64_t rangMinute = NO_LOCAL_MINUTE;      // the local minute the scan last rang it at
+  std::int64_t examinedMinute = NO_LOCAL_MINUTE;  // the local minute the scan last examined it at
   bool catchUpPending = false;
   std::int64_t catchUpMinute = NO_LOCAL_MINUTE;
 };
@@ -60,6 +61,12 @@ bool TakeCatchUp(int index, std::int64_t* dueMinute) {
   if (!memory[index].catchUpPending) return false;
   memory[index].catchUpPending = false;
   *dueMinute = memory[index].catchUpMinute;
+  return true;
+}
+
+bool ExamineAlarmOnce(int index, std::int64_t localMinute) {
+  if (memory[index].examinedMinute == localMinute) return false;
+  memory[index].examinedMinute = localMinute;
   return true;
 }
 

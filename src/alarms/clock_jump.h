@@ -22,6 +22,12 @@ void NoteScanMinute(std::int64_t localMinute);
 // True once for an alarm marked to be caught up; gives the minute it was due at.
 bool TakeCatchUp(int index, std::int64_t* dueMinute);
 
+// The tick scan examines each alarm once per local date and minute: a jump of
+// whole hours lands on a minute of the hour already seen, yet a minute not
+// examined. True when the alarm was not yet examined at this minute, and
+// records that it now is.
+bool ExamineAlarmOnce(int index, std::int64_t localMinute);
+
 // An alarm goes off at most once per local date and time.
 bool AlarmRangAt(int index, std::int64_t localMinute);
 void RecordAlarmRang(int index, std::int64_t localMinute);

@@ -27,14 +27,16 @@ std::optional<std::int64_t> NoticedAt(std::int64_t wallMinute) {
 }  // namespace
 
 std::vector<Occurrence> UpcomingAlarms(const AlarmRecord* table, std::int64_t fromWallMinute, int days) {
-  const std::int64_t endWallMinute = fromWallMinute + static_cast<std::int64_t>(days) * kMinutesPerDay;
+  // The listing writes four-digit years, and so does every dialog: it ends with the year 9999.
+  const std::int64_t endWallMinute = std::min(fromWallMinute + static_cast<std::int64_t>(days) * kMinutesPerDay,
+                                              LocalMinuteAt(10000, 1, 1, 0));
   std::vector<Occurrence> found;
   // A day earlier too: a minute skipped late on it may be noticed inside the span.
   const std::int64_t firstDay = LocalDayOf(fromWallMinute) - 1;
   const std::int64_t lastDay = LocalDayOf(endWallMinute);
   for (std::int64_t day = firstDay; day <= lastDay; ++day) {
     const CalendarDay c = DateOfLocalDay(day);
-    if (c.year < 1 || c.year > 65535) continue;
+    if (c.year < 1 || c.year > 9999) continue;
     const ClockDate date{static_cast<std::uint16_t>(c.day), static_cast<std::uint16_t>(c.month),
                          static_cast<std::uint16_t>(c.year), static_cast<std::uint16_t>(c.weekday)};
     for (int i = 0; i < ALARM_COUNT; ++i) {

@@ -57,6 +57,8 @@ TEST(AlarmTextCut, NeverSplitsACharacterAndClearsTheRestOfTheField) {
       {"ab\xc3\xa9\xe2\x82\xac", 4, "ab\xc3\xa9"},
       {"a\xc3\xa9", 2, "a"},
       {"abcdefghij", 100, "abcdefg"},  // the field's size wins
+      // Stray continuation bytes after a whole character are cut as characters of their own.
+      {"\xf2\x82\x83\x9f\x83\x9f", 4, "\xf2\x82\x83\x9f"},
   };
   for (const Case& c : cases) {
     char field[8];

@@ -3,6 +3,8 @@
 // minute was skipped by a forward jump of up to 12 hours goes off once after it.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "alarm_scene.h"
 #include "alarms/alarm_scan.h"
 
@@ -99,6 +101,48 @@ TEST(ClockJump, ClockSetByHand) {
   // The next day they do.
   desk.advanceTo("1992-12-09 07:30:00");
   EXPECT_EQ(Started(desk).size(), 4u);
+}
+
+TEST(ClockJump, AJumpOfWholeHoursExaminesTheMinuteItLandsOn) {
+  // Each jump leaves the clock at 7:05 and some seconds on Wednesday 9 December,
+  // after a scan at :05 of an earlier hour.
+  struct Case {
+    const char* name;
+    const char* before;
+    std::function<void(Desk&)> jump;
+  };
+  const Case cases[] = {
+      {"set by hand one hour on", "1992-12-09 06:05:00", [](Desk& d) { d.setClock("1992-12-09 07:05:10"); }},
+      {"resume after two hours", "1992-12-09 05:05:00", [](Desk& d) { d.suspendFor(2 * kHourMs); }},
+      {"a whole day on, past the catch-up", "1992-12-08 07:05:00",
+       [](Desk& d) { d.setClock("1992-12-09 07:05:10"); }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Desk desk{DeskAt(c.before, [](AlarmRecord* a) {
+      Program(Daily(a[0], 7, 5), "landing");
+      for (int day = 0; day < 7; ++day) a[0].weekday[day] = day == 3;
+    })};
+    desk.start();
+    desk.advance(1000);
+    c.jump(desk);
+    desk.advance(1000);
+    EXPECT_EQ(Started(desk), std::vector<std::string>{"landing"});
+    desk.advance(120'000);
+    EXPECT_EQ(Started(desk).size(), 1u);
+  }
+}
+
+TEST(ClockJump, AnAlarmMovedIntoTheMinuteAlreadyExaminedWaitsForItsNextDay) {
+  Desk desk{DeskAt("1992-12-08 07:04:50", [](AlarmRecord* a) { Program(Daily(a[0], 9, 0), "moved"); })};
+  desk.start();
+  desk.advanceTo("1992-12-08 07:05:10");
+  alarms[0].hour = 7;
+  alarms[0].minute = 5;
+  desk.advanceTo("1992-12-08 07:06:30");
+  EXPECT_TRUE(Started(desk).empty());
+  desk.advanceTo("1992-12-09 07:05:30");
+  EXPECT_EQ(Started(desk), std::vector<std::string>{"moved"});
 }
 
 }  // namespace

@@ -43,6 +43,10 @@ TEST(CliOptions, BadCommandLinesExitWithTwo) {
       {"--autostart", "maybe"},
       {"--autostart="},
       {"--autostart", "on", "--follow"},
+      // Control characters in an argument are shown escaped, on the one line.
+      {"--bogus\n\x1b[2J"},
+      {"stray\xc2\x9b"},
+      {"--print-face", "--at", "1992-12-07\n15:05:09"},
   };
   for (const auto& args : cases) {
     std::string shown;
@@ -53,6 +57,7 @@ TEST(CliOptions, BadCommandLinesExitWithTwo) {
     EXPECT_EQ(r.out, "");
     EXPECT_EQ(r.err.rfind("horatick: ", 0), 0u) << r.err;
     EXPECT_EQ(r.err.find('\n'), r.err.size() - 1) << r.err;
+    EXPECT_EQ(r.err.find_first_of("\x1b\x9b"), std::string::npos) << r.err;
   }
 }
 

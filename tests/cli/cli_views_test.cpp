@@ -116,6 +116,7 @@ TEST_F(CliViews, UpcomingListsAlarmsInTimeOrder) {
       {"the first minute counts", "1992-12-07 07:05", "1", "1992-12-07 07:05 alarm 4\n1992-12-07 12:00 alarm 2\n"},
       {"the last minute does not", "1992-12-07 07:06", "1",
        "1992-12-07 12:00 alarm 2\n1992-12-08 07:05 alarm 1\n1992-12-08 07:05 alarm 4\n"},
+      {"no year past 9999", "9999-12-30 00:00", "5", "9999-12-30 07:05 alarm 4\n9999-12-31 07:05 alarm 4\n"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
