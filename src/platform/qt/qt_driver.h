@@ -105,6 +105,7 @@ class QtDriver final : public Driver {
   // The widget that shows a window or control of the core, nullptr if none.
   QWidget* WidgetOf(HWND hwnd) const;
   SystemMenuPopup& SystemMenu() { return *systemMenu_; }
+  FileChooser& Chooser() { return *fileChooser_; }
   const DesktopFonts& Fonts() const { return fonts_; }
   // The window the core is moving now (a caption drag), nullptr when none.
   HWND MovingWindow() const { return moving_; }
