@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "settings/config_load.h"
+#include "settings/damaged_copies.h"
 #include "settings/config_test_support.h"
 
 namespace {
@@ -122,7 +123,10 @@ TEST_F(ConfigLoad, AFileThatCannotBeReadIsKeptAsideWithTheReason) {
     // The profile is opened first.
     const int before = c.failing == platform::FileCall::CreateFile ? 1 : 0;
     if (c.error != 0) platform::FailFileCall(c.failing, before, 1, c.error);
-    if (c.keepFails) platform::FailFileCall(platform::FileCall::MoveFileEx, 0, 1, ERROR_ACCESS_DENIED);
+    // The older kept copies move on first; the file's own move is the last.
+    if (c.keepFails) {
+      platform::FailFileCall(platform::FileCall::MoveFileEx, kKeptDamagedCopies - 1, 1, ERROR_ACCESS_DENIED);
+    }
     versionMismatch = 0;
     record = Preferences{};
     LoadConfiguration();
