@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "alarms/calendar.h"
+#include "cli/terminal_text.h"
 
 namespace {
 
@@ -17,26 +18,6 @@ bool Digits(const std::string& text, std::size_t pos, std::size_t width, int& va
     value = value * 10 + (text[i] - '0');
   }
   return true;
-}
-
-// An argument as the one-line reason shows it: control characters (C0, DEL
-// and C1) as \xNN, so a line break or an escape sequence in an argument
-// neither breaks the line nor reaches the terminal.
-std::string Shown(const std::string& argument) {
-  std::string shown;
-  for (std::size_t i = 0; i < argument.size(); ++i) {
-    const auto c = static_cast<unsigned char>(argument[i]);
-    const bool c1 = c == 0xC2 && i + 1 < argument.size() && static_cast<unsigned char>(argument[i + 1]) >= 0x80 &&
-                    static_cast<unsigned char>(argument[i + 1]) <= 0x9F;
-    if (c < 0x20 || c == 0x7F || c1) {
-      const unsigned code = c1 ? static_cast<unsigned char>(argument[++i]) : c;
-      static const char kHex[] = "0123456789abcdef";
-      shown += {'\\', 'x', kHex[code >> 4], kHex[code & 15]};
-    } else {
-      shown += argument[i];
-    }
-  }
-  return shown;
 }
 
 enum class Value { None, Needed, Optional };
@@ -122,8 +103,8 @@ ParseResult ParseCommandLine(int argc, const char* const* argv) {
     }
     const OptionSpec* option = FindOption(argument);
     if (option == nullptr) {
-      if (argument.rfind("-", 0) == 0) return fail("unknown option '" + Shown(argument) + "'");
-      return fail("unexpected argument '" + Shown(argument) + "'");
+      if (argument.rfind("-", 0) == 0) return fail("unknown option '" + cli::TerminalLine(argument) + "'");
+      return fail("unexpected argument '" + cli::TerminalLine(argument) + "'");
     }
     for (const std::string& earlier : seen) {
       if (earlier == argument) return fail("option '" + argument + "' given more than once");
@@ -150,15 +131,15 @@ ParseResult ParseCommandLine(int argc, const char* const* argv) {
       line.settingsDir = *value;
     } else if (argument == "--at") {
       line.at = ParseMoment(*value, true);
-      if (!line.at) return fail("option '--at' needs a moment as \"YYYY-MM-DD HH:MM:SS\", not '" + Shown(*value) + "'");
+      if (!line.at) return fail("option '--at' needs a moment as \"YYYY-MM-DD HH:MM:SS\", not '" + cli::TerminalLine(*value) + "'");
     } else if (argument == "--from") {
       line.from = ParseMoment(*value, false);
       if (!line.from) {
-        return fail("option '--from' needs a minute as \"YYYY-MM-DD HH:MM\", not '" + Shown(*value) + "'");
+        return fail("option '--from' needs a minute as \"YYYY-MM-DD HH:MM\", not '" + cli::TerminalLine(*value) + "'");
       }
     } else if (argument == "--days") {
       const auto days = ParseDays(*value);
-      if (!days) return fail("option '--days' needs a whole number from 1 to 3660, not '" + Shown(*value) + "'");
+      if (!days) return fail("option '--days' needs a whole number from 1 to 3660, not '" + cli::TerminalLine(*value) + "'");
       line.days = *days;
     }
   }
