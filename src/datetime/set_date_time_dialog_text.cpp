@@ -38,32 +38,15 @@ TimeFieldNumbers ReadTimeField(const char* text) {
   return {numbers[0], numbers[1], numbers[2]};
 }
 
-namespace {
-
-// Three numbers between "-"; a missing one, with everything after it, is 0.
-void ReadDateNumbers(const char* text, std::int32_t numbers[3]) {
-  for (int i = 0; i < 3; ++i) {
-    if (!ReadNumber(text, numbers[i])) break;
-    if (i < 2) {
-      if (*text != '-') break;
-      ++text;
-    }
-  }
-}
-
-}  // namespace
-
 UINT ReadWantedLocalTime(const char* timeText, int mode, const char* dateText, int dateOrder, SYSTEMTIME* local) {
-  std::int32_t numbers[3] = {0, 0, 0};
-  ReadDateNumbers(dateText, numbers);
-  std::int32_t year = 0, month = 0, day = 0;
-  switch (dateOrder) {
-    case DATE_ORDER_DMY: day = numbers[0], month = numbers[1], year = numbers[2]; break;
-    case DATE_ORDER_YMD: year = numbers[0], month = numbers[1], day = numbers[2]; break;
-    default: month = numbers[0], day = numbers[1], year = numbers[2]; break;
-  }
-  // The dialog writes the year less 1900; a full year stays as it is typed.
-  if (year >= 0 && year < 1900) year += 1900;
+  // The date is read as the other dialogs read theirs (any of - / . between
+  // the numbers, a two-digit year nearest today's); a number that is missing
+  // stays 0 and so makes no date.
+  const DialogDate read = ReadDialogDate(dateText, dateOrder, {0, 0, 0});
+  const auto field = [](std::int64_t value) {
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(value, -1, 99999));
+  };
+  const std::int32_t year = field(read.year), month = field(read.month), day = field(read.day);
   const std::chrono::year_month_day date{std::chrono::year{std::clamp(year, 0, 9999)},
                                          std::chrono::month{static_cast<unsigned>(std::clamp(month, 0, 13))},
                                          std::chrono::day{static_cast<unsigned>(std::clamp(day, 0, 32))}};

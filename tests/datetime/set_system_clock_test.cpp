@@ -63,7 +63,7 @@ TEST(SetSystemClock, SendsTheInstantOfTheLocalTimeInTheZone) {
     const char* sent;
   } cases[] = {
       {"UTC", IDC_DATETIME_MODE_24H, "15:05:09", "12-7-92", "SetTime 723740709000000 0 1"},
-      {kEasternUs, IDC_DATETIME_MODE_PM, "3:00:00", "7-4-126", "SetTime 1783191600000000 0 1"},
+      {kEasternUs, IDC_DATETIME_MODE_PM, "3:00:00", "7/4/26", "SetTime 1783191600000000 0 1"},
       {kCentralEurope, IDC_DATETIME_MODE_24H, "1:30:00", "3-29-2026", "SetTime 1774744200000000 0 1"},  // just before the gap
       {kCentralEurope, IDC_DATETIME_MODE_AM, "3:30:00", "3-29-126", "SetTime 1774747800000000 0 1"},      // just after it
       {kCentralEurope, IDC_DATETIME_MODE_24H, "2:30:00", "10-25-126", "SetTime 1792888200000000 0 1"},  // first of the two
