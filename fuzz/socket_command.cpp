@@ -36,7 +36,7 @@ int Connect(const std::string& path) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   static const bool ready = [] {
     platform::SetSettingsFolder(FuzzFolder().c_str());
-    FUZZ_CHECK(platform::AcquireSingleInstance());
+    FUZZ_CHECK(platform::AcquireSingleInstance() == platform::InstanceStart::Alone);
     FUZZ_CHECK(platform::SingleInstanceSocketFd() >= 0);
     return true;
   }();
