@@ -31,14 +31,7 @@ void Prepare(const std::uint8_t* data, std::size_t size) {
   std::remove((FuzzFolder() + "/HORATICK.CFG.bad").c_str());
 }
 
-void StartFresh() {
-  ResetHoratickState();
-  record = Preferences{};
-  for (AlarmRecord& r : table) r = AlarmRecord{};
-  prefs = &record;
-  alarms = table;
-  charHeight = 16;
-}
+void StartFresh() { UseFreshRecords(record, table); }
 
 }  // namespace
 

@@ -50,14 +50,7 @@ void PutFile(const std::string& name, const std::uint8_t* bytes, std::size_t siz
   if (!out) std::abort();
 }
 
-void StartFresh() {
-  ResetHoratickState();
-  record = Preferences{};
-  for (AlarmRecord& r : table) r = AlarmRecord{};
-  prefs = &record;
-  alarms = table;
-  charHeight = 16;
-}
+void StartFresh() { UseFreshRecords(record, table); }
 
 // The records and the profile values that a load leaves.
 struct Loaded {

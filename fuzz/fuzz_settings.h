@@ -10,6 +10,8 @@
 #include <filesystem>
 #include <string>
 
+#include "app/program_state.h"
+#include "base/clock_app.h"
 #include "settings/alarm_record.h"
 #include "settings/preferences.h"
 
@@ -29,6 +31,17 @@ inline const std::string& FuzzFolder() {
   }();
   (void)removedAtExit;
   return folder;
+}
+
+// Each input starts from the program's fresh state, its records pointed at
+// the target's own, empty ones.
+inline void UseFreshRecords(Preferences& record, AlarmRecord* table) {
+  ResetHoratickState();
+  record = Preferences{};
+  for (int i = 0; i < ALARM_COUNT; ++i) table[i] = AlarmRecord{};
+  prefs = &record;
+  alarms = table;
+  charHeight = 16;
 }
 
 inline void WriteFuzzFile(const std::string& name, const unsigned char* data, std::size_t size) {
