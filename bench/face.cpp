@@ -45,7 +45,7 @@ class FaceScene {
     ResetHoratickState();
     platform::InstallDriver(&driver_);
     driver_.SetLocal("1992-12-07 15:05:09");
-    instance = RegisterResourceModule(&horatickResources);
+    instance = RegisterResourceModule(&kHoratickResources);
     SetDefaultPreferences(record_);
     prefs = &record_;
     SetTimersStartState();

@@ -28,11 +28,11 @@ constexpr std::uint64_t kDayMs = 24ull * 60 * 60 * 1000;
 std::string SundayAlarmsWithSeconds() {
   clock_files::Configuration files;
   files.preferences.displaySeconds = 1;
-  for (int i = 0; i < ALARM_COUNT; ++i) {
+  for (int i = 0; i < kAlarmCount; ++i) {
     AlarmRecord& alarm = files.alarms[i];
     alarm.enabled = 1;
-    alarm.dateMode = ALARM_ENHANCED;
-    alarm.amPmMode = ALARM_24H;
+    alarm.dateMode = kAlarmEnhanced;
+    alarm.amPmMode = kAlarm24h;
     alarm.hour = static_cast<std::uint8_t>(7 + i);
     alarm.minute = 30;
     alarm.year = 1992;
@@ -70,7 +70,7 @@ void BM_WholeDay(benchmark::State& state) {
     driver.SetLocal("1992-12-07 00:00:00");
     platform::SetSettingsFolder(folder.c_str());
     ResetHoratickState();
-    HINSTANCE instance = RegisterResourceModule(&horatickResources);
+    HINSTANCE instance = RegisterResourceModule(&kHoratickResources);
     driver.StartProgram([instance] {
       char commandLine[] = "";
       return HoratickMain(instance, nullptr, commandLine, SW_SHOWNORMAL);

@@ -24,7 +24,7 @@ class FaceFixture : public ::testing::Test {
     platform::ResetCore();
     ResetHoratickState();
     platform::InstallDriver(&driver);
-    instance = RegisterResourceModule(&horatickResources);
+    instance = RegisterResourceModule(&kHoratickResources);
     record = Preferences{};
     SetDefaultPreferences(record);
     prefs = &record;
