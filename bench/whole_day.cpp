@@ -19,6 +19,7 @@
 #include "platform/core/settings_folder.h"
 #include "platform/headless/headless_driver.h"
 #include "resources/resources.h"
+#include "support/clock_text.h"
 
 namespace {
 
@@ -67,7 +68,7 @@ void BM_WholeDay(benchmark::State& state) {
     platform::ResetCore();
     platform::headless::HeadlessDriver driver;
     platform::InstallDriver(&driver);
-    driver.SetLocal("1992-12-07 00:00:00");
+    SetLocalClock(driver, "1992-12-07 00:00:00");
     platform::SetSettingsFolder(folder.c_str());
     ResetHoratickState();
     HINSTANCE instance = RegisterResourceModule(&kHoratickResources);

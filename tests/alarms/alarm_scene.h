@@ -13,7 +13,9 @@
 #include "settings/config_image.h"
 #include "settings/preferences.h"
 #include "platform/headless/headless_driver.h"
+#include "support/clock_text.h"
 #include "support/desk.h"
+#include "support/clock_text.h"
 
 namespace alarm_scene {
 
@@ -84,8 +86,6 @@ inline AlarmRecord& Beeping(AlarmRecord& r, std::int32_t duration = kAlarmBeepSh
   r.beepTone = tone;
   return r;
 }
-
-inline std::string LocalText(std::int64_t utcMs) { return platform::headless::FormatLocalText(utcMs); }
 
 // The command lines started so far, in order.
 inline std::vector<std::string> Started(const Desk& desk) {
