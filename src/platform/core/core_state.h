@@ -205,6 +205,5 @@ void EndOpenMenu();
 void TrackSystemMenu(HWND hwnd);
 void RunMoveLoop(HWND hwnd);
 void HandleInputMessage(WPARAM id);
-LRESULT DialogWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
 }  // namespace platform

@@ -12,10 +12,40 @@ int DialogUnitsY(int units) { return units * CurrentDriver().Metrics().dialogBas
 
 namespace {
 
+constexpr LRESULT kHasDefaultId = 0x534B;  // DC_HASDEFID in DM_GETDEFID's answer
+
 WindowKind ControlKind(const char* className) {
   if (className != nullptr && strcasecmp(className, "BUTTON") == 0) return WindowKind::Button;
   if (className != nullptr && strcasecmp(className, "EDIT") == 0) return WindowKind::Edit;
   return WindowKind::Static;
+}
+
+// Every dialog's window procedure: the program's dialog procedure sees each
+// message first, and what it leaves is the dialog manager's.
+LRESULT DialogWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  const Window* window = FindWindowEntry(hwnd);
+  if (window == nullptr || window->dialog == nullptr) return DefWindowProc(hwnd, message, wParam, lParam);
+  const DLGPROC proc = window->dialog->proc;
+  const INT_PTR handled = proc != nullptr ? proc(hwnd, message, wParam, lParam) : 0;
+  if (handled != 0 || message == WM_INITDIALOG) return handled;
+  switch (message) {
+    case WM_CLOSE:
+      // Closing a dialog is its Cancel.
+      PostMessage(hwnd, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(hwnd, IDCANCEL)));
+      return 0;
+    case DM_GETDEFID:
+      return MAKELONG(static_cast<WORD>(DefaultButtonId(hwnd)), static_cast<WORD>(kHasDefaultId));
+    case WM_ACTIVATE:
+      if (LOWORD(wParam) != WA_INACTIVE && (Core().focus == nullptr || TopLevelOf(Core().focus) != hwnd)) {
+        const HWND first = FirstTabStop(hwnd);
+        SetFocus(first != nullptr ? first : hwnd);
+      }
+      return 0;
+    case WM_COMMAND:
+      return 0;
+    default:
+      return DefWindowProc(hwnd, message, wParam, lParam);
+  }
 }
 
 }  // namespace

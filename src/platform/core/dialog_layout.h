@@ -1,4 +1,5 @@
-// Building dialog windows: from a template, or (for message boxes) from code.
+// Building dialog windows, from a template or (for message boxes) from code,
+// with the window procedure every dialog has.
 #pragma once
 
 #include <string>

@@ -1,14 +1,10 @@
-// Modal dialogs: DialogBoxParam, EndDialog and the dialogs' own window
-// procedure, which hands each message to the program's dialog procedure
-// first.
+// Modal dialogs: DialogBoxParam, EndDialog and the modal loop between them.
 #include "platform/core/dialog_layout.h"
 #include "platform/core/resource_lookup.h"
 
 namespace platform {
 
 namespace {
-
-constexpr LRESULT kHasDefaultId = 0x534B;  // DC_HASDEFID in DM_GETDEFID's answer
 
 HWND CreateFromTemplate(const DialogTemplateResource& source, HWND owner, DLGPROC proc, HINSTANCE instance) {
   auto state = std::make_unique<DialogState>();
@@ -73,32 +69,6 @@ bool DisableOwner(HWND owner) {
   if (owner == nullptr || !IsWindowEnabled(owner)) return false;
   EnableWindow(owner, FALSE);
   return true;
-}
-
-LRESULT DialogWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  const Window* window = FindWindowEntry(hwnd);
-  if (window == nullptr || window->dialog == nullptr) return DefWindowProc(hwnd, message, wParam, lParam);
-  const DLGPROC proc = window->dialog->proc;
-  const INT_PTR handled = proc != nullptr ? proc(hwnd, message, wParam, lParam) : 0;
-  if (handled != 0 || message == WM_INITDIALOG) return handled;
-  switch (message) {
-    case WM_CLOSE:
-      // Closing a dialog is its Cancel.
-      PostMessage(hwnd, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(hwnd, IDCANCEL)));
-      return 0;
-    case DM_GETDEFID:
-      return MAKELONG(static_cast<WORD>(DefaultButtonId(hwnd)), static_cast<WORD>(kHasDefaultId));
-    case WM_ACTIVATE:
-      if (LOWORD(wParam) != WA_INACTIVE && (Core().focus == nullptr || TopLevelOf(Core().focus) != hwnd)) {
-        const HWND first = FirstTabStop(hwnd);
-        SetFocus(first != nullptr ? first : hwnd);
-      }
-      return 0;
-    case WM_COMMAND:
-      return 0;
-    default:
-      return DefWindowProc(hwnd, message, wParam, lParam);
-  }
 }
 
 }  // namespace platform

@@ -18,8 +18,6 @@
 
 namespace {
 
-thread_local DWORD lastError = ERROR_SUCCESS;
-
 // Marks a record as one of ours, so that a stray handle is refused rather than used.
 constexpr std::uint32_t kFileMagic = 0x46494C45;
 
@@ -97,10 +95,6 @@ DWORD Win32ErrorFromErrno(int errnoValue, DWORD fallback) {
 }
 
 }  // namespace platform
-
-DWORD GetLastError() { return lastError; }
-
-void SetLastError(DWORD error) { lastError = error; }
 
 HANDLE CreateFile(LPCSTR fileName, DWORD access, DWORD /*shareMode*/, void* /*security*/, DWORD creation,
                   DWORD /*flags*/, HANDLE /*templateFile*/) {

@@ -1,4 +1,4 @@
-// Where every message loop gets its next message, and the modal loops.
+// Where every message loop gets its next message: GetMessage, and the modal loops.
 #include "platform/core/core_state.h"
 #include "platform/core/inbox.h"
 
@@ -86,3 +86,13 @@ bool RunModalLoop(const std::function<bool()>& done, HWND dialogForKeys,
 }
 
 }  // namespace platform
+
+using platform::FindWindowEntry;
+
+BOOL GetMessage(MSG* msg, HWND hwnd, UINT filterMin, UINT filterMax) {
+  if (msg == nullptr || (hwnd != nullptr && FindWindowEntry(hwnd) == nullptr)) {
+    SetLastError(ERROR_INVALID_WINDOW_HANDLE);
+    return -1;
+  }
+  return platform::NextMessage(msg, hwnd, filterMin, filterMax) == platform::NextResult::Quit ? FALSE : TRUE;
+}

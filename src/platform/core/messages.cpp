@@ -1,31 +1,9 @@
-// Sending, posting, getting and dispatching messages.
+// Posting and dispatching messages.
 #include "platform/core/core_state.h"
 #include "platform/core/inbox.h"
 
-namespace platform {
-
-LRESULT CallProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  const Window* window = FindWindowEntry(hwnd);
-  if (window == nullptr || window->proc == nullptr) return 0;
-  // The procedure is read before the call: the window may be gone after it.
-  const WNDPROC proc = window->proc;
-  CoreState& core = Core();
-  if (core.trace) core.trace(hwnd, message, wParam, lParam);
-  return proc(hwnd, message, wParam, lParam);
-}
-
-}  // namespace platform
-
 using platform::Core;
 using platform::FindWindowEntry;
-
-LRESULT SendMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (FindWindowEntry(hwnd) == nullptr) {
-    SetLastError(ERROR_INVALID_WINDOW_HANDLE);
-    return 0;
-  }
-  return platform::CallProcedure(hwnd, msg, wParam, lParam);
-}
 
 BOOL PostMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   if (hwnd != nullptr && FindWindowEntry(hwnd) == nullptr) {
@@ -39,14 +17,6 @@ BOOL PostMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
 void PostQuitMessage(int exitCode) {
   Core().quitPending = true;
   Core().quitCode = exitCode;
-}
-
-BOOL GetMessage(MSG* msg, HWND hwnd, UINT filterMin, UINT filterMax) {
-  if (msg == nullptr || (hwnd != nullptr && FindWindowEntry(hwnd) == nullptr)) {
-    SetLastError(ERROR_INVALID_WINDOW_HANDLE);
-    return -1;
-  }
-  return platform::NextMessage(msg, hwnd, filterMin, filterMax) == platform::NextResult::Quit ? FALSE : TRUE;
 }
 
 // Characters reach edits as WM_CHAR straight from the input, so there is
