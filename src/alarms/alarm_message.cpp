@@ -2,6 +2,10 @@
 #include "alarms/alarm_scan.h"
 #include "resources/control_ids.h"
 
+// The caption and note of the alarm ringing now, filled in by its firing.
+char alarmCaption[132] = "";
+char alarmMessage[132] = "";
+
 namespace {
 
 // The message always opens near the top-left corner of the screen, wherever

@@ -11,9 +11,6 @@
 #include "resources/resources.h"
 
 std::uint8_t alarmMinuteSeen[10] = {99, 99, 99, 99, 99, 99, 99, 99, 99, 99};
-std::int32_t screenSaverActive = 0;
-char alarmCaption[132] = "";
-char alarmMessage[132] = "";
 
 namespace {
 

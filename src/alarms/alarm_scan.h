@@ -7,7 +7,6 @@
 #include "platform/win32.h"
 
 extern std::uint8_t alarmMinuteSeen[10];
-extern std::int32_t screenSaverActive;
 extern char alarmCaption[132];
 extern char alarmMessage[132];
 

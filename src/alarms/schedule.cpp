@@ -1,8 +1,9 @@
 // The rule that decides whether an alarm is due on a given day and minute.
 #include "alarms/schedule.h"
 
-#include "alarms/alarm_scan.h"
 #include "alarms/calendar.h"
+
+std::int32_t screenSaverActive = 0;
 
 namespace {
 

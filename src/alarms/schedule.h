@@ -1,8 +1,14 @@
 // Whether an alarm is due.
 #pragma once
 
+#include <cstdint>
+
 #include "settings/alarm_record.h"
 #include "base/time_source.h"
+
+// 1 while the screen saver runs, as the tick scan last saw it; alarms that
+// do not ring through the screen saver are held back meanwhile.
+extern std::int32_t screenSaverActive;
 
 // Due now, by the local clock; checkTime 0 ignores the time of day.
 int IsAlarmDue(int index, int checkTime);

@@ -19,15 +19,7 @@
 #include "settings/preferences.h"
 #include "timers/timer_record.h"
 
-std::uint8_t lastMinuteShown = 0;
-std::int32_t halfSecondCount = 0;
 std::int32_t firstCreate = 1;
-std::int32_t sysCommandSeen = 0;
-std::int32_t recreating = 0;
-std::int32_t menuHelpPending = 0;
-std::int32_t quitOnDestroy = 1;
-std::int16_t iconRight = 0;
-std::int16_t iconTop = 0;
 
 void ResetMainWindowState() {
   lastMinuteShown = 0;

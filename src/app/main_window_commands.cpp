@@ -16,6 +16,20 @@
 #include "settings/preferences.h"
 #include "settings/settings_files.h"
 
+// Set once the user has used the window (a system command, a press on its
+// caption); until then an activation is handed back.
+std::int32_t sysCommandSeen = 0;
+// Set while a restore replaces the window, so that its activations pass.
+std::int32_t recreating = 0;
+// Where the minimised window's right edge and top were, to restore it there.
+std::int16_t iconRight = 0;
+std::int16_t iconTop = 0;
+// Set when F1 is pressed in the system menu: the command that follows opens
+// its help instead of running.
+std::int32_t menuHelpPending = 0;
+// Cleared while the window is destroyed only to be made again.
+std::int32_t quitOnDestroy = 1;
+
 namespace {
 
 void OpenAbout(HWND window) {

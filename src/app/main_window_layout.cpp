@@ -18,6 +18,11 @@
 #include "settings/preferences.h"
 #include "timers/timer_record.h"
 
+// The minute the face last showed, so that a face without seconds is
+// redrawn once a minute; and the milliseconds toward the next whole second.
+std::uint8_t lastMinuteShown = 0;
+std::int32_t halfSecondCount = 0;
+
 namespace {
 
 int ClockWidth() { return avgCharWidth * clockWidthChars; }

@@ -11,12 +11,14 @@
 #include "datetime/date_advance.h"
 #include "alarms/alarm_settings.h"
 #include "settings/config_files.h"
+#include "settings/config_load.h"
 
 void ResetHoratickState() {
   // One call per part of the program, each resetting that part's globals.
   ResetClockAppState();
   ResetPreferencesState();
   ResetConfigFilesState();
+  ResetConfigLoadState();
   ResetFaceState();
   ResetTimerState();
   ResetAlarmsState();

@@ -8,7 +8,6 @@
 
 #include "base/clock_app.h"
 #include "settings/config_image.h"
-#include "settings/config_load.h"
 #include "settings/settings_files.h"
 #include "resources/resources.h"
 
@@ -104,5 +103,4 @@ void ResetConfigFilesState() {
   for (AlarmRecord& r : savedAlarms) r = AlarmRecord{};
   programEnding = 0;
   saveFailureShown = false;
-  unreadableConfigNotice.clear();
 }

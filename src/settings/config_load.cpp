@@ -138,3 +138,5 @@ bool LoadConfigurationFile(const char* path, SettingsAccess access) {
   RepairConfiguration(*prefs, alarms);
   return true;
 }
+
+void ResetConfigLoadState() { unreadableConfigNotice.clear(); }

@@ -23,3 +23,6 @@ void LoadConfiguration();
 // file, the system's reason and where it was kept. Set by loading; the clock
 // window shows it once, then clears it. Empty when there is nothing to say.
 extern std::string unreadableConfigNotice;
+
+// Forgets the notice above.
+void ResetConfigLoadState();

@@ -4,6 +4,7 @@
 
 #include "alarm_scene.h"
 #include "alarms/alarm_scan.h"
+#include "alarms/schedule.h"
 
 namespace {
 
