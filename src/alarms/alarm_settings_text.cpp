@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "settings/alarm_record.h"
+#include "platform/win32.h"
 
 namespace {
 
@@ -99,35 +100,9 @@ std::string FieldText(const char* field, std::size_t fieldSize) {
   return std::string(field, end != nullptr ? static_cast<const char*>(end) - field : fieldSize);
 }
 
-namespace {
-
-bool IsContinuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
-
-// The bytes a character takes by its first byte; 1 for ASCII and for a byte
-// that cannot start one.
-std::size_t SequenceLength(char c) {
-  const auto lead = static_cast<unsigned char>(c);
-  if (lead >= 0xF0 && lead <= 0xF4) return 4;
-  if (lead >= 0xE0 && lead <= 0xEF) return 3;
-  if (lead >= 0xC2 && lead <= 0xDF) return 2;
-  return 1;
-}
-
-}  // namespace
-
 void CopyTextCut(char* field, std::size_t fieldSize, const char* text, std::size_t maxBytes) {
   if (fieldSize == 0) return;
   if (maxBytes > fieldSize - 1) maxBytes = fieldSize - 1;
-  std::size_t n = std::strlen(text);
-  if (n > maxBytes) {
-    n = maxBytes;
-    // A character straddles the cut when its first byte lies before the cut
-    // and the bytes it needs reach past it: keep none of it. Stray
-    // continuation bytes behind a whole character are characters of their own.
-    std::size_t start = n;
-    while (start > 0 && n - start < 3 && IsContinuationByte(text[start])) --start;
-    if (!IsContinuationByte(text[start]) && start + SequenceLength(text[start]) > n) n = start;
-  }
   std::memset(field, 0, fieldSize);
-  std::memcpy(field, text, n);
+  lstrcpyn(field, text, static_cast<int>(maxBytes + 1));
 }

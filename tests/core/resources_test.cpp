@@ -31,6 +31,19 @@ TEST(Utf8Cut, NeverSplitsACharacter) {
   }
 }
 
+// The program's own copies go through lstrcpyn: the same cut, and nothing
+// written where there is no room.
+TEST(Utf8Cut, LstrcpynCutsAsTheLayerDoes) {
+  char buffer[4] = {'x', 'x', 'x', 'x'};
+  EXPECT_EQ(lstrcpyn(buffer, "a\xE2\x82\xAC", 4), buffer);
+  EXPECT_STREQ(buffer, "a");
+  EXPECT_EQ(lstrcpyn(buffer, nullptr, 4), buffer);
+  EXPECT_STREQ(buffer, "");
+  buffer[0] = 'x';
+  EXPECT_EQ(lstrcpyn(buffer, "abc", 0), nullptr);
+  EXPECT_EQ(buffer[0], 'x');
+}
+
 class Resources : public ::testing::Test {
  protected:
   void SetUp() override {

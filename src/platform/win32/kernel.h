@@ -117,6 +117,11 @@ BOOL MoveFileEx(LPCSTR existing, LPCSTR newName, DWORD flags);
 DWORD GetLastError();
 void SetLastError(DWORD error);
 
+// Strings: at most maxLength - 1 bytes of source and a zero, cut as every
+// "A" function of this layer cuts text, never inside a UTF-8 character.
+// Returns destination; nullptr when there is no room even for the zero.
+LPSTR lstrcpyn(LPSTR destination, LPCSTR source, int maxLength);
+
 // Private profile files
 DWORD GetPrivateProfileString(LPCSTR section, LPCSTR key, LPCSTR defaultValue, LPSTR buffer, DWORD size,
                               LPCSTR fileName);
