@@ -45,6 +45,8 @@ std::string LastErrorText() {
     case ERROR_NOT_ENOUGH_MEMORY: errnoValue = ENOMEM; break;
     case ERROR_READ_FAULT:
     case ERROR_WRITE_FAULT: errnoValue = EIO; break;
+    case ERROR_DIRECTORY_NOT_SUPPORTED: errnoValue = EISDIR; break;
+    case ERROR_BAD_FILE_TYPE: return "not a regular file";
     default: break;
   }
   if (errnoValue != 0) return std::strerror(errnoValue);

@@ -188,7 +188,7 @@ TEST(Startup, AConfigurationFileThatCannotBeReadIsReportedWithItsReason) {
   ASSERT_EQ(desk.messageBoxes().size(), 1u);
   MessageBoxView notice = desk.messageBox();
   EXPECT_EQ(notice.text(), "The Horatick configuration file \"" + config +
-                               "\" could not be read (Permission denied), so the default settings are used. "
+                               "\" could not be read (Is a directory), so the default settings are used. "
                                "The file was kept as \"" + config + ".bad\".");
   EXPECT_EQ(notice.caption(), "Horatick");
   EXPECT_EQ(notice.style(), MB_OK | MB_ICONEXCLAMATION);

@@ -135,7 +135,7 @@ TEST_F(CliViews, AConfigurationFileThatCannotBeReadIsReportedAndLeftAlone) {
   EXPECT_EQ(r.exitCode, 0);
   EXPECT_EQ(r.out, " 3:05 PM  Mon 12/07/92 \n");
   EXPECT_EQ(r.err, "horatick: The Horatick configuration file \"" + config +
-                       "\" could not be read (Permission denied), so the default settings are used. "
+                       "\" could not be read (Is a directory), so the default settings are used. "
                        "The file was left as it is.\n");
   EXPECT_EQ(FolderListing(folder.path()), "HORATICK.CFG");
 }

@@ -96,7 +96,7 @@ TEST(Follow, ASettingsFileThatCannotBeReadIsReportedOnStandardError) {
   std::filesystem::create_directory(config);
   FollowProcess clock(folder.path(), {"--follow"});
   const std::string notice = "The Horatick configuration file \"" + config +
-                             "\" could not be read (Permission denied), so the default settings are used. "
+                             "\" could not be read (Is a directory), so the default settings are used. "
                              "The file was kept as \"" + config + ".bad\".";
   EXPECT_EQ(clock.NextLineBesidesFaces(), "Horatick: " + notice);
   ASSERT_TRUE(clock.Signal(SIGTERM));

@@ -69,7 +69,7 @@ TEST_F(FileCalls, MissingFolderAndFolderAsFile) {
   EXPECT_EQ(Open(folder / "no/such", GENERIC_READ, OPEN_EXISTING), INVALID_HANDLE_VALUE);
   EXPECT_EQ(GetLastError(), ERROR_PATH_NOT_FOUND);
   EXPECT_EQ(Open(folder.path(), GENERIC_READ, OPEN_EXISTING), INVALID_HANDLE_VALUE);
-  EXPECT_EQ(GetLastError(), ERROR_ACCESS_DENIED);
+  EXPECT_EQ(GetLastError(), ERROR_DIRECTORY_NOT_SUPPORTED);
 }
 
 TEST_F(FileCalls, WriteReadAndSize) {

@@ -35,19 +35,23 @@ pid_t EndedProcess() {
 TEST(PlantedFiles, OnlyRegularFilesAreOpenedAndNothingIsWaitedOn) {
   TempFolder folder;
   ASSERT_EQ(::mkfifo((folder / "fifo").c_str(), 0600), 0);
+  // Each is refused with a reason that says what stands there.
   const struct {
     std::string path;
     DWORD access;
     DWORD creation;
+    DWORD error;
   } cases[] = {
-      {folder / "fifo", GENERIC_READ, OPEN_EXISTING},   {folder / "fifo", GENERIC_WRITE, OPEN_EXISTING},
-      {folder / "fifo", GENERIC_WRITE, CREATE_ALWAYS},  {"/dev/null", GENERIC_READ, OPEN_EXISTING},
-      {folder.path(), GENERIC_READ, OPEN_EXISTING},
+      {folder / "fifo", GENERIC_READ, OPEN_EXISTING, ERROR_BAD_FILE_TYPE},
+      {folder / "fifo", GENERIC_WRITE, OPEN_EXISTING, ERROR_BAD_FILE_TYPE},
+      {folder / "fifo", GENERIC_WRITE, CREATE_ALWAYS, ERROR_BAD_FILE_TYPE},
+      {"/dev/null", GENERIC_READ, OPEN_EXISTING, ERROR_BAD_FILE_TYPE},
+      {folder.path(), GENERIC_WRITE, OPEN_ALWAYS, ERROR_DIRECTORY_NOT_SUPPORTED},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.path);
     EXPECT_EQ(Open(c.path, c.access, c.creation), INVALID_HANDLE_VALUE);
-    EXPECT_EQ(GetLastError(), ERROR_ACCESS_DENIED);
+    EXPECT_EQ(GetLastError(), c.error);
   }
   // The profile reads such a file as unreadable: every key has its default.
   EXPECT_EQ(GetPrivateProfileInt("Horatick", "xPos", 7, (folder / "fifo").c_str()), 7u);

@@ -107,7 +107,7 @@ TEST_F(ConfigLoad, AFileThatCannotBeReadIsKeptAsideWithTheReason) {
     const char* reason;
   } cases[] = {
       {"no permission", false, platform::FileCall::CreateFile, ERROR_ACCESS_DENIED, false, "Permission denied"},
-      {"a folder of that name", true, platform::FileCall::DeleteFile, 0, false, "Permission denied"},
+      {"a folder of that name", true, platform::FileCall::DeleteFile, 0, false, "Is a directory"},
       {"an I/O error", false, platform::FileCall::ReadFile, ERROR_READ_FAULT, false, "Input/output error"},
       {"not even kept", false, platform::FileCall::ReadFile, ERROR_READ_FAULT, true, "Input/output error"},
   };

@@ -80,9 +80,12 @@ DWORD Win32ErrorFromErrno(int errnoValue, DWORD fallback) {
     case EACCES:
     case EPERM:
     case EROFS:
-    case EISDIR:
     case ETXTBSY:
       return ERROR_ACCESS_DENIED;
+    case EISDIR:
+      return ERROR_DIRECTORY_NOT_SUPPORTED;
+    case ENXIO:  // a pipe nobody reads, or a device that is not there
+      return ERROR_BAD_FILE_TYPE;
     case EEXIST:
       return ERROR_ALREADY_EXISTS;
     case EBADF:
@@ -147,9 +150,15 @@ HANDLE CreateFile(LPCSTR fileName, DWORD access, DWORD /*shareMode*/, void* /*se
     return INVALID_HANDLE_VALUE;
   }
   struct stat opened {};
-  if (::fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode)) {
+  const bool examined = ::fstat(fd, &opened) == 0;
+  if (!examined || !S_ISREG(opened.st_mode)) {
+    // Said as what it is: a folder or a pipe in a file's place is not a
+    // question of permissions, and the user is told the reason.
+    const DWORD error = !examined                 ? platform::Win32ErrorFromErrno(errno, ERROR_ACCESS_DENIED)
+                        : S_ISDIR(opened.st_mode) ? ERROR_DIRECTORY_NOT_SUPPORTED
+                                                  : ERROR_BAD_FILE_TYPE;
     ::close(fd);
-    SetLastError(ERROR_ACCESS_DENIED);
+    SetLastError(error);
     return INVALID_HANDLE_VALUE;
   }
   ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
