@@ -30,17 +30,17 @@ class FixedClockDriver final : public platform::Driver {
 constexpr std::int64_t kWednesday0730Ms = 710580600000;
 
 void SetUpAlarms(AlarmRecord* table) {
-  std::memset(table, 0, sizeof(AlarmRecord) * ALARM_COUNT);
-  for (int i = 0; i < ALARM_COUNT; ++i) {
+  std::memset(table, 0, sizeof(AlarmRecord) * kAlarmCount);
+  for (int i = 0; i < kAlarmCount; ++i) {
     AlarmRecord& r = table[i];
     SetDefaultAlarm(r);
     r.enabled = 1;
-    r.amPmMode = ALARM_24H;
+    r.amPmMode = kAlarm24h;
     r.hour = 7;
     r.minute = 30;
     // One date a week before: neither the date itself nor, at 7 days, any of
     // the 14-, 21- and 28-day cycles matches.
-    r.dateMode = ALARM_ONE_DATE;
+    r.dateMode = kAlarmOneDate;
     r.year = 1992;
     r.month = 7;
     r.day = 1;
@@ -56,7 +56,7 @@ void BM_CheckAlarmsNoneDue(benchmark::State& state) {
   tzset();
   FixedClockDriver driver;
   platform::InstallDriver(&driver);
-  static AlarmRecord table[ALARM_COUNT];
+  static AlarmRecord table[kAlarmCount];
   SetUpAlarms(table);
   alarms = table;
   std::memset(alarmMinuteSeen, 99, sizeof alarmMinuteSeen);
@@ -64,7 +64,7 @@ void BM_CheckAlarmsNoneDue(benchmark::State& state) {
   // Firing would open a message with no window to own it, so make sure first.
   for (int minute : {30, 31}) {
     driver.utcMs = kWednesday0730Ms + (minute - 30) * 60000;
-    for (int i = 0; i < ALARM_COUNT; ++i) {
+    for (int i = 0; i < kAlarmCount; ++i) {
       table[i].minute = static_cast<std::uint8_t>(minute);
       if (IsAlarmDue(i, 1) != 0) {
         state.SkipWithError("an alarm is due");

@@ -7,6 +7,7 @@
 #include "platform/core/driver.h"
 #include "platform/headless/headless_driver.h"
 #include "platform/win32.h"
+#include "support/clock_text.h"
 
 namespace {
 
@@ -50,7 +51,7 @@ void DayOfTwoTimers(benchmark::State& state) {
   HeadlessDriver driver;
   platform::ResetCore();
   platform::InstallDriver(&driver);
-  driver.SetUtc("1992-12-07 15:05:09");
+  SetUtcClock(driver, "1992-12-07 15:05:09");
   driver.StartProgram(TwoTimerProgram);
   driver.RunUntilIdle();
   std::uint64_t ticks = 0;

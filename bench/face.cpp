@@ -15,6 +15,7 @@
 #include "platform/headless/headless_driver.h"
 #include "resources/resources.h"
 #include "timers/timer_engine.h"
+#include "support/clock_text.h"
 
 namespace {
 
@@ -44,8 +45,8 @@ class FaceScene {
     platform::ResetCore();
     ResetHoratickState();
     platform::InstallDriver(&driver_);
-    driver_.SetLocal("1992-12-07 15:05:09");
-    instance = RegisterResourceModule(&horatickResources);
+    SetLocalClock(driver_, "1992-12-07 15:05:09");
+    instance = RegisterResourceModule(&kHoratickResources);
     SetDefaultPreferences(record_);
     prefs = &record_;
     SetTimersStartState();

@@ -19,6 +19,7 @@
 #include "platform/core/settings_folder.h"
 #include "platform/headless/headless_driver.h"
 #include "resources/resources.h"
+#include "support/clock_text.h"
 
 namespace {
 
@@ -28,11 +29,11 @@ constexpr std::uint64_t kDayMs = 24ull * 60 * 60 * 1000;
 std::string SundayAlarmsWithSeconds() {
   clock_files::Configuration files;
   files.preferences.displaySeconds = 1;
-  for (int i = 0; i < ALARM_COUNT; ++i) {
+  for (int i = 0; i < kAlarmCount; ++i) {
     AlarmRecord& alarm = files.alarms[i];
     alarm.enabled = 1;
-    alarm.dateMode = ALARM_ENHANCED;
-    alarm.amPmMode = ALARM_24H;
+    alarm.dateMode = kAlarmEnhanced;
+    alarm.amPmMode = kAlarm24h;
     alarm.hour = static_cast<std::uint8_t>(7 + i);
     alarm.minute = 30;
     alarm.year = 1992;
@@ -67,10 +68,10 @@ void BM_WholeDay(benchmark::State& state) {
     platform::ResetCore();
     platform::headless::HeadlessDriver driver;
     platform::InstallDriver(&driver);
-    driver.SetLocal("1992-12-07 00:00:00");
+    SetLocalClock(driver, "1992-12-07 00:00:00");
     platform::SetSettingsFolder(folder.c_str());
     ResetHoratickState();
-    HINSTANCE instance = RegisterResourceModule(&horatickResources);
+    HINSTANCE instance = RegisterResourceModule(&kHoratickResources);
     driver.StartProgram([instance] {
       char commandLine[] = "";
       return HoratickMain(instance, nullptr, commandLine, SW_SHOWNORMAL);

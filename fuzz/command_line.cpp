@@ -22,13 +22,13 @@ void CheckMoment(const LocalMoment& m) {
 
 // Every alarm enabled and due every day, at times across the day.
 const AlarmRecord* EveryDayTable() {
-  static AlarmRecord table[ALARM_COUNT];
+  static AlarmRecord table[kAlarmCount];
   static const bool made = [] {
-    for (int i = 0; i < ALARM_COUNT; ++i) {
+    for (int i = 0; i < kAlarmCount; ++i) {
       AlarmRecord& r = table[i];
       SetDefaultAlarm(r);
       r.enabled = 1;
-      r.dateMode = ALARM_ENHANCED;
+      r.dateMode = kAlarmEnhanced;
       r.everyWeek = 1;
       for (auto& day : r.weekday) day = 1;
       r.hour = static_cast<std::uint8_t>(i * 2 + 1);

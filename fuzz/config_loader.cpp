@@ -18,7 +18,7 @@
 namespace {
 
 Preferences record;
-AlarmRecord table[ALARM_COUNT];
+AlarmRecord table[kAlarmCount];
 
 void Prepare(const std::uint8_t* data, std::size_t size) {
   std::size_t profileLength = 0;

@@ -30,7 +30,7 @@ namespace fs = std::filesystem;
 constexpr char kOutsideText[] = "a file beside the settings folder";
 
 Preferences record;
-AlarmRecord table[ALARM_COUNT];
+AlarmRecord table[kAlarmCount];
 
 const std::string& SettingsFolder() {
   static const std::string folder = FuzzFolder() + "/settings";

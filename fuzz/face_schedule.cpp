@@ -36,7 +36,7 @@ class FuzzClock : public platform::Driver {
 
 FuzzClock fuzzClock;
 Preferences record;
-AlarmRecord table[ALARM_COUNT];
+AlarmRecord table[kAlarmCount];
 
 std::uint64_t Read64(const std::uint8_t* bytes) {
   std::uint64_t value = 0;
@@ -47,7 +47,7 @@ std::uint64_t Read64(const std::uint8_t* bytes) {
 // Running timers whose counts stay inside a day or so of the timer clock; a
 // countdown always has a second left, so no notice opens.
 void SetTimers(const std::uint8_t* bytes) {
-  for (int i = 0; i < TIMER_COUNT; ++i) {
+  for (int i = 0; i < kTimerCount; ++i) {
     const std::uint8_t* b = bytes + i * 4;
     TimerRecord& t = timers[i];
     t = TimerRecord{};
@@ -82,11 +82,11 @@ void CheckSchedule(const ClockDate& today, const ClockTime& now) {
   }
   const std::int64_t minute = LocalMinuteOf(today, now);
   ResetClockJumpState();
-  NoteScanMinute(minute - CATCH_UP_LIMIT_MINUTES);
+  NoteScanMinute(minute - kCatchUpLimitMinutes);
   NoteScanMinute(minute);
-  for (int i = 0; i < ALARM_COUNT; ++i) {
-    std::int64_t due = NO_LOCAL_MINUTE;
-    if (TakeCatchUp(i, &due)) FUZZ_CHECK(due > minute - CATCH_UP_LIMIT_MINUTES && due < minute);
+  for (int i = 0; i < kAlarmCount; ++i) {
+    std::int64_t due = kNoLocalMinute;
+    if (TakeCatchUp(i, &due)) FUZZ_CHECK(due > minute - kCatchUpLimitMinutes && due < minute);
   }
 }
 
@@ -111,7 +111,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                        "Pacific/Kiritimati", "Asia/Kathmandu"};
   setenv("TZ", kZones[bytes[8] % 6], 1);
   tzset();
-  pmStyle = (bytes[8] & 0x80) != 0 ? PM_STYLE_LOWER : PM_STYLE_UPPER;
+  pmStyle = (bytes[8] & 0x80) != 0 ? kPmStyleLower : kPmStyleUpper;
   SetTimers(bytes + 9);
 
   ClockDate today{};

@@ -38,7 +38,7 @@ inline const std::string& FuzzFolder() {
 inline void UseFreshRecords(Preferences& record, AlarmRecord* table) {
   ResetHoratickState();
   record = Preferences{};
-  for (int i = 0; i < ALARM_COUNT; ++i) table[i] = AlarmRecord{};
+  for (int i = 0; i < kAlarmCount; ++i) table[i] = AlarmRecord{};
   prefs = &record;
   alarms = table;
   charHeight = 16;
@@ -86,7 +86,7 @@ inline void CheckLoadedSettings(const Preferences& p, const AlarmRecord* table, 
   FUZZ_CHECK(EndsInZero(p.version));
   FUZZ_CHECK(EndsInZero(p.separator));
   FUZZ_CHECK(OneOf(pm, {148, 149}));
-  for (int i = 0; i < ALARM_COUNT; ++i) {
+  for (int i = 0; i < kAlarmCount; ++i) {
     const AlarmRecord& r = table[i];
     FUZZ_CHECK(OneOf(r.amPmMode, {118, 119, 120}));
     FUZZ_CHECK(OneOf(r.dateMode, {600, 601}));

@@ -5,9 +5,9 @@
 void FormatAlarmCaption(char* buffer, std::size_t size, const AlarmRecord& r, int index, const ClockDate& today) {
   const int number = index + 1;
   const int minute = r.minute;
-  if (r.dateMode == ALARM_ONE_DATE) {
+  if (r.dateMode == kAlarmOneDate) {
     // A default alarm keeps hour 12 with AM; it is written as the hour 0 it stands for.
-    const int shownHour = (r.hour == 12 && r.amPmMode == ALARM_AM) ? 0 : r.hour;
+    const int shownHour = (r.hour == 12 && r.amPmMode == kAlarmAm) ? 0 : r.hour;
     if (minute < 10) {
       std::snprintf(buffer, size, "Alarm %d - %d:0%d  (One Date)", number, shownHour, minute);
     } else {

@@ -42,13 +42,13 @@ bool CheckAlarms(HWND window, TickTimer tick) {
   GetClockTime(&nowTime, &today);
   NoteScanMinute(LocalMinuteOf(today, nowTime));
 
-  for (int i = 0; i < ALARM_COUNT; ++i) {
+  for (int i = 0; i < kAlarmCount; ++i) {
     const AlarmRecord& r = alarms[i];
     // An alarm whose minute a forward jump of the clock skipped goes off
     // first, once, with its usual message. The clock may have been set back
     // behind that minute since, while another alarm was ringing; the alarm
     // then waits for its minute to come again.
-    std::int64_t skippedMinute = NO_LOCAL_MINUTE;
+    std::int64_t skippedMinute = kNoLocalMinute;
     if (TakeCatchUp(i, &skippedMinute) && AlarmWatched(r) && skippedMinute <= LocalMinuteOf(today, nowTime)) {
       RecordAlarmRang(i, skippedMinute);
       if (!RingWithTickStopped(window, tick, i)) return true;
@@ -74,7 +74,7 @@ bool CheckAlarms(HWND window, TickTimer tick) {
 
 void RemindAtStartup(HWND owner) {
   if (alarms == nullptr) return;
-  for (int i = 0; i < ALARM_COUNT; ++i) {
+  for (int i = 0; i < kAlarmCount; ++i) {
     AlarmRecord& r = alarms[i];
     if (r.remindOnStartup == 0 || r.enabled == 0) continue;
     if (IsAlarmDue(i, 0) == 0) continue;
@@ -82,7 +82,7 @@ void RemindAtStartup(HWND owner) {
     // due today is left armed for its date. The reminder is cleared before
     // the note shows, so that a session ending while the note is up saves
     // the alarm wholly retired.
-    const bool oneDate = r.dateMode == ALARM_ONE_DATE;
+    const bool oneDate = r.dateMode == kAlarmOneDate;
     if (oneDate) r.remindOnStartup = 0;
     FireAlarm(owner, i);
     if (oneDate) r.enabled = 0;

@@ -16,7 +16,7 @@ namespace {
 
 // The working copy of the ten alarms while the dialog is open; only the
 // fields that CopyWorkingFields copies take part.
-AlarmRecord alarmEdit[ALARM_COUNT];
+AlarmRecord alarmEdit[kAlarmCount];
 // The alarm whose settings the controls show, and the one a number button chose.
 std::int16_t editIndex = 0;
 std::int16_t nextIndex = 0;
@@ -52,7 +52,7 @@ void OnAlarmNumberButton(HWND dialog, int id) {
 }
 
 void OnTimeModeButton(HWND dialog, int id) {
-  CheckRadioButton(dialog, ALARM_AM, ALARM_24H, id);
+  CheckRadioButton(dialog, kAlarmAm, kAlarm24h, id);
   AlarmRecord& r = alarmEdit[editIndex];
   ReadAlarmTimeEdit(dialog, r);
   const int hour = HourForTimeMode(r.hour, r.amPmMode, id);
@@ -64,17 +64,17 @@ void OnTimeModeButton(HWND dialog, int id) {
 }
 
 void OnActionButton(HWND dialog, int id) {
-  CheckRadioButton(dialog, ALARM_ACTION_NOTE, ALARM_ACTION_PROGRAM, id);
+  CheckRadioButton(dialog, kAlarmActionNote, kAlarmActionProgram, id);
   alarmEdit[editIndex].action = id;
-  const int edit = id == ALARM_ACTION_NOTE ? IDC_ALARM_NOTE : IDC_ALARM_PROGRAM;
+  const int edit = id == kAlarmActionNote ? IDC_ALARM_NOTE : IDC_ALARM_PROGRAM;
   SendDlgItemMessage(dialog, edit, EM_SETSEL, 0, 0);
   SetFocus(GetDlgItem(dialog, edit));
 }
 
 void OnDateModeButton(HWND dialog, int id) {
-  CheckRadioButton(dialog, ALARM_ONE_DATE, ALARM_ENHANCED, id);
+  CheckRadioButton(dialog, kAlarmOneDate, kAlarmEnhanced, id);
   alarmEdit[editIndex].dateMode = static_cast<std::int16_t>(id);
-  if (id == ALARM_ONE_DATE) {
+  if (id == kAlarmOneDate) {
     SetFocus(GetDlgItem(dialog, IDC_ALARM_DATE));
     return;
   }
@@ -86,7 +86,7 @@ void OnDateModeButton(HWND dialog, int id) {
 void OnListFiles(HWND dialog) {
   const AlarmRecord& r = alarmEdit[editIndex];
   CopyTextCut(programFileName, sizeof programFileName, FieldText(r.program, sizeof r.program).c_str(),
-              ALARM_PROGRAM_MAX_BYTES);
+              kAlarmProgramMaxBytes);
 
   OPENFILENAME ofn{};
   ofn.lStructSize = sizeof ofn;
@@ -96,7 +96,7 @@ void OnListFiles(HWND dialog) {
   ofn.lpstrFile = programFileName;
   // A path longer than the record's program field would be cut at OK into a
   // path that names nothing, so the chooser is offered exactly what fits.
-  ofn.nMaxFile = ALARM_PROGRAM_MAX_BYTES + 1;
+  ofn.nMaxFile = kAlarmProgramMaxBytes + 1;
   ofn.lpstrTitle = "Select Program To Run";
   ofn.Flags = OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST;
   if (!GetOpenFileName(&ofn)) return;
@@ -105,7 +105,7 @@ void OnListFiles(HWND dialog) {
   // so that it stays one word. When the quotes would not fit, the path goes in
   // as chosen and the program check at OK says that it cannot be found.
   const std::string commandLine = CommandLineForPath(programFileName);
-  const bool fits = commandLine.size() <= static_cast<std::size_t>(ALARM_PROGRAM_MAX_BYTES);
+  const bool fits = commandLine.size() <= static_cast<std::size_t>(kAlarmProgramMaxBytes);
   SetDlgItemText(dialog, IDC_ALARM_PROGRAM, fits ? commandLine.c_str() : programFileName);
 }
 
@@ -113,8 +113,8 @@ void OnListFiles(HWND dialog) {
 void OnAlarmSettingsOk(HWND dialog) {
   // The shown alarm is read into a copy first: a time or date that does not
   // exist, or a No to the program warning, leaves the working copy as it was.
-  AlarmRecord accepted[ALARM_COUNT];
-  for (int i = 0; i < ALARM_COUNT; ++i) accepted[i] = alarmEdit[i];
+  AlarmRecord accepted[kAlarmCount];
+  for (int i = 0; i < kAlarmCount; ++i) accepted[i] = alarmEdit[i];
   const UINT error = ReadShownAlarm(dialog, accepted[editIndex], HourRule::Accepting);
   if (error != 0) {
     ReportInvalidShownAlarm(dialog, error);
@@ -124,9 +124,9 @@ void OnAlarmSettingsOk(HWND dialog) {
 
   // An AM hour of 12 is midnight, in every alarm, shown or not.
   for (AlarmRecord& r : accepted) {
-    if (r.amPmMode == ALARM_AM && r.hour == 12) r.hour = 0;
+    if (r.amPmMode == kAlarmAm && r.hour == 12) r.hour = 0;
   }
-  for (int i = 0; i < ALARM_COUNT; ++i) {
+  for (int i = 0; i < kAlarmCount; ++i) {
     alarmEdit[i] = accepted[i];
     CopyWorkingFields(alarms[i], accepted[i]);
   }
@@ -137,20 +137,20 @@ void OnAlarmSettingsOk(HWND dialog) {
 void InitAlarmSettings(HWND dialog) {
   editIndex = 0;
   FillAlarmControls(dialog, alarms[0]);
-  for (int i = 0; i < ALARM_COUNT; ++i) CopyWorkingFields(alarmEdit[i], alarms[i]);
+  for (int i = 0; i < kAlarmCount; ++i) CopyWorkingFields(alarmEdit[i], alarms[i]);
 }
 
 // Radio buttons that write their value into the working copy as they are clicked.
 bool OnValueButton(HWND dialog, int id) {
   AlarmRecord& r = alarmEdit[editIndex];
-  if (id >= ALARM_SHOW_MAX && id <= ALARM_SHOW_NORMAL) {
-    CheckRadioButton(dialog, ALARM_SHOW_MAX, ALARM_SHOW_NORMAL, id);
+  if (id >= kAlarmShowMax && id <= kAlarmShowNormal) {
+    CheckRadioButton(dialog, kAlarmShowMax, kAlarmShowNormal, id);
     r.showMode = id;
-  } else if (id == ALARM_TONE_HI || id == ALARM_TONE_LOW) {
-    CheckRadioButton(dialog, ALARM_TONE_HI, ALARM_TONE_LOW, id);
+  } else if (id == kAlarmToneHi || id == kAlarmToneLow) {
+    CheckRadioButton(dialog, kAlarmToneHi, kAlarmToneLow, id);
     r.beepTone = id;
-  } else if (id == ALARM_BEEP_SHORT || id == ALARM_BEEP_LONG) {
-    CheckRadioButton(dialog, ALARM_BEEP_SHORT, ALARM_BEEP_LONG, id);
+  } else if (id == kAlarmBeepShort || id == kAlarmBeepLong) {
+    CheckRadioButton(dialog, kAlarmBeepShort, kAlarmBeepLong, id);
     r.beepDuration = id;
   } else {
     return false;
@@ -161,16 +161,16 @@ bool OnValueButton(HWND dialog, int id) {
 bool OnCommand(HWND dialog, int id) {
   if (id >= IDC_ALARM_FIRST && id <= IDC_ALARM_LAST) {
     OnAlarmNumberButton(dialog, id);
-  } else if (id >= ALARM_AM && id <= ALARM_24H) {
+  } else if (id >= kAlarmAm && id <= kAlarm24h) {
     OnTimeModeButton(dialog, id);
-  } else if (id == ALARM_ACTION_NOTE || id == ALARM_ACTION_PROGRAM) {
+  } else if (id == kAlarmActionNote || id == kAlarmActionProgram) {
     OnActionButton(dialog, id);
-  } else if (id == ALARM_ONE_DATE || id == ALARM_ENHANCED) {
+  } else if (id == kAlarmOneDate || id == kAlarmEnhanced) {
     OnDateModeButton(dialog, id);
   } else if (id == IDC_ALARM_LIST_FILES) {
     OnListFiles(dialog);
   } else if (id == IDC_ALARM_HELP) {
-    WinHelp(dialog, helpPath, HELP_CONTEXT, ALARM_SETTINGS_HELP_CONTEXT);
+    WinHelp(dialog, helpPath, HELP_CONTEXT, kAlarmSettingsHelpContext);
   } else if (id == IDOK) {
     OnAlarmSettingsOk(dialog);
   } else if (id == IDCANCEL) {

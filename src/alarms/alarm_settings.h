@@ -9,12 +9,12 @@
 #include "settings/alarm_record.h"
 
 // Help contexts of the two alarm dialogs.
-constexpr UINT ALARM_SETTINGS_HELP_CONTEXT = 1004;
-constexpr UINT ENHANCED_ALARMS_HELP_CONTEXT = 1104;
+constexpr UINT kAlarmSettingsHelpContext = 1004;
+constexpr UINT kEnhancedAlarmsHelpContext = 1104;
 
 // The longest note and program a record holds, in bytes.
-constexpr int ALARM_NOTE_MAX_BYTES = 79;
-constexpr int ALARM_PROGRAM_MAX_BYTES = 127;
+constexpr int kAlarmNoteMaxBytes = 79;
+constexpr int kAlarmProgramMaxBytes = 127;
 
 // Writes today's date into control 310 of the dialog in the date-order layout.
 void SetTodayText(HWND dialog);

@@ -17,7 +17,7 @@ constexpr int kEditTextBytes = 1024;
 // The time and date edits are read up to 28 characters.
 constexpr int kShortEditBytes = 29;
 
-int DateOrder() { return prefs != nullptr ? static_cast<int>(prefs->dateOrder) : static_cast<int>(DATE_ORDER_MDY); }
+int DateOrder() { return prefs != nullptr ? static_cast<int>(prefs->dateOrder) : static_cast<int>(kDateOrderMdy); }
 
 UINT CheckState(std::int32_t flag) { return flag != 0 ? BST_CHECKED : BST_UNCHECKED; }
 std::int32_t IsChecked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED ? 1 : 0; }
@@ -115,14 +115,14 @@ void FillAlarmControls(HWND dialog, const AlarmRecord& r) {
   CheckDlgButton(dialog, IDC_ALARM_EVEN_IF_SAVER, CheckState(r.evenIfScreenSaver));
   CheckDlgButton(dialog, IDC_ALARM_REMIND, CheckState(r.remindOnStartup));
   SetDlgItemText(dialog, IDC_ALARM_NOTE, FieldText(r.note, sizeof r.note).c_str());
-  CheckRadioButton(dialog, ALARM_BEEP_SHORT, ALARM_BEEP_LONG, r.beepDuration);
-  CheckRadioButton(dialog, ALARM_ONE_DATE, ALARM_ENHANCED, r.dateMode);
+  CheckRadioButton(dialog, kAlarmBeepShort, kAlarmBeepLong, r.beepDuration);
+  CheckRadioButton(dialog, kAlarmOneDate, kAlarmEnhanced, r.dateMode);
   CheckDlgButton(dialog, IDC_ALARM_BEEP, CheckState(r.beep));
-  CheckRadioButton(dialog, ALARM_TONE_HI, ALARM_TONE_LOW, r.beepTone);
+  CheckRadioButton(dialog, kAlarmToneHi, kAlarmToneLow, r.beepTone);
   ShowAlarmDate(dialog, r);
-  CheckRadioButton(dialog, ALARM_SHOW_MAX, ALARM_SHOW_NORMAL, r.showMode);
-  CheckRadioButton(dialog, ALARM_AM, ALARM_24H, r.amPmMode);
-  CheckRadioButton(dialog, ALARM_ACTION_NOTE, ALARM_ACTION_PROGRAM, r.action);
+  CheckRadioButton(dialog, kAlarmShowMax, kAlarmShowNormal, r.showMode);
+  CheckRadioButton(dialog, kAlarmAm, kAlarm24h, r.amPmMode);
+  CheckRadioButton(dialog, kAlarmActionNote, kAlarmActionProgram, r.action);
   SetDlgItemText(dialog, IDC_ALARM_PROGRAM, FieldText(r.program, sizeof r.program).c_str());
 }
 
@@ -130,18 +130,18 @@ UINT ReadShownAlarm(HWND dialog, AlarmRecord& r, HourRule rule) {
   ReadAlarmDateEdit(dialog, r);
   const TypedTime typed = ReadTypedTime(dialog, r);
   std::int64_t hour = typed.hour;
-  if (rule == HourRule::Accepting && r.amPmMode == ALARM_AM && hour == 12) hour = 0;
-  if (r.amPmMode == ALARM_PM && hour >= 0 && hour < 12) hour += 12;
+  if (rule == HourRule::Accepting && r.amPmMode == kAlarmAm && hour == 12) hour = 0;
+  if (r.amPmMode == kAlarmPm && hour >= 0 && hour < 12) hour += 12;
   r.beep = IsChecked(dialog, IDC_ALARM_BEEP);
   r.evenIfScreenSaver = IsChecked(dialog, IDC_ALARM_EVEN_IF_SAVER);
   r.remindOnStartup = IsChecked(dialog, IDC_ALARM_REMIND);
   r.enabled = static_cast<std::int16_t>(IsChecked(dialog, IDC_ALARM_ENABLED));
-  ReadTextCut(dialog, IDC_ALARM_NOTE, r.note, sizeof r.note, ALARM_NOTE_MAX_BYTES);
-  ReadTextCut(dialog, IDC_ALARM_PROGRAM, r.program, sizeof r.program, ALARM_PROGRAM_MAX_BYTES);
+  ReadTextCut(dialog, IDC_ALARM_NOTE, r.note, sizeof r.note, kAlarmNoteMaxBytes);
+  ReadTextCut(dialog, IDC_ALARM_PROGRAM, r.program, sizeof r.program, kAlarmProgramMaxBytes);
 
   if (typed.hour < 0 || hour > 23 || typed.minute < 0 || typed.minute > 59) return IDS_INVALID_TIME;
   r.hour = static_cast<std::uint8_t>(hour);
   r.minute = static_cast<std::uint8_t>(typed.minute);
-  if (r.enabled != 0 && r.dateMode == ALARM_ONE_DATE && !IsRealDate(r.month, r.day, r.year)) return IDS_INVALID_DATE;
+  if (r.enabled != 0 && r.dateMode == kAlarmOneDate && !IsRealDate(r.month, r.day, r.year)) return IDS_INVALID_DATE;
   return 0;
 }

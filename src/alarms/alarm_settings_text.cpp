@@ -70,7 +70,7 @@ std::uint8_t LimitToByte(std::int64_t value) {
 }
 
 int ShownHour(int hour, int amPmMode) {
-  if (amPmMode != ALARM_AM && amPmMode != ALARM_PM) return hour;
+  if (amPmMode != kAlarmAm && amPmMode != kAlarmPm) return hour;
   if (hour >= 13 && hour <= 23) return hour - 12;
   if (hour == 0) return 12;
   return hour;
@@ -78,11 +78,11 @@ int ShownHour(int hour, int amPmMode) {
 
 int HourForTimeMode(int hour, int oldMode, int newMode) {
   int h = hour;
-  if (oldMode == ALARM_PM && newMode == ALARM_24H && hour < 12) h = hour + 12;
-  if (oldMode == ALARM_AM && newMode == ALARM_24H && hour == 12) h = 0;
-  if (oldMode == ALARM_24H && newMode != ALARM_24H && hour == 0) h = 12;
-  if (newMode == ALARM_PM && h > 12) h = hour - 12;
-  if (newMode != ALARM_24H && h > 12) h -= 12;
+  if (oldMode == kAlarmPm && newMode == kAlarm24h && hour < 12) h = hour + 12;
+  if (oldMode == kAlarmAm && newMode == kAlarm24h && hour == 12) h = 0;
+  if (oldMode == kAlarm24h && newMode != kAlarm24h && hour == 0) h = 12;
+  if (newMode == kAlarmPm && h > 12) h = hour - 12;
+  if (newMode != kAlarm24h && h > 12) h -= 12;
   return h;
 }
 

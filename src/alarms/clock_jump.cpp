@@ -9,20 +9,20 @@ namespace {
 
 // What is remembered of one alarm.
 struct AlarmJumpMemory {
-  std::int64_t rangMinute = NO_LOCAL_MINUTE;      // the local minute the scan last rang it at
-  std::int64_t examinedMinute = NO_LOCAL_MINUTE;  // the local minute the scan last examined it at
+  std::int64_t rangMinute = kNoLocalMinute;      // the local minute the scan last rang it at
+  std::int64_t examinedMinute = kNoLocalMinute;  // the local minute the scan last examined it at
   bool catchUpPending = false;
-  std::int64_t catchUpMinute = NO_LOCAL_MINUTE;
+  std::int64_t catchUpMinute = kNoLocalMinute;
 };
 
-std::int64_t lastScanMinute = NO_LOCAL_MINUTE;
-AlarmJumpMemory memory[ALARM_COUNT];
+std::int64_t lastScanMinute = kNoLocalMinute;
+AlarmJumpMemory memory[kAlarmCount];
 
 // The minute in (after, before) at which the alarm would have come due, or
-// NO_LOCAL_MINUTE. The span is shorter than a day, so the alarm's time of day
+// kNoLocalMinute. The span is shorter than a day, so the alarm's time of day
 // falls in it at most once.
 std::int64_t DueMinuteBetween(const AlarmRecord& r, std::int64_t after, std::int64_t before) {
-  if (r.hour >= 24 || r.minute >= 60) return NO_LOCAL_MINUTE;
+  if (r.hour >= 24 || r.minute >= 60) return kNoLocalMinute;
   const std::int64_t minuteOfDay = r.hour * 60 + r.minute;
   for (std::int64_t day = LocalDayOf(after); day <= LocalDayOf(before); ++day) {
     const std::int64_t candidate = day * kMinutesPerDay + minuteOfDay;
@@ -32,14 +32,14 @@ std::int64_t DueMinuteBetween(const AlarmRecord& r, std::int64_t after, std::int
     SplitLocalMinute(candidate, &date, &time);
     if (IsAlarmDueAt(r, date, time, 1) != 0) return candidate;
   }
-  return NO_LOCAL_MINUTE;
+  return kNoLocalMinute;
 }
 
 void MarkCatchUps(std::int64_t after, std::int64_t before) {
-  for (int i = 0; i < ALARM_COUNT; ++i) {
+  for (int i = 0; i < kAlarmCount; ++i) {
     if (!AlarmWatched(alarms[i])) continue;
     const std::int64_t due = DueMinuteBetween(alarms[i], after, before);
-    if (due == NO_LOCAL_MINUTE || AlarmRangAt(i, due)) continue;
+    if (due == kNoLocalMinute || AlarmRangAt(i, due)) continue;
     memory[i].catchUpPending = true;
     memory[i].catchUpMinute = due;
   }
@@ -52,9 +52,9 @@ void NoteScanMinute(std::int64_t localMinute) {
   // Recorded first: a scan nested in the firing of a caught-up alarm must not
   // see the same jump again.
   lastScanMinute = localMinute;
-  if (previous == NO_LOCAL_MINUTE || alarms == nullptr) return;
+  if (previous == kNoLocalMinute || alarms == nullptr) return;
   const std::int64_t jump = localMinute - previous;
-  if (jump >= 2 && jump <= CATCH_UP_LIMIT_MINUTES) MarkCatchUps(previous, localMinute);
+  if (jump >= 2 && jump <= kCatchUpLimitMinutes) MarkCatchUps(previous, localMinute);
 }
 
 bool TakeCatchUp(int index, std::int64_t* dueMinute) {
@@ -75,6 +75,6 @@ bool AlarmRangAt(int index, std::int64_t localMinute) { return memory[index].ran
 void RecordAlarmRang(int index, std::int64_t localMinute) { memory[index].rangMinute = localMinute; }
 
 void ResetClockJumpState() {
-  lastScanMinute = NO_LOCAL_MINUTE;
+  lastScanMinute = kNoLocalMinute;
   for (AlarmJumpMemory& m : memory) m = AlarmJumpMemory{};
 }

@@ -10,12 +10,12 @@
 #include "alarms/calendar.h"
 
 // Stands for "no minute yet".
-constexpr std::int64_t NO_LOCAL_MINUTE = INT64_MIN;
+constexpr std::int64_t kNoLocalMinute = INT64_MIN;
 // The longest forward jump whose skipped minutes are still caught up.
-constexpr std::int64_t CATCH_UP_LIMIT_MINUTES = 12 * 60;
+constexpr std::int64_t kCatchUpLimitMinutes = 12 * 60;
 
 // Called at the start of every scan with the minute it reads. After a forward
-// jump of at most CATCH_UP_LIMIT_MINUTES, each enabled alarm that would have
+// jump of at most kCatchUpLimitMinutes, each enabled alarm that would have
 // come due at a minute strictly between the previous scan's minute and this
 // one (and has not rung at that minute) is marked to be caught up.
 void NoteScanMinute(std::int64_t localMinute);

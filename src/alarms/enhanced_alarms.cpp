@@ -29,7 +29,7 @@ constexpr int kScheduleIds[] = {
 // The alarm being edited (in the live table).
 int enhancedIndex = 0;
 
-int EditedIndex() { return enhancedIndex >= 0 && enhancedIndex < ALARM_COUNT ? enhancedIndex : 0; }
+int EditedIndex() { return enhancedIndex >= 0 && enhancedIndex < kAlarmCount ? enhancedIndex : 0; }
 AlarmRecord& EditedAlarm() { return alarms[EditedIndex()]; }
 
 void InitEnhancedAlarms(HWND dialog) {
@@ -52,7 +52,7 @@ void AcceptEnhancedAlarms(HWND dialog) {
   for (int id : kScheduleIds) FlagOf(r, id) = IsDlgButtonChecked(dialog, id) == BST_CHECKED ? 1 : 0;
   // The schedule is in force now; the alarm must follow it even if Alarm
   // Settings is then cancelled, rather than stay a one-date alarm.
-  r.dateMode = ALARM_ENHANCED;
+  r.dateMode = kAlarmEnhanced;
   EndDialog(dialog, 1);
 }
 
@@ -83,7 +83,7 @@ INT_PTR EnhancedAlarmsDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
           EndDialog(dialog, 0);
           return TRUE;
         case IDC_ENHANCED_HELP:
-          WinHelp(dialog, helpPath, HELP_CONTEXT, ENHANCED_ALARMS_HELP_CONTEXT);
+          WinHelp(dialog, helpPath, HELP_CONTEXT, kEnhancedAlarmsHelpContext);
           return TRUE;
         default:
           return FALSE;

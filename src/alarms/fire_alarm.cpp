@@ -17,10 +17,10 @@ constexpr int kLongBeeps = 85;
 void SoundBeeps(const AlarmRecord& r) {
   if (r.beep == 0) return;
   int count = 0;
-  if (r.beepDuration == ALARM_BEEP_SHORT) count = kShortBeeps;
-  if (r.beepDuration == ALARM_BEEP_LONG) count = kLongBeeps;
+  if (r.beepDuration == kAlarmBeepShort) count = kShortBeeps;
+  if (r.beepDuration == kAlarmBeepLong) count = kLongBeeps;
   // "Hi" and "Low" are the same tone; any other value is silent.
-  const bool toneKnown = r.beepTone == ALARM_TONE_HI || r.beepTone == ALARM_TONE_LOW;
+  const bool toneKnown = r.beepTone == kAlarmToneHi || r.beepTone == kAlarmToneLow;
   for (int i = 0; i < count; ++i) {
     if (toneKnown) Beep(kBeepHz, kBeepMs);
   }
@@ -28,9 +28,9 @@ void SoundBeeps(const AlarmRecord& r) {
 
 int ShowCommandFor(std::int32_t showMode) {
   switch (showMode) {
-    case ALARM_SHOW_MAX:
+    case kAlarmShowMax:
       return SW_SHOWMAXIMIZED;
-    case ALARM_SHOW_MIN:
+    case kAlarmShowMin:
       return SW_SHOWMINIMIZED;
     default:
       return SW_SHOWNORMAL;
@@ -51,7 +51,7 @@ void CopyField(char (&to)[N], const char (&from)[M]) {
 }  // namespace
 
 int FireAlarm(HWND owner, int index) {
-  if (alarms == nullptr || index < 0 || index >= ALARM_COUNT) return 0;
+  if (alarms == nullptr || index < 0 || index >= kAlarmCount) return 0;
   AlarmRecord& r = alarms[index];
   ClockDate today{};
   GetClockTime(nullptr, &today);
@@ -60,7 +60,7 @@ int FireAlarm(HWND owner, int index) {
 
   char caption[sizeof alarmCaption];
   FormatAlarmCaption(caption, sizeof caption, r, index, today);
-  if (r.dateMode == ALARM_ONE_DATE) {
+  if (r.dateMode == kAlarmOneDate) {
     // A one-date alarm goes off once: retired before its note opens, so the
     // scans that run while the note is up pass it by.
     r.enabled = 0;
@@ -69,11 +69,11 @@ int FireAlarm(HWND owner, int index) {
     r.year = 0;
   }
 
-  if (r.action == ALARM_ACTION_NOTE) {
+  if (r.action == kAlarmActionNote) {
     CopyField(alarmCaption, caption);
     CopyField(alarmMessage, r.note);
     DialogBoxParam(instance, "ShowAlarmMessage", owner, AlarmMessageDialogProc, 0);
-  } else if (r.action == ALARM_ACTION_PROGRAM) {
+  } else if (r.action == kAlarmActionProgram) {
     char commandLine[sizeof r.program + 1];
     CopyField(commandLine, r.program);
     // A program that cannot be started is passed over in silence; the

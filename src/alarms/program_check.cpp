@@ -217,9 +217,9 @@ std::string CommandLineForPath(const char* path) {
 }
 
 bool ConfirmAlarmPrograms(HWND dialog, const AlarmRecord* records) {
-  for (int i = 0; i < ALARM_COUNT; ++i) {
+  for (int i = 0; i < kAlarmCount; ++i) {
     const AlarmRecord& r = records[i];
-    if (r.action != ALARM_ACTION_PROGRAM || r.enabled == 0) continue;
+    if (r.action != kAlarmActionProgram || r.enabled == 0) continue;
     if (ProgramExists(FieldText(r.program, sizeof r.program).c_str())) continue;
     char text[256];
     std::snprintf(text, sizeof text,

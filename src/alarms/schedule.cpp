@@ -39,7 +39,7 @@ int IsAlarmDueAt(const AlarmRecord& r, const ClockDate& today, const ClockTime& 
   const bool timeOk = checkTime == 0 || (r.minute == now.minute && r.hour == now.hour);
   if (!timeOk) return 0;
 
-  if (r.dateMode == ALARM_ONE_DATE && r.month == today.month && r.day == today.day && r.year == today.year) {
+  if (r.dateMode == kAlarmOneDate && r.month == today.month && r.day == today.day && r.year == today.year) {
     return 1;
   }
 
@@ -60,7 +60,7 @@ int IsAlarmDueAt(const AlarmRecord& r, const ClockDate& today, const ClockTime& 
 }
 
 int IsAlarmDue(int index, int checkTime) {
-  if (alarms == nullptr || index < 0 || index >= ALARM_COUNT) return 0;
+  if (alarms == nullptr || index < 0 || index >= kAlarmCount) return 0;
   ClockTime now{};
   ClockDate today{};
   GetClockTime(&now, &today);

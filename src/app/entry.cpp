@@ -20,7 +20,7 @@ namespace {
 // to be allocated and leave nothing to free. They are zero-filled at every
 // start, as a fresh allocation would be.
 Preferences preferencesBlock;
-AlarmRecord alarmBlocks[ALARM_COUNT];
+AlarmRecord alarmBlocks[kAlarmCount];
 
 void AllocateRecords() {
   std::memset(&preferencesBlock, 0, sizeof preferencesBlock);

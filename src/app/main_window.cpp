@@ -193,7 +193,7 @@ LRESULT OnCreate(HWND window) {
   BuildSystemMenu(window);
   PostMessage(window, WM_SYSCOMMAND, IDM_RELAYOUT, 0);
   ApplyStayInFront(window);
-  if (SetTimer(window, ALARM_SCAN_TIMER, ALARM_SCAN_MS, nullptr) == 0) {
+  if (SetTimer(window, kAlarmScanTimer, kAlarmScanMs, nullptr) == 0) {
     ShowErrorBox(window, IDS_NO_TIMERS);
     return 0;
   }
@@ -207,8 +207,8 @@ LRESULT OnEnd(HWND window) {
     quitOnDestroy = 1;
     return 0;
   }
-  KillTimer(window, CLOCK_TICK_TIMER);
-  KillTimer(window, ALARM_SCAN_TIMER);
+  KillTimer(window, kClockTickTimer);
+  KillTimer(window, kAlarmScanTimer);
   savedCursor = SetCursor(LoadCursor(nullptr, IDC_WAIT));
   // A failed save now goes to standard error: a box would hold up the end.
   programEnding = 1;

@@ -19,13 +19,13 @@ constexpr UINT IDM_HELP = 400;
 constexpr UINT IDM_RELAYOUT = 1280;
 
 // The two window timers of the clock window.
-constexpr UINT_PTR CLOCK_TICK_TIMER = 1;  // 500 ms: alarm scan, then the face
-constexpr UINT_PTR ALARM_SCAN_TIMER = 2;  // 2000 ms: alarm scan only
-constexpr UINT CLOCK_TICK_MS = 500;
-constexpr UINT ALARM_SCAN_MS = 2000;
+constexpr UINT_PTR kClockTickTimer = 1;  // 500 ms: alarm scan, then the face
+constexpr UINT_PTR kAlarmScanTimer = 2;  // 2000 ms: alarm scan only
+constexpr UINT kClockTickMs = 500;
+constexpr UINT kAlarmScanMs = 2000;
 
 // Help contexts: F1 on a system-menu item opens 1000 + its command.
-constexpr UINT MENU_HELP_CONTEXT_BASE = 1000;
+constexpr UINT kMenuHelpContextBase = 1000;
 
 extern std::uint8_t lastMinuteShown;
 extern std::int32_t halfSecondCount;

@@ -57,7 +57,7 @@ void Minimize(HWND window) {
 // minimised. Returns the new window.
 HWND Restore(HWND window) {
   recreating = 1;
-  KillTimer(window, CLOCK_TICK_TIMER);
+  KillTimer(window, kClockTickTimer);
   quitOnDestroy = 0;
   DestroyWindow(window);
   // Between the two windows there is no owner for a countdown's notice; an
@@ -97,7 +97,7 @@ LRESULT OnSysCommand(HWND window, UINT command, LPARAM lParam) {
   sysCommandSeen = 1;
   if (menuHelpPending) {
     menuHelpPending = 0;
-    WinHelp(window, helpPath, HELP_CONTEXT, MENU_HELP_CONTEXT_BASE + command);
+    WinHelp(window, helpPath, HELP_CONTEXT, kMenuHelpContextBase + command);
     return 0;
   }
   switch (command) {

@@ -52,7 +52,7 @@ HWND CreateClockWindow(HINSTANCE moduleInstance) {
   programMove = 0;
   ShowWindow(window, SW_SHOWNOACTIVATE);
   UpdateWindow(window);
-  if (SetTimer(window, CLOCK_TICK_TIMER, CLOCK_TICK_MS, nullptr) == 0) {
+  if (SetTimer(window, kClockTickTimer, kClockTickMs, nullptr) == 0) {
     ShowErrorBox(window, IDS_NO_TIMERS);
     return nullptr;
   }
@@ -120,7 +120,7 @@ bool FaceIsDue() {
     refresh = true;
   }
   if (prefs->displaySeconds == 1) {
-    halfSecondCount += static_cast<std::int32_t>(CLOCK_TICK_MS);
+    halfSecondCount += static_cast<std::int32_t>(kClockTickMs);
     if (halfSecondCount == 1000) {
       refresh = true;
       halfSecondCount = 0;
@@ -136,8 +136,8 @@ bool FaceIsDue() {
 
 LRESULT OnTimer(HWND window, UINT_PTR timerId) {
   // Timer 2 keeps the alarms scanned while an alarm holds timer 1 stopped.
-  if (CheckAlarms(window, {CLOCK_TICK_TIMER, CLOCK_TICK_MS})) return 0;
-  if (timerId != CLOCK_TICK_TIMER) return 0;
+  if (CheckAlarms(window, {kClockTickTimer, kClockTickMs})) return 0;
+  if (timerId != kClockTickTimer) return 0;
   AdvanceDateAtMidnight();
   GetClockTime(&nowTime, nullptr);
   if (IsWindow(timersDialog)) SendMessage(timersDialog, WM_TIMERS_REFRESH, 0, 0);

@@ -27,9 +27,9 @@ void PlaceHelpFileName(char* path, std::size_t size);
 void MeasureDisplayFont();
 
 // The help document's name, which the layer turns into the help document.
-constexpr char HELP_FILE_NAME[] = "horatick.hlp";
+constexpr char kHelpFileName[] = "horatick.hlp";
 // What a help path reads when the executable's folder is unknown or too long.
-constexpr char HELP_PATH_UNKNOWN[] = "?";
+constexpr char kHelpPathUnknown[] = "?";
 
 // Puts the globals above back to their initial values.
 void ResetClockAppState();

@@ -17,7 +17,7 @@ void ShowErrorBox(HWND owner, UINT id) {
 namespace {
 
 void WriteUnknownHelpPath(char* buffer, std::size_t size) {
-  std::snprintf(buffer, size, "%s", HELP_PATH_UNKNOWN);
+  std::snprintf(buffer, size, "%s", kHelpPathUnknown);
 }
 
 }  // namespace
@@ -39,12 +39,12 @@ void PlaceHelpFileName(char* path, std::size_t size) {
   // A name without a folder is in the working folder, and so is the help file.
   const char* slash = std::strrchr(path, '/');
   const std::size_t nameStart = slash == nullptr ? 0 : static_cast<std::size_t>(slash - path) + 1;
-  if (nameStart + sizeof HELP_FILE_NAME <= size) {
-    std::memcpy(path + nameStart, HELP_FILE_NAME, sizeof HELP_FILE_NAME);
+  if (nameStart + sizeof kHelpFileName <= size) {
+    std::memcpy(path + nameStart, kHelpFileName, sizeof kHelpFileName);
     return;
   }
   // The folder is kept and "?" stands for the name, when there is room for it.
-  const std::size_t unknownStart = size - nameStart >= sizeof HELP_PATH_UNKNOWN ? nameStart : 0;
+  const std::size_t unknownStart = size - nameStart >= sizeof kHelpPathUnknown ? nameStart : 0;
   WriteUnknownHelpPath(path + unknownStart, size - unknownStart);
 }
 

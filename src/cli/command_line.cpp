@@ -4,21 +4,9 @@
 #include <cstring>
 #include <vector>
 
-#include "alarms/calendar.h"
 #include "cli/terminal_text.h"
 
 namespace {
-
-// Exactly `width` digits at text[pos].
-bool Digits(const std::string& text, std::size_t pos, std::size_t width, int& value) {
-  if (pos + width > text.size()) return false;
-  value = 0;
-  for (std::size_t i = pos; i < pos + width; ++i) {
-    if (text[i] < '0' || text[i] > '9') return false;
-    value = value * 10 + (text[i] - '0');
-  }
-  return true;
-}
 
 enum class Value { None, Needed, Optional };
 
@@ -66,24 +54,6 @@ std::optional<int> ParseDays(const std::string& text) {
 
 }  // namespace
 
-std::optional<LocalMoment> ParseMoment(const std::string& text, bool withSeconds) {
-  const std::size_t length = withSeconds ? 19 : 16;
-  if (text.size() != length || text[4] != '-' || text[7] != '-' || text[10] != ' ' || text[13] != ':') {
-    return std::nullopt;
-  }
-  LocalMoment m;
-  if (!Digits(text, 0, 4, m.year) || !Digits(text, 5, 2, m.month) || !Digits(text, 8, 2, m.day) ||
-      !Digits(text, 11, 2, m.hour) || !Digits(text, 14, 2, m.minute)) {
-    return std::nullopt;
-  }
-  if (withSeconds && (text[16] != ':' || !Digits(text, 17, 2, m.second))) return std::nullopt;
-  if (m.year < 1900 || m.month < 1 || m.month > 12 || m.day < 1 || m.day > DaysInMonth(m.year, m.month) ||
-      m.hour > 23 || m.minute > 59 || m.second > 59) {
-    return std::nullopt;
-  }
-  return m;
-}
-
 ParseResult ParseCommandLine(int argc, const char* const* argv) {
   ParseResult result;
   CommandLine& line = result.commandLine;
@@ -130,10 +100,10 @@ ParseResult ParseCommandLine(int argc, const char* const* argv) {
       if (value->empty()) return fail("option '--settings-dir' needs a folder");
       line.settingsDir = *value;
     } else if (argument == "--at") {
-      line.at = ParseMoment(*value, true);
+      line.at = ParseMoment(*value, MomentPrecision::Second);
       if (!line.at) return fail("option '--at' needs a moment as \"YYYY-MM-DD HH:MM:SS\", not '" + cli::TerminalLine(*value) + "'");
     } else if (argument == "--from") {
-      line.from = ParseMoment(*value, false);
+      line.from = ParseMoment(*value, MomentPrecision::Minute);
       if (!line.from) {
         return fail("option '--from' needs a minute as \"YYYY-MM-DD HH:MM\", not '" + cli::TerminalLine(*value) + "'");
       }

@@ -4,17 +4,9 @@
 #include <optional>
 #include <string>
 
-enum class RunMode { Clock, Follow, Show, PrintFace, Upcoming, Autostart, Help, Version, DesktopAvailable };
+#include "cli/moment_text.h"
 
-// A local moment as written on the command line; second is 0 for --from.
-struct LocalMoment {
-  int year = 0;
-  int month = 0;
-  int day = 0;
-  int hour = 0;
-  int minute = 0;
-  int second = 0;
-};
+enum class RunMode { Clock, Follow, Show, PrintFace, Upcoming, Autostart, Help, Version, DesktopAvailable };
 
 struct CommandLine {
   RunMode mode = RunMode::Clock;
@@ -33,10 +25,6 @@ struct ParseResult {
 };
 
 ParseResult ParseCommandLine(int argc, const char* const* argv);
-
-// "YYYY-MM-DD HH:MM:SS" (withSeconds) or "YYYY-MM-DD HH:MM", a date and time
-// that exist on the calendar, years 1900 to 9999.
-std::optional<LocalMoment> ParseMoment(const std::string& text, bool withSeconds);
 
 // The usage text of --help.
 std::string UsageText();

@@ -44,13 +44,23 @@ bool ShowsAs(std::time_t instant, const LocalMoment& m) {
 
 }  // namespace
 
-std::int64_t WallMinuteOfUtc(std::int64_t utcSeconds) {
-  const auto instant = static_cast<std::time_t>(utcSeconds);
+LocalMoment LocalMomentOfUtcMs(std::int64_t utcMs) {
+  // Whole seconds toward the past, so that an instant before 1970 keeps a
+  // millisecond from 0 to 999.
+  std::int64_t seconds = utcMs / 1000;
+  std::int64_t rest = utcMs % 1000;
+  if (rest < 0) {
+    rest += 1000;
+    seconds -= 1;
+  }
+  const auto instant = static_cast<std::time_t>(seconds);
   std::tm shown{};
   localtime_r(&instant, &shown);
-  LocalMoment m{shown.tm_year + 1900, shown.tm_mon + 1, shown.tm_mday, shown.tm_hour, shown.tm_min, 0};
-  return WallMinuteOf(m);
+  return {shown.tm_year + 1900, shown.tm_mon + 1, shown.tm_mday, shown.tm_hour, shown.tm_min, shown.tm_sec,
+          static_cast<int>(rest)};
 }
+
+std::int64_t WallMinuteOfUtc(std::int64_t utcSeconds) { return WallMinuteOf(LocalMomentOfUtcMs(utcSeconds * 1000)); }
 
 bool WallMinuteExists(std::int64_t wallMinute) {
   const LocalMoment m = MomentOfWallMinute(wallMinute);
@@ -70,7 +80,7 @@ std::optional<std::int64_t> UtcMsOfLocal(const LocalMoment& m) {
     std::tm t = TmOf(m, isDst);
     const std::time_t instant = std::mktime(&t);
     if (instant == static_cast<std::time_t>(-1) || !ShowsAs(instant, m)) continue;
-    const std::int64_t ms = static_cast<std::int64_t>(instant) * 1000;
+    const std::int64_t ms = static_cast<std::int64_t>(instant) * 1000 + m.millisecond;
     if (!earliest || ms < *earliest) earliest = ms;
   }
   if (earliest) return earliest;

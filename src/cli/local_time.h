@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "cli/command_line.h"
+#include "cli/moment_text.h"
 
 // A local wall-clock minute, counted as the calendar's local minutes.
 std::int64_t WallMinuteOf(const LocalMoment& m);
@@ -17,6 +17,9 @@ bool WallMinuteExists(std::int64_t wallMinute);
 // moment gives the earlier instant, a skipped one the instant the clock
 // reaches after the gap. Empty when the moment cannot be represented.
 std::optional<std::int64_t> UtcMsOfLocal(const LocalMoment& m);
+
+// The local moment an instant shows, to the millisecond.
+LocalMoment LocalMomentOfUtcMs(std::int64_t utcMs);
 
 // The local wall-clock minute of an instant (seconds dropped).
 std::int64_t WallMinuteOfUtc(std::int64_t utcSeconds);

@@ -70,7 +70,7 @@ void Refuse(const std::string& reason) {
 // it refuses to start beside. The clock does not start on a folder whose
 // files others could plant or replace, nor without its lock.
 int RunClock() {
-  HINSTANCE instance = RegisterResourceModule(&horatickResources);
+  HINSTANCE instance = RegisterResourceModule(&kHoratickResources);
   if (const std::string problem = SettingsFolderProblem(); !problem.empty()) {
     Refuse(problem);
     return 1;

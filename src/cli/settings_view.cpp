@@ -12,7 +12,7 @@ namespace {
 
 // The view lives as long as the process; the records need no heap.
 Preferences viewPreferences;
-AlarmRecord viewAlarms[ALARM_COUNT];
+AlarmRecord viewAlarms[kAlarmCount];
 
 }  // namespace
 
@@ -23,6 +23,6 @@ void LoadSettingsView() {
   for (AlarmRecord& r : viewAlarms) r = AlarmRecord{};
   prefs = &viewPreferences;
   alarms = viewAlarms;
-  instance = RegisterResourceModule(&horatickResources);
+  instance = RegisterResourceModule(&kHoratickResources);
   LoadSettingsReadOnly();
 }

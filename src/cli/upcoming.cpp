@@ -18,7 +18,7 @@ namespace {
 // the gap is longer than the clock catches up.
 std::optional<std::int64_t> NoticedAt(std::int64_t wallMinute) {
   if (WallMinuteExists(wallMinute)) return wallMinute;
-  for (std::int64_t later = wallMinute + 1; later <= wallMinute + CATCH_UP_LIMIT_MINUTES; ++later) {
+  for (std::int64_t later = wallMinute + 1; later <= wallMinute + kCatchUpLimitMinutes; ++later) {
     if (WallMinuteExists(later)) return later;
   }
   return std::nullopt;
@@ -39,7 +39,7 @@ std::vector<Occurrence> UpcomingAlarms(const AlarmRecord* table, std::int64_t fr
     if (c.year < 1 || c.year > 9999) continue;
     const ClockDate date{static_cast<std::uint16_t>(c.day), static_cast<std::uint16_t>(c.month),
                          static_cast<std::uint16_t>(c.year), static_cast<std::uint16_t>(c.weekday)};
-    for (int i = 0; i < ALARM_COUNT; ++i) {
+    for (int i = 0; i < kAlarmCount; ++i) {
       const AlarmRecord& r = table[i];
       // The scan rings only alarms that are enabled, at a time of day that exists.
       if (r.enabled != 1 || r.hour > 23 || r.minute > 59) continue;

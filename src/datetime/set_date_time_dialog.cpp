@@ -153,9 +153,9 @@ bool HandleCommand(HWND dialog, WPARAM command) {
       return true;
     case IDOK:
       if (!FieldsExist(dialog)) return true;
-      return HandleDialogButton(dialog, command, {IDC_DATETIME_HELP, SET_DATE_TIME_HELP_CONTEXT, Commit});
+      return HandleDialogButton(dialog, command, {IDC_DATETIME_HELP, kSetDateTimeHelpContext, Commit});
     default:
-      return HandleDialogButton(dialog, command, {IDC_DATETIME_HELP, SET_DATE_TIME_HELP_CONTEXT, Commit});
+      return HandleDialogButton(dialog, command, {IDC_DATETIME_HELP, kSetDateTimeHelpContext, Commit});
   }
 }
 

@@ -10,7 +10,7 @@
 #include "platform/win32.h"
 #include "resources/control_ids.h"
 
-constexpr UINT SET_DATE_TIME_HELP_CONTEXT = 1003;
+constexpr UINT kSetDateTimeHelpContext = 1003;
 
 // The mode in which the time field is written while the dialog is open: 401
 // (12-hour, AM), 402 (12-hour, PM) or 403 (24-hour).

@@ -34,14 +34,14 @@ bool AnyTimerShown() {
 }
 
 bool DateLeftOut(const Preferences& p) {
-  return p.weekdayStyle == WEEKDAY_NONE && p.monthStyle == MONTH_NONE && p.dayStyle == DAY_NONE &&
-         p.yearStyle == YEAR_NONE;
+  return p.weekdayStyle == kWeekdayNone && p.monthStyle == kMonthNone && p.dayStyle == kDayNone &&
+         p.yearStyle == kYearNone;
 }
 
 // The hour always takes two places: " 9", " 0", "12".
 void AppendHour(FaceText& text, int hour, std::int16_t timeFormat) {
   int shown = hour;
-  if (timeFormat != TIME_FORMAT_24H) {
+  if (timeFormat != kTimeFormat24h) {
     if (hour > 12) shown = hour - 12;
     if (hour == 0) shown = 12;
   }
@@ -81,9 +81,9 @@ int FormatClockTime() {
   GetClockTime(&now, nullptr);
 
   // A damaged spelling reads as the default, "AM"/"PM".
-  const bool lower = pmStyle == PM_STYLE_LOWER;
+  const bool lower = pmStyle == kPmStyleLower;
   const char* suffix = now.hour >= 12 ? (lower ? "pm" : "PM") : (lower ? "am" : "AM");
-  const bool withSuffix = p.timeFormat == TIME_FORMAT_12H_SUFFIX;
+  const bool withSuffix = p.timeFormat == kTimeFormat12hSuffix;
 
   FaceText text(clockText, kFaceSize);
   AppendHour(text, now.hour, p.timeFormat);
@@ -110,7 +110,7 @@ void FormatClockFace(HWND window) {
 
   char timePart[kFaceSize];
   CopyText(timePart, clockText);
-  char datePart[DATE_TEXT_SIZE];
+  char datePart[kDateTextSize];
   BuildDateText(p, today, datePart, sizeof datePart);
 
   FormatTimerText(window);
@@ -130,7 +130,7 @@ void FormatClockFace(HWND window) {
 
   FaceText(clockText + std::strlen(clockText), kFaceSize - std::strlen(clockText)).Append(' ');
   clockWidthChars = static_cast<std::int32_t>(std::strlen(clockText)) + 2;
-  if (p.monthStyle == MONTH_FULL) clockWidthChars += kMonthNamesExtraChars;
+  if (p.monthStyle == kMonthFull) clockWidthChars += kMonthNamesExtraChars;
 }
 
 void ResetFaceState() {

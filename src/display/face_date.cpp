@@ -21,32 +21,32 @@ void LoadName(UINT id, int size, char* out) {
 void BuildWeekday(const Preferences& p, const ClockDate& date, char* out) {
   out[0] = '\0';
   const UINT id = IDS_SUNDAY + date.weekday;
-  if (p.weekdayStyle == WEEKDAY_SHORT) LoadName(id, kShortNameSize, out);
-  if (p.weekdayStyle == WEEKDAY_FULL) LoadName(id, kFullNameSize, out);
+  if (p.weekdayStyle == kWeekdayShort) LoadName(id, kShortNameSize, out);
+  if (p.weekdayStyle == kWeekdayFull) LoadName(id, kFullNameSize, out);
 }
 
 void BuildMonth(const Preferences& p, const ClockDate& date, char* out) {
   FaceText text(out, kElementSize);
   const UINT id = IDS_JANUARY + date.month - 1;
   switch (p.monthStyle) {
-    case MONTH_NUMBER: text.AppendDecimal(date.month); break;
-    case MONTH_TWO_DIGITS: text.AppendTwoDigits(date.month); break;
-    case MONTH_SHORT: LoadName(id, kShortNameSize, out); break;
-    case MONTH_FULL: LoadName(id, kFullNameSize, out); break;
+    case kMonthNumber: text.AppendDecimal(date.month); break;
+    case kMonthTwoDigits: text.AppendTwoDigits(date.month); break;
+    case kMonthShort: LoadName(id, kShortNameSize, out); break;
+    case kMonthFull: LoadName(id, kFullNameSize, out); break;
     default: break;
   }
 }
 
 void BuildDay(const Preferences& p, const ClockDate& date, char* out) {
   FaceText text(out, kElementSize);
-  if (p.dayStyle == DAY_NUMBER) text.AppendDecimal(date.day);
-  if (p.dayStyle == DAY_TWO_DIGITS) text.AppendTwoDigits(date.day);
+  if (p.dayStyle == kDayNumber) text.AppendDecimal(date.day);
+  if (p.dayStyle == kDayTwoDigits) text.AppendTwoDigits(date.day);
 }
 
 void BuildYear(const Preferences& p, const ClockDate& date, char* out) {
   FaceText text(out, kElementSize);
-  if (p.yearStyle == YEAR_SHORT) text.AppendDecimal(date.year - kYearBase);
-  if (p.yearStyle == YEAR_FULL) text.AppendDecimal(date.year);
+  if (p.yearStyle == kYearShort) text.AppendDecimal(date.year - kYearBase);
+  if (p.yearStyle == kYearFull) text.AppendDecimal(date.year);
 }
 
 bool IsControl(char c) {
@@ -119,10 +119,10 @@ void BuildDateText(const Preferences& p, const ClockDate& date, char* text, std:
   const char* first = month;
   const char* second = day;
   const char* third = year;
-  if (p.dateOrder == DATE_ORDER_DMY) {
+  if (p.dateOrder == kDateOrderDmy) {
     first = day;
     second = month;
-  } else if (p.dateOrder == DATE_ORDER_YMD) {
+  } else if (p.dateOrder == kDateOrderYmd) {
     first = year;
     second = month;
     third = day;

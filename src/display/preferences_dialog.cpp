@@ -33,15 +33,15 @@ struct RadioGroup {
 };
 
 const RadioGroup kRadioGroups[] = {
-    {TIME_FORMAT_12H_SUFFIX, TIME_FORMAT_12H, TIME_FORMAT_12H, &dialogTimeFormat},
-    {PM_STYLE_UPPER, PM_STYLE_LOWER, PM_STYLE_LOWER, &dialogPmStyle},
-    {WEEKDAY_SHORT, WEEKDAY_NONE, WEEKDAY_NONE, &dialogWeekdayStyle},
-    {MONTH_NUMBER, MONTH_NONE, MONTH_NONE, &dialogMonthStyle},
-    {DAY_NUMBER, DAY_NONE, DAY_NONE, &dialogDayStyle},
-    {YEAR_SHORT, YEAR_NONE, YEAR_NONE, &dialogYearStyle},
-    {DATE_ORDER_MDY, DATE_ORDER_YMD, DATE_ORDER_YMD, &dialogDateOrder},
-    {LOCATION_ONE, LOCATION_LOWER_RIGHT + 1, LOCATION_LOWER_RIGHT, &dialogLocationMode},
-    {SCREEN_SAVER_AUTO, SCREEN_SAVER_NONE, SCREEN_SAVER_NONE, &dialogScreenSaverMode},
+    {kTimeFormat12hSuffix, kTimeFormat12h, kTimeFormat12h, &dialogTimeFormat},
+    {kPmStyleUpper, kPmStyleLower, kPmStyleLower, &dialogPmStyle},
+    {kWeekdayShort, kWeekdayNone, kWeekdayNone, &dialogWeekdayStyle},
+    {kMonthNumber, kMonthNone, kMonthNone, &dialogMonthStyle},
+    {kDayNumber, kDayNone, kDayNone, &dialogDayStyle},
+    {kYearShort, kYearNone, kYearNone, &dialogYearStyle},
+    {kDateOrderMdy, kDateOrderYmd, kDateOrderYmd, &dialogDateOrder},
+    {kLocationOne, kLocationLowerRight + 1, kLocationLowerRight, &dialogLocationMode},
+    {kScreenSaverAuto, kScreenSaverNone, kScreenSaverNone, &dialogScreenSaverMode},
 };
 
 std::int32_t Checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED ? 1 : 0; }
@@ -147,7 +147,7 @@ void Commit(HWND dialog) {
 }
 
 bool HandleCommand(HWND dialog, WPARAM command) {
-  return HandleDialogButton(dialog, command, {IDC_PREF_HELP, PREFERENCES_HELP_CONTEXT, Commit}) ||
+  return HandleDialogButton(dialog, command, {IDC_PREF_HELP, kPreferencesHelpContext, Commit}) ||
          ChooseRadio(dialog, command);
 }
 

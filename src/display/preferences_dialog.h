@@ -8,7 +8,7 @@
 #include "platform/win32.h"
 #include "resources/control_ids.h"
 
-constexpr UINT PREFERENCES_HELP_CONTEXT = 1002;
+constexpr UINT kPreferencesHelpContext = 1002;
 
 // The choice of each radio group while the dialog is open.
 extern std::int32_t dialogTimeFormat;

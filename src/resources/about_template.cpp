@@ -39,7 +39,7 @@ const DialogItemTemplate kItems[] = {
 
 }  // namespace
 
-const DialogTemplateResource aboutTemplate = {
+const DialogTemplateResource kAboutTemplate = {
     "ABOUT", WS_POPUP | WS_CAPTION | DS_MODALFRAME, 22, 18, 228, 210, "About", "Helv", 8,
     kItems, static_cast<int>(sizeof(kItems) / sizeof(kItems[0])),
 };

@@ -140,4 +140,4 @@ const std::uint32_t kBellPixels[32 * 32] = {
 
 }  // namespace
 
-const IconResource bellIcon = {"BELL", 32, 32, kBellPixels};
+const IconResource kBellIcon = {"BELL", 32, 32, kBellPixels};

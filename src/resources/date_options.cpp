@@ -46,7 +46,7 @@ const DialogItemTemplate kItems[] = {
 
 }  // namespace
 
-const DialogTemplateResource dateOptionsTemplate = {
+const DialogTemplateResource kDateOptionsTemplate = {
     "DATEOPTIONS",
     WS_POPUP | WS_CAPTION | DS_MODALFRAME,
     14, 27, 154, 182,

@@ -21,8 +21,8 @@ const IconResource* const kIcons[] = {
 
 }  // namespace
 
-const ResourceModule horatickResources = {
+const ResourceModule kHoratickResources = {
     kDialogs, static_cast<int>(sizeof(kDialogs) / sizeof(kDialogs[0])) - 1,
-    horatickStrings, horatickStringCount,
+    kHoratickStrings, kHoratickStringCount,
     kIcons, static_cast<int>(sizeof(kIcons) / sizeof(kIcons[0])) - 1,
 };

@@ -71,7 +71,7 @@ const DialogItemTemplate kItems[] = {
 
 }  // namespace
 
-const DialogTemplateResource preferencesTemplate = {
+const DialogTemplateResource kPreferencesTemplate = {
     "PREFERENCES", WS_POPUP | WS_CAPTION | DS_MODALFRAME, 13, -4, 269, 186, "Preferences", nullptr, 0,
     kItems, static_cast<int>(sizeof(kItems) / sizeof(kItems[0])),
 };

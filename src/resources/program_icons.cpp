@@ -181,10 +181,10 @@ void DrawOnce() {
 
 // Drawn when first looked up: most runs of the program (the terminal clock,
 // a printed face) never show an icon.
-const IconResource horatickIcon = {"Horatick", kSize, kSize, clockPixels, DrawOnce<kClock, clockPixels>};
-const IconResource horatickStopwatchIcon = {"HORATICK2", kSize, kSize, stopwatchPixels,
+const IconResource kHoratickIcon = {"Horatick", kSize, kSize, clockPixels, DrawOnce<kClock, clockPixels>};
+const IconResource kHoratickStopwatchIcon = {"HORATICK2", kSize, kSize, stopwatchPixels,
                                             DrawOnce<kStopwatch, stopwatchPixels>};
-const IconResource horatickAlarmIcon = {"HORATICK3", kSize, kSize, alarmClockPixels,
+const IconResource kHoratickAlarmIcon = {"HORATICK3", kSize, kSize, alarmClockPixels,
                                         DrawOnce<kAlarmClock, alarmClockPixels>};
-const IconResource horatickNightIcon = {"HORATICK4", kSize, kSize, nightClockPixels,
+const IconResource kHoratickNightIcon = {"HORATICK4", kSize, kSize, nightClockPixels,
                                         DrawOnce<kNightClock, nightClockPixels>};

@@ -11,5 +11,5 @@
 #include "resources/icon_list.inc"
 #undef HORATICK_ICON
 
-extern const StringResource horatickStrings[];
-extern const int horatickStringCount;
+extern const StringResource kHoratickStrings[];
+extern const int kHoratickStringCount;

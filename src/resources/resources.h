@@ -4,7 +4,7 @@
 
 #include "platform/win32.h"
 
-extern const ResourceModule horatickResources;
+extern const ResourceModule kHoratickResources;
 
 // String table ids.
 enum : UINT {

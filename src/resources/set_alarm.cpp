@@ -63,7 +63,7 @@ const DialogItemTemplate kItems[] = {
 
 }  // namespace
 
-const DialogTemplateResource setAlarmTemplate = {
+const DialogTemplateResource kSetAlarmTemplate = {
     "SETALARM",
     WS_POPUP | WS_CAPTION | DS_MODALFRAME,
     28, 8, 238, 172,

@@ -33,7 +33,7 @@ const DialogItemTemplate kItems[] = {
 
 }  // namespace
 
-const DialogTemplateResource setDateTimeTemplate = {
+const DialogTemplateResource kSetDateTimeTemplate = {
     "SETDATETIME", WS_POPUP | WS_CAPTION | DS_MODALFRAME, 54, 32, 160, 128, "Time and Date", nullptr, 0,
     kItems, static_cast<int>(sizeof(kItems) / sizeof(kItems[0])),
 };

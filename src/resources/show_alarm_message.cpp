@@ -18,7 +18,7 @@ const DialogItemTemplate kItems[] = {
 
 }  // namespace
 
-const DialogTemplateResource showAlarmMessageTemplate = {
+const DialogTemplateResource kShowAlarmMessageTemplate = {
     "SHOWALARMMESSAGE",
     WS_POPUP | WS_CAPTION | DS_MODALFRAME,
     67, 57, 202, 62,

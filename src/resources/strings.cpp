@@ -3,7 +3,7 @@
 #include "resources/resource_list.h"
 #include "resources/resources.h"
 
-const StringResource horatickStrings[] = {
+const StringResource kHoratickStrings[] = {
     {IDS_SUNDAY + 0, "Sunday"},
     {IDS_SUNDAY + 1, "Monday"},
     {IDS_SUNDAY + 2, "Tuesday"},
@@ -30,4 +30,4 @@ const StringResource horatickStrings[] = {
     {IDS_INVALID_DATE, "Invalid date entered"},
 };
 
-const int horatickStringCount = static_cast<int>(sizeof horatickStrings / sizeof horatickStrings[0]);
+const int kHoratickStringCount = static_cast<int>(sizeof kHoratickStrings / sizeof kHoratickStrings[0]);

@@ -44,7 +44,7 @@ const DialogItemTemplate kItems[] = {
 
 }  // namespace
 
-const DialogTemplateResource timersTemplate = {
+const DialogTemplateResource kTimersTemplate = {
     "TIMERS", WS_POPUP | WS_CAPTION | DS_MODALFRAME, 48, 16, 182, 128, "Timers", nullptr, 0,
     kItems, static_cast<int>(sizeof(kItems) / sizeof(kItems[0])),
 };

@@ -67,24 +67,24 @@ static_assert(offsetof(AlarmRecord, remindOnStartup) == 320);
 static_assert(offsetof(AlarmRecord, reserved324) == 324);
 static_assert(offsetof(AlarmRecord, evenIfScreenSaver) == 352);
 
-constexpr int ALARM_COUNT = 10;
+constexpr int kAlarmCount = 10;
 
 // The choices the record stores are the ids of their radio buttons.
 enum : std::int32_t {
-  ALARM_AM = IDC_ALARM_AM,
-  ALARM_PM = IDC_ALARM_PM,
-  ALARM_24H = IDC_ALARM_24H,
-  ALARM_ACTION_NOTE = IDC_ALARM_ACTION_NOTE,
-  ALARM_ACTION_PROGRAM = IDC_ALARM_ACTION_PROGRAM,
-  ALARM_SHOW_MAX = IDC_ALARM_SHOW_MAX,
-  ALARM_SHOW_MIN = IDC_ALARM_SHOW_MIN,
-  ALARM_SHOW_NORMAL = IDC_ALARM_SHOW_NORMAL,
-  ALARM_TONE_HI = IDC_ALARM_TONE_HI,
-  ALARM_TONE_LOW = IDC_ALARM_TONE_LOW,
-  ALARM_BEEP_SHORT = IDC_ALARM_BEEP_SHORT,
-  ALARM_BEEP_LONG = IDC_ALARM_BEEP_LONG,
-  ALARM_ONE_DATE = IDC_ALARM_ONE_DATE,
-  ALARM_ENHANCED = IDC_ALARM_ENHANCED,
+  kAlarmAm = IDC_ALARM_AM,
+  kAlarmPm = IDC_ALARM_PM,
+  kAlarm24h = IDC_ALARM_24H,
+  kAlarmActionNote = IDC_ALARM_ACTION_NOTE,
+  kAlarmActionProgram = IDC_ALARM_ACTION_PROGRAM,
+  kAlarmShowMax = IDC_ALARM_SHOW_MAX,
+  kAlarmShowMin = IDC_ALARM_SHOW_MIN,
+  kAlarmShowNormal = IDC_ALARM_SHOW_NORMAL,
+  kAlarmToneHi = IDC_ALARM_TONE_HI,
+  kAlarmToneLow = IDC_ALARM_TONE_LOW,
+  kAlarmBeepShort = IDC_ALARM_BEEP_SHORT,
+  kAlarmBeepLong = IDC_ALARM_BEEP_LONG,
+  kAlarmOneDate = IDC_ALARM_ONE_DATE,
+  kAlarmEnhanced = IDC_ALARM_ENHANCED,
 };
 
 // The table of ten, alarm 1 first.

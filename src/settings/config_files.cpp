@@ -14,7 +14,7 @@
 
 char configPath[MAX_PATH];
 Preferences savedPreferences;
-AlarmRecord savedAlarms[ALARM_COUNT];
+AlarmRecord savedAlarms[kAlarmCount];
 std::int32_t programEnding;
 
 namespace {

@@ -10,7 +10,7 @@
 
 extern char configPath[MAX_PATH];
 extern Preferences savedPreferences;
-extern AlarmRecord savedAlarms[ALARM_COUNT];
+extern AlarmRecord savedAlarms[kAlarmCount];
 // Set while the program ends: a failed save then reports to standard error, never in a box.
 extern std::int32_t programEnding;
 

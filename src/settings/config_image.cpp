@@ -10,12 +10,12 @@ static_assert(std::endian::native == std::endian::little);
 
 void ComposeConfigImage(const Preferences& p, const AlarmRecord* table, unsigned char* image) {
   std::memcpy(image, &p, sizeof p);
-  std::memcpy(image + sizeof p, table, ALARM_COUNT * sizeof(AlarmRecord));
+  std::memcpy(image + sizeof p, table, kAlarmCount * sizeof(AlarmRecord));
 }
 
 void SplitConfigImage(const unsigned char* image, Preferences& p, AlarmRecord* table) {
   std::memcpy(&p, image, sizeof p);
-  std::memcpy(table, image + sizeof p, ALARM_COUNT * sizeof(AlarmRecord));
+  std::memcpy(table, image + sizeof p, kAlarmCount * sizeof(AlarmRecord));
 }
 
 namespace {
@@ -39,36 +39,36 @@ void RepairConfiguration(Preferences& p, AlarmRecord* table) {
   // The defaults come from the same routines that fill a fresh record.
   Preferences d{};
   SetDefaultPreferences(d);
-  KeepInSet(p.timeFormat, {TIME_FORMAT_12H_SUFFIX, TIME_FORMAT_24H, TIME_FORMAT_12H}, d.timeFormat);
-  KeepInSet(p.weekdayStyle, {WEEKDAY_SHORT, WEEKDAY_FULL, WEEKDAY_NONE}, d.weekdayStyle);
-  KeepInSet(p.monthStyle, {MONTH_NUMBER, MONTH_TWO_DIGITS, MONTH_SHORT, MONTH_FULL, MONTH_NONE}, d.monthStyle);
-  KeepInSet(p.dayStyle, {DAY_NUMBER, DAY_TWO_DIGITS, DAY_NONE}, d.dayStyle);
-  KeepInSet(p.yearStyle, {YEAR_SHORT, YEAR_FULL, YEAR_NONE}, d.yearStyle);
-  KeepInSet(p.dateOrder, {DATE_ORDER_MDY, DATE_ORDER_DMY, DATE_ORDER_YMD}, d.dateOrder);
-  KeepInSet(p.locationMode, {LOCATION_ONE, LOCATION_LOWER_RIGHT}, d.locationMode);
-  KeepInSet(p.screenSaverMode, {SCREEN_SAVER_AUTO, SCREEN_SAVER_DELAY, SCREEN_SAVER_NONE}, d.screenSaverMode);
+  KeepInSet(p.timeFormat, {kTimeFormat12hSuffix, kTimeFormat24h, kTimeFormat12h}, d.timeFormat);
+  KeepInSet(p.weekdayStyle, {kWeekdayShort, kWeekdayFull, kWeekdayNone}, d.weekdayStyle);
+  KeepInSet(p.monthStyle, {kMonthNumber, kMonthTwoDigits, kMonthShort, kMonthFull, kMonthNone}, d.monthStyle);
+  KeepInSet(p.dayStyle, {kDayNumber, kDayTwoDigits, kDayNone}, d.dayStyle);
+  KeepInSet(p.yearStyle, {kYearShort, kYearFull, kYearNone}, d.yearStyle);
+  KeepInSet(p.dateOrder, {kDateOrderMdy, kDateOrderDmy, kDateOrderYmd}, d.dateOrder);
+  KeepInSet(p.locationMode, {kLocationOne, kLocationLowerRight}, d.locationMode);
+  KeepInSet(p.screenSaverMode, {kScreenSaverAuto, kScreenSaverDelay, kScreenSaverNone}, d.screenSaverMode);
   EndWithZero(p.version);
   EndWithZero(p.separator);
 
   AlarmRecord a{};
   SetDefaultAlarm(a);
-  for (int i = 0; i < ALARM_COUNT; ++i) {
+  for (int i = 0; i < kAlarmCount; ++i) {
     AlarmRecord& r = table[i];
     // Files of older versions stored the date mode under other control ids.
-    if (r.dateMode == 310) r.dateMode = ALARM_ENHANCED;
-    if (r.dateMode == 311) r.dateMode = ALARM_ONE_DATE;
-    KeepInSet(r.amPmMode, {ALARM_AM, ALARM_PM, ALARM_24H}, a.amPmMode);
-    KeepInSet(r.dateMode, {ALARM_ONE_DATE, ALARM_ENHANCED}, a.dateMode);
-    KeepInSet(r.action, {ALARM_ACTION_NOTE, ALARM_ACTION_PROGRAM}, a.action);
-    KeepInSet(r.showMode, {ALARM_SHOW_MAX, ALARM_SHOW_MIN, ALARM_SHOW_NORMAL}, a.showMode);
-    KeepInSet(r.beepDuration, {ALARM_BEEP_SHORT, ALARM_BEEP_LONG}, a.beepDuration);
-    KeepInSet(r.beepTone, {ALARM_TONE_HI, ALARM_TONE_LOW}, a.beepTone);
+    if (r.dateMode == 310) r.dateMode = kAlarmEnhanced;
+    if (r.dateMode == 311) r.dateMode = kAlarmOneDate;
+    KeepInSet(r.amPmMode, {kAlarmAm, kAlarmPm, kAlarm24h}, a.amPmMode);
+    KeepInSet(r.dateMode, {kAlarmOneDate, kAlarmEnhanced}, a.dateMode);
+    KeepInSet(r.action, {kAlarmActionNote, kAlarmActionProgram}, a.action);
+    KeepInSet(r.showMode, {kAlarmShowMax, kAlarmShowMin, kAlarmShowNormal}, a.showMode);
+    KeepInSet(r.beepDuration, {kAlarmBeepShort, kAlarmBeepLong}, a.beepDuration);
+    KeepInSet(r.beepTone, {kAlarmToneHi, kAlarmToneLow}, a.beepTone);
     EndWithZero(r.note);
     EndWithZero(r.program);
   }
 }
 
 std::int16_t RepairPmStyle(std::int32_t value) {
-  return value == PM_STYLE_UPPER || value == PM_STYLE_LOWER ? static_cast<std::int16_t>(value)
-                                                            : static_cast<std::int16_t>(PM_STYLE_UPPER);
+  return value == kPmStyleUpper || value == kPmStyleLower ? static_cast<std::int16_t>(value)
+                                                            : static_cast<std::int16_t>(kPmStyleUpper);
 }

@@ -7,7 +7,7 @@
 #include "settings/alarm_record.h"
 #include "settings/preferences.h"
 
-inline constexpr std::size_t kConfigFileBytes = sizeof(Preferences) + ALARM_COUNT * sizeof(AlarmRecord);
+inline constexpr std::size_t kConfigFileBytes = sizeof(Preferences) + kAlarmCount * sizeof(AlarmRecord);
 static_assert(kConfigFileBytes == 3644);
 
 void ComposeConfigImage(const Preferences& p, const AlarmRecord* table, unsigned char* image);

@@ -88,7 +88,7 @@ void ReportUnreadableFile(const char* path, const std::string& reason, bool kept
 
 void SetDefaultConfiguration() {
   SetDefaultPreferences(*prefs);
-  for (int i = 0; i < ALARM_COUNT; ++i) SetDefaultAlarm(alarms[i]);
+  for (int i = 0; i < kAlarmCount; ++i) SetDefaultAlarm(alarms[i]);
 }
 
 void LoadConfiguration() {

@@ -38,8 +38,8 @@ struct Positions {
 
 Positions PositionsOf(int dateOrder) {
   switch (dateOrder) {
-    case DATE_ORDER_DMY: return {{&DialogDate::day, &DialogDate::month, &DialogDate::year}};
-    case DATE_ORDER_YMD: return {{&DialogDate::year, &DialogDate::month, &DialogDate::day}};
+    case kDateOrderDmy: return {{&DialogDate::day, &DialogDate::month, &DialogDate::year}};
+    case kDateOrderYmd: return {{&DialogDate::year, &DialogDate::month, &DialogDate::day}};
     default: return {{&DialogDate::month, &DialogDate::day, &DialogDate::year}};
   }
 }

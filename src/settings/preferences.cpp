@@ -3,7 +3,7 @@
 #include <cstring>
 
 Preferences* prefs = nullptr;
-std::int16_t pmStyle = PM_STYLE_UPPER;
+std::int16_t pmStyle = kPmStyleUpper;
 std::int32_t flashAlarm = 1;
 std::int32_t flashHourly = 1;
 std::int32_t versionMismatch = 0;
@@ -27,24 +27,24 @@ std::int32_t WindowStyleExtraFor(const Preferences& p) {
 // default: they keep what they hold.
 void SetDefaultPreferences(Preferences& p) {
   std::memcpy(p.version, "01.00", sizeof p.version);
-  p.timeFormat = TIME_FORMAT_12H_SUFFIX;
+  p.timeFormat = kTimeFormat12hSuffix;
   p.displaySeconds = 0;
-  p.weekdayStyle = WEEKDAY_SHORT;
-  p.monthStyle = MONTH_NUMBER;
-  p.dayStyle = DAY_TWO_DIGITS;
-  p.yearStyle = YEAR_SHORT;
+  p.weekdayStyle = kWeekdayShort;
+  p.monthStyle = kMonthNumber;
+  p.dayStyle = kDayTwoDigits;
+  p.yearStyle = kYearShort;
   p.stayInFront = 1;
   p.systemBox = 1;
   p.minimizeBox = 0;
-  p.dateOrder = DATE_ORDER_MDY;
-  p.locationMode = LOCATION_ONE;
+  p.dateOrder = kDateOrderMdy;
+  p.locationMode = kLocationOne;
   std::memcpy(p.separator, "/\0\0\0\0", sizeof p.separator);
   p.reserved48 = 1;
   p.reserved52 = 0;
   p.reserved56 = 0;
   p.antiCascade = 1;
   p.blinkColon = 0;
-  p.screenSaverMode = SCREEN_SAVER_AUTO;
+  p.screenSaverMode = kScreenSaverAuto;
   p.screenSaverDelay = 296;
   p.screenSaverDelayMinutes = 4;
   p.lockLocation = 0;
@@ -53,7 +53,7 @@ void SetDefaultPreferences(Preferences& p) {
 
 void ResetPreferencesState() {
   prefs = nullptr;
-  pmStyle = PM_STYLE_UPPER;
+  pmStyle = kPmStyleUpper;
   flashAlarm = 1;
   flashHourly = 1;
   versionMismatch = 0;

@@ -89,7 +89,7 @@ void LoadProfileKeys(SettingsAccess access, bool profileUsable) {
 
   windowStyleExtra = WindowStyleExtraFor(*prefs);
 
-  if (prefs->locationMode == LOCATION_LOWER_RIGHT) {
+  if (prefs->locationMode == kLocationLowerRight) {
     prefs->xPos = ToPosition(screenWidth + 10LL);
     prefs->yPos = ToPosition(static_cast<long long>(screenHeight) - 10 - charHeight);
   }

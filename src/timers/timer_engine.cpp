@@ -4,7 +4,7 @@
 
 #include <cstdio>
 
-TimerRecord timers[TIMER_COUNT] = {};
+TimerRecord timers[kTimerCount] = {};
 char timerText[136] = "";
 HWND timersDialog = reinterpret_cast<HWND>(static_cast<std::intptr_t>(-1));
 
@@ -20,12 +20,12 @@ constexpr int kShortBeepCount = 10;
 // the wall clock does not move running stopwatches or countdowns.
 std::int64_t TimerClockMs() { return static_cast<std::int64_t>(GetTickCount64()); }
 
-bool IsValidIndex(int index) { return index >= 0 && index < TIMER_COUNT; }
+bool IsValidIndex(int index) { return index >= 0 && index < kTimerCount; }
 
 void SoundFinishBeeps(const TimerRecord& timer) {
   if (timer.beepWhenFinished == 0) return;
   // Both pitches sound the same tone; only the length of the alert differs.
-  const int count = timer.beepDuration == TIMER_BEEP_LONG ? kLongBeepCount : kShortBeepCount;
+  const int count = timer.beepDuration == kTimerBeepLong ? kLongBeepCount : kShortBeepCount;
   for (int i = 0; i < count; ++i) Beep(kFinishBeepHz, kFinishBeepMs);
 }
 
@@ -60,9 +60,9 @@ void UpdateTimer(int index, HWND window) {
 
 }  // namespace
 
-bool IsCountdown(int index) { return index >= FIRST_COUNTDOWN; }
+bool IsCountdown(int index) { return index >= kFirstCountdown; }
 
-int TimerNumber(int index) { return IsCountdown(index) ? index - FIRST_COUNTDOWN + 1 : index + 1; }
+int TimerNumber(int index) { return IsCountdown(index) ? index - kFirstCountdown + 1 : index + 1; }
 
 void SplitTimerCount(std::int64_t totalSeconds, TimerRecord& timer) {
   if (totalSeconds < 0) totalSeconds = 0;
@@ -74,13 +74,13 @@ void SplitTimerCount(std::int64_t totalSeconds, TimerRecord& timer) {
 }
 
 void SetTimersStartState() {
-  for (int i = 0; i < TIMER_COUNT; ++i) {
+  for (int i = 0; i < kTimerCount; ++i) {
     timers[i] = {};
     timers[i].showTimer = 1;
     timers[i].showSeconds = 1;
     if (IsCountdown(i)) {
-      timers[i].beepDuration = TIMER_BEEP_SHORT;
-      timers[i].beepPitch = TIMER_PITCH_HI;
+      timers[i].beepDuration = kTimerBeepShort;
+      timers[i].beepPitch = kTimerPitchHi;
     }
   }
 }
@@ -88,7 +88,7 @@ void SetTimersStartState() {
 // Each timer reads the clock anew: a notice of an earlier countdown may have
 // held the update for a long time.
 int UpdateTimers(HWND window) {
-  for (int i = 0; i < TIMER_COUNT; ++i) {
+  for (int i = 0; i < kTimerCount; ++i) {
     if (timers[i].running != 0) UpdateTimer(i, window);
   }
   return 1;

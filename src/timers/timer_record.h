@@ -24,19 +24,19 @@ struct TimerRecord {
   std::int32_t running;
 };
 
-constexpr int TIMER_COUNT = 4;
-constexpr int FIRST_COUNTDOWN = 2;
+constexpr int kTimerCount = 4;
+constexpr int kFirstCountdown = 2;
 
 enum : std::int32_t {
-  TIMER_PITCH_HI = IDC_TIMERS_PITCH_HI,
-  TIMER_PITCH_LOW = IDC_TIMERS_PITCH_LOW,
-  TIMER_BEEP_LONG = IDC_TIMERS_BEEP_LONG,
-  TIMER_BEEP_SHORT = IDC_TIMERS_BEEP_SHORT,
+  kTimerPitchHi = IDC_TIMERS_PITCH_HI,
+  kTimerPitchLow = IDC_TIMERS_PITCH_LOW,
+  kTimerBeepLong = IDC_TIMERS_BEEP_LONG,
+  kTimerBeepShort = IDC_TIMERS_BEEP_SHORT,
 };
 
 constexpr UINT WM_TIMERS_REFRESH = WM_USER + 0x150;
 constexpr UINT WM_TIMER_FINISHED = WM_USER + 0x100;
 
-extern TimerRecord timers[TIMER_COUNT];
+extern TimerRecord timers[kTimerCount];
 extern char timerText[136];
 extern HWND timersDialog;

@@ -18,7 +18,7 @@ int FormatTimerText(HWND window) {
   UpdateTimers(window);
   FaceText text(timerText, sizeof timerText);
   int shown = 0;
-  for (int i = 0; i < TIMER_COUNT; ++i) {
+  for (int i = 0; i < kTimerCount; ++i) {
     if (timers[i].running != 0 && timers[i].showTimer != 0) {
       AppendTimerPiece(text, i);
       shown = 1;

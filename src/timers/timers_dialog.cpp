@@ -8,7 +8,7 @@
 #include "timers/timer_engine.h"
 #include "timers/timers_dialog.h"
 
-TimerRecord dialogTimers[TIMER_COUNT];
+TimerRecord dialogTimers[kTimerCount];
 int selectedTimer = 0;
 
 namespace {
@@ -20,7 +20,7 @@ constexpr const char kCaption[] = "Horatick";
 
 HWND const kNoDialog = reinterpret_cast<HWND>(static_cast<std::intptr_t>(-1));
 
-bool IsCountdown(int index) { return index >= FIRST_COUNTDOWN; }
+bool IsCountdown(int index) { return index >= kFirstCountdown; }
 
 void CopySettings(const TimerRecord& from, TimerRecord& to) {
   to.showTimer = from.showTimer;
@@ -73,7 +73,7 @@ void EnableCountdownControls(HWND dialog, bool enable) {
 }
 
 void Initialise(HWND dialog) {
-  for (int i = 0; i < TIMER_COUNT; ++i) {
+  for (int i = 0; i < kTimerCount; ++i) {
     dialogTimers[i] = TimerRecord{};
     CopySettings(timers[i], dialogTimers[i]);
   }
@@ -137,7 +137,7 @@ void ChooseBeep(HWND dialog, int id, int firstId, int lastId, std::int32_t Timer
 
 void Commit(HWND dialog) {
   const TimerRecord& selected = dialogTimers[selectedTimer];
-  for (int i = 0; i < TIMER_COUNT; ++i) {
+  for (int i = 0; i < kTimerCount; ++i) {
     TimerRecord& live = timers[i];
     const TimerRecord& edited = dialogTimers[i];
     live.showTimer = edited.showTimer;
@@ -200,7 +200,7 @@ bool HandleCommand(HWND dialog, WPARAM command) {
                  &TimerRecord::beepDuration);
       return true;
     default:
-      return HandleDialogButton(dialog, command, {IDC_TIMERS_HELP, TIMERS_HELP_CONTEXT, Commit, Close});
+      return HandleDialogButton(dialog, command, {IDC_TIMERS_HELP, kTimersHelpContext, Commit, Close});
   }
 }
 

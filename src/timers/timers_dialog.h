@@ -9,11 +9,11 @@
 #include "resources/control_ids.h"
 #include "timers/timer_record.h"
 
-constexpr UINT TIMERS_HELP_CONTEXT = 1006;
+constexpr UINT kTimersHelpContext = 1006;
 
 // The working copy of the timers' settings while the dialog is open, and the
 // index (0-3) of the selected timer.
-extern TimerRecord dialogTimers[TIMER_COUNT];
+extern TimerRecord dialogTimers[kTimerCount];
 extern int selectedTimer;
 
 // A countdown's length as "Countdown From" holds it.

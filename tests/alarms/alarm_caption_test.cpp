@@ -18,13 +18,13 @@ TEST(AlarmCaption, HourAndDateForms) {
   };
   const Case cases[] = {
       // Hour 12 with AM is midnight as the dialog reads it; with PM it is noon.
-      {ALARM_ONE_DATE, ALARM_AM, 12, 0, "Alarm 4 - 0:00  (One Date)"},
-      {ALARM_ONE_DATE, ALARM_AM, 12, 45, "Alarm 4 - 0:45 (One Date)"},
-      {ALARM_ONE_DATE, ALARM_PM, 12, 0, "Alarm 4 - 12:00  (One Date)"},
-      {ALARM_ONE_DATE, ALARM_24H, 23, 59, "Alarm 4 - 23:59 (One Date)"},
+      {kAlarmOneDate, kAlarmAm, 12, 0, "Alarm 4 - 0:00  (One Date)"},
+      {kAlarmOneDate, kAlarmAm, 12, 45, "Alarm 4 - 0:45 (One Date)"},
+      {kAlarmOneDate, kAlarmPm, 12, 0, "Alarm 4 - 12:00  (One Date)"},
+      {kAlarmOneDate, kAlarm24h, 23, 59, "Alarm 4 - 23:59 (One Date)"},
       // Any other date mode shows today's date and the hour as stored.
-      {ALARM_ENHANCED, ALARM_AM, 12, 0, "Alarm 4 - 12:00  12-31-99"},
-      {0, ALARM_PM, 13, 10, "Alarm 4 - 13:10  12-31-99"},
+      {kAlarmEnhanced, kAlarmAm, 12, 0, "Alarm 4 - 12:00  12-31-99"},
+      {0, kAlarmPm, 13, 10, "Alarm 4 - 13:10  12-31-99"},
   };
   const ClockDate today = {31, 12, 1999, 5};
   for (const Case& c : cases) {

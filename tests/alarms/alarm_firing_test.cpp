@@ -110,7 +110,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(AlarmFiring, LongBeepsLastEightAndAHalfSecondsBeforeTheNote) {
   Desk desk{DeskAt("1992-12-08 07:04:59", [](AlarmRecord* a) {
-    Beeping(Note(Daily(a[0], 7, 5), "Long"), ALARM_BEEP_LONG, ALARM_TONE_LOW);
+    Beeping(Note(Daily(a[0], 7, 5), "Long"), kAlarmBeepLong, kAlarmToneLow);
   })};
   desk.start();
   desk.advanceUntil([&] { return !desk.dialogCaptions().empty(); }, 20000, "the alarm's message");
@@ -122,9 +122,9 @@ TEST(AlarmFiring, LongBeepsLastEightAndAHalfSecondsBeforeTheNote) {
 
 TEST(AlarmFiring, ProgramsStartSilentlyWithTheirShowCommands) {
   Desk desk{DeskAt("1992-12-08 07:04:59", [](AlarmRecord* a) {
-    Program(Daily(a[0], 7, 5), "xterm -e top", ALARM_SHOW_MAX);
-    Program(Daily(a[3], 7, 5), "/usr/bin/true", ALARM_SHOW_MIN);
-    Program(Daily(a[7], 7, 5), "date >> /tmp/log", ALARM_SHOW_NORMAL);
+    Program(Daily(a[0], 7, 5), "xterm -e top", kAlarmShowMax);
+    Program(Daily(a[3], 7, 5), "/usr/bin/true", kAlarmShowMin);
+    Program(Daily(a[7], 7, 5), "date >> /tmp/log", kAlarmShowNormal);
   })};
   desk.start();
   desk.advance(5000);

@@ -13,7 +13,9 @@
 #include "settings/config_image.h"
 #include "settings/preferences.h"
 #include "platform/headless/headless_driver.h"
+#include "support/clock_text.h"
 #include "support/desk.h"
+#include "support/clock_text.h"
 
 namespace alarm_scene {
 
@@ -24,7 +26,7 @@ using AlarmEdit = std::function<void(AlarmRecord* table)>;
 inline std::string ConfigFile(const AlarmEdit& edit) {
   Preferences p{};
   SetDefaultPreferences(p);
-  AlarmRecord table[ALARM_COUNT];
+  AlarmRecord table[kAlarmCount];
   std::memset(table, 0, sizeof table);
   for (AlarmRecord& r : table) SetDefaultAlarm(r);
   edit(table);
@@ -40,7 +42,7 @@ inline Settings DeskAt(const char* localTime, const AlarmEdit& edit, const char*
 
 inline AlarmRecord& Time24(AlarmRecord& r, int hour, int minute) {
   r.enabled = 1;
-  r.amPmMode = ALARM_24H;
+  r.amPmMode = kAlarm24h;
   r.hour = static_cast<std::uint8_t>(hour);
   r.minute = static_cast<std::uint8_t>(minute);
   return r;
@@ -48,7 +50,7 @@ inline AlarmRecord& Time24(AlarmRecord& r, int hour, int minute) {
 
 inline AlarmRecord& OneDate(AlarmRecord& r, int hour, int minute, int year, int month, int day) {
   Time24(r, hour, minute);
-  r.dateMode = ALARM_ONE_DATE;
+  r.dateMode = kAlarmOneDate;
   r.year = year;
   r.month = static_cast<std::uint8_t>(month);
   r.day = static_cast<std::uint8_t>(day);
@@ -58,34 +60,32 @@ inline AlarmRecord& OneDate(AlarmRecord& r, int hour, int minute, int year, int 
 // Every day of the week at this time.
 inline AlarmRecord& Daily(AlarmRecord& r, int hour, int minute) {
   Time24(r, hour, minute);
-  r.dateMode = ALARM_ENHANCED;
+  r.dateMode = kAlarmEnhanced;
   r.everyWeek = 1;
   for (auto& flag : r.weekday) flag = 1;
   return r;
 }
 
 inline AlarmRecord& Note(AlarmRecord& r, const char* note) {
-  r.action = ALARM_ACTION_NOTE;
+  r.action = kAlarmActionNote;
   std::strncpy(r.note, note, sizeof r.note - 1);
   return r;
 }
 
-inline AlarmRecord& Program(AlarmRecord& r, const char* commandLine, std::int32_t showMode = ALARM_SHOW_NORMAL) {
-  r.action = ALARM_ACTION_PROGRAM;
+inline AlarmRecord& Program(AlarmRecord& r, const char* commandLine, std::int32_t showMode = kAlarmShowNormal) {
+  r.action = kAlarmActionProgram;
   r.showMode = showMode;
   std::strncpy(r.program, commandLine, sizeof r.program - 1);
   return r;
 }
 
-inline AlarmRecord& Beeping(AlarmRecord& r, std::int32_t duration = ALARM_BEEP_SHORT,
-                            std::int32_t tone = ALARM_TONE_HI) {
+inline AlarmRecord& Beeping(AlarmRecord& r, std::int32_t duration = kAlarmBeepShort,
+                            std::int32_t tone = kAlarmToneHi) {
   r.beep = 1;
   r.beepDuration = duration;
   r.beepTone = tone;
   return r;
 }
-
-inline std::string LocalText(std::int64_t utcMs) { return platform::headless::FormatLocalText(utcMs); }
 
 // The command lines started so far, in order.
 inline std::vector<std::string> Started(const Desk& desk) {

@@ -66,13 +66,13 @@ TEST(AlarmSettingsDialog, ReadsAndShowsDatesInEachDateOrder) {
   };
   constexpr const char* k1992 = "1992-12-07 15:05:09";
   constexpr const char* k2026 = "2026-12-08 09:00:00";
-  const Case cases[] = {{k1992, DATE_ORDER_MDY, "12-25-92", "12-25-92", 1992},
-                        {k1992, DATE_ORDER_DMY, "25-12-92", "25-12-92", 1992},
-                        {k1992, DATE_ORDER_YMD, "92-12-25", "92-12-25", 1992},
-                        {k1992, DATE_ORDER_MDY, "12-25-1992", "12-25-92", 1992},
-                        {k2026, DATE_ORDER_MDY, "12/25/26", "12-25-126", 2026},
-                        {k2026, DATE_ORDER_DMY, "25.12.92", "25-12-92", 1992},
-                        {k2026, DATE_ORDER_YMD, "1950/12/25", "1950-12-25", 1950}};
+  const Case cases[] = {{k1992, kDateOrderMdy, "12-25-92", "12-25-92", 1992},
+                        {k1992, kDateOrderDmy, "25-12-92", "25-12-92", 1992},
+                        {k1992, kDateOrderYmd, "92-12-25", "92-12-25", 1992},
+                        {k1992, kDateOrderMdy, "12-25-1992", "12-25-92", 1992},
+                        {k2026, kDateOrderMdy, "12/25/26", "12-25-126", 2026},
+                        {k2026, kDateOrderDmy, "25.12.92", "25-12-92", 1992},
+                        {k2026, kDateOrderYmd, "1950/12/25", "1950-12-25", 1950}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.typed);
     Desk desk{DeskWith([&](Preferences& p, AlarmRecord*) { p.dateOrder = c.order; }).at(c.at)};
@@ -119,10 +119,10 @@ TEST(AlarmSettingsDialog, EachAlarmKeepsItsOwnButtonsAndBoxes) {
   for (int id : defaults) EXPECT_FALSE(dlg.checked(id)) << id;
   dlg.click(IDOK);
   const AlarmRecord& r = alarms[0];
-  EXPECT_EQ(r.showMode, ALARM_SHOW_MAX);
-  EXPECT_EQ(r.beepTone, ALARM_TONE_LOW);
-  EXPECT_EQ(r.beepDuration, ALARM_BEEP_LONG);
-  EXPECT_EQ(r.action, ALARM_ACTION_PROGRAM);
+  EXPECT_EQ(r.showMode, kAlarmShowMax);
+  EXPECT_EQ(r.beepTone, kAlarmToneLow);
+  EXPECT_EQ(r.beepDuration, kAlarmBeepLong);
+  EXPECT_EQ(r.action, kAlarmActionProgram);
   EXPECT_EQ(r.enabled, 1);
   EXPECT_EQ(r.beep, 1);
   EXPECT_EQ(r.remindOnStartup, 1);
@@ -134,7 +134,7 @@ TEST(AlarmSettingsDialog, CancelDropsEveryChangeAndSavesNothing) {
   Desk desk;
   desk.start();
   const std::vector<unsigned char> before = SavedFile(desk);
-  AlarmRecord live[ALARM_COUNT];
+  AlarmRecord live[kAlarmCount];
   std::memcpy(live, alarms, sizeof live);
   auto dlg = OpenAlarmSettings(desk);
   dlg.type(kTime, "6:30").type(kDate, "1-1-93").type(kNote, "tea").click(kEnabled).click(kPm).click(kLong);

@@ -38,7 +38,7 @@ using Edit = std::function<void(Preferences&, AlarmRecord*)>;
 inline Settings DeskWith(const Edit& edit) {
   Preferences p{};
   SetDefaultPreferences(p);
-  AlarmRecord table[ALARM_COUNT] = {};
+  AlarmRecord table[kAlarmCount] = {};
   for (AlarmRecord& r : table) SetDefaultAlarm(r);
   edit(p, table);
   std::string image(kConfigFileBytes, '\0');

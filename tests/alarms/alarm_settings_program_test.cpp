@@ -11,7 +11,7 @@ std::string Warning(int alarm) {
 }
 
 void RunsProgram(AlarmRecord& r, const char* commandLine, bool enabled = true) {
-  r.action = ALARM_ACTION_PROGRAM;
+  r.action = kAlarmActionProgram;
   r.enabled = enabled ? 1 : 0;
   SetDate(r, 12, 31, 1992);
   std::strncpy(r.program, commandLine, sizeof r.program - 1);

@@ -26,7 +26,7 @@ TEST(EnhancedAlarms, AnAlarmWithoutADateStartsTodayAndOkStoresTheSchedule) {
   EXPECT_EQ(r.monthWeek[1], 1);
   EXPECT_EQ(r.weekday[2], 1);
   EXPECT_EQ(r.monthWeek[0] + r.everyWeek + r.weekday[1], 0);
-  EXPECT_EQ(r.dateMode, ALARM_ENHANCED);
+  EXPECT_EQ(r.dateMode, kAlarmEnhanced);
   EXPECT_TRUE(desk.dialog(kAlarmSettings).checked(kEnhanced));
 }
 
@@ -41,7 +41,7 @@ TEST(EnhancedAlarms, OkThenCancelInAlarmSettingsKeepsTheNewSchedule) {
   EXPECT_EQ(r.year, 1992);
   EXPECT_EQ(r.everyOtherWeek, 1);
   EXPECT_EQ(r.weekday[5], 1);
-  EXPECT_EQ(r.dateMode, ALARM_ENHANCED);  // no longer a one-date alarm
+  EXPECT_EQ(r.dateMode, kAlarmEnhanced);  // no longer a one-date alarm
 }
 
 TEST(EnhancedAlarms, CancelLeavesTheAlarmExactlyAsItWas) {
@@ -63,7 +63,7 @@ TEST(EnhancedAlarms, CancelLeavesTheAlarmExactlyAsItWas) {
 
 TEST(EnhancedAlarms, TheAlarmSettingsDateIsReplacedWhenItCloses) {
   Desk desk{DeskWith([](Preferences& p, AlarmRecord* a) {
-    p.dateOrder = DATE_ORDER_DMY;
+    p.dateOrder = kDateOrderDmy;
     SetDate(a[0], 3, 4, 1993);
   })};
   desk.start();

@@ -46,7 +46,7 @@ AlarmRecord DefaultAlarm() {
 
 AlarmRecord At(int hour, int minute) {
   AlarmRecord r = DefaultAlarm();
-  r.amPmMode = ALARM_24H;
+  r.amPmMode = kAlarm24h;
   r.hour = static_cast<std::uint8_t>(hour);
   r.minute = static_cast<std::uint8_t>(minute);
   return r;
@@ -77,7 +77,7 @@ TEST(AlarmDue, OneDateMatchesItsDateAndMinuteOnly) {
   EXPECT_EQ(IsAlarmDueAt(r, day, TimeOf(23, 59), 0), 1);
   EXPECT_EQ(IsAlarmDueAt(r, DateOf(Ymd(1992, 7, 2)), TimeOf(9, 0), 0), 0);
   // Only a one-date alarm looks at the date itself.
-  r.dateMode = ALARM_ENHANCED;
+  r.dateMode = kAlarmEnhanced;
   EXPECT_EQ(IsAlarmDueAt(r, day, TimeOf(9, 0), 1), 0);
 }
 
@@ -110,7 +110,7 @@ TEST(AlarmDue, WeekIntervalsCountFromTheStartDateBothWays) {
   };
   for (const Case& c : cases) {
     AlarmRecord r = At(7, 30);
-    r.dateMode = ALARM_ENHANCED;
+    r.dateMode = kAlarmEnhanced;
     StartingOn(r, 1992, 7, 3);
     r.*c.interval = 1;
     r.weekday[c.weekday] = 1;
@@ -121,7 +121,7 @@ TEST(AlarmDue, WeekIntervalsCountFromTheStartDateBothWays) {
 
 TEST(AlarmDue, EveryWeekNeedsNoDate) {
   AlarmRecord r = At(6, 45);
-  r.dateMode = ALARM_ENHANCED;
+  r.dateMode = kAlarmEnhanced;
   r.everyWeek = 1;
   r.weekday[kWed] = 1;
   for (sys_days d = sys_days{Ymd(1992, 1, 1)}; d < sys_days{Ymd(1993, 1, 1)}; d += days{1}) {
@@ -156,7 +156,7 @@ TEST(AlarmDue, WeeksOfTheMonth) {
   };
   for (const Case& c : cases) {
     AlarmRecord r = At(8, 0);
-    r.dateMode = ALARM_ENHANCED;
+    r.dateMode = kAlarmEnhanced;
     r.monthWeek[c.week] = 1;
     r.weekday[c.weekday] = 1;
     EXPECT_EQ(DueOn(r, int{c.when.year()}, unsigned{c.when.month()}, unsigned{c.when.day()}), c.expected)
@@ -166,7 +166,7 @@ TEST(AlarmDue, WeeksOfTheMonth) {
 
 TEST(AlarmDue, FifthSundayAlarmSkipsMonthsWithoutOne) {
   AlarmRecord r = At(8, 0);
-  r.dateMode = ALARM_ENHANCED;
+  r.dateMode = kAlarmEnhanced;
   r.monthWeek[4] = 1;
   r.weekday[kSun] = 1;
   // February 1992 has 29 days and its last Sunday is the 23rd.
@@ -199,7 +199,7 @@ TEST(AlarmDue, UntouchedTimeMatchesAtNoon) {
 
 TEST(AlarmDue, WeekdayFlagsAloneMakeNothingDue) {
   AlarmRecord r = At(7, 0);
-  r.dateMode = ALARM_ENHANCED;
+  r.dateMode = kAlarmEnhanced;
   StartingOn(r, 1992, 7, 3);
   for (auto& flag : r.weekday) flag = 1;
   for (unsigned d = 1; d <= 31; ++d) EXPECT_EQ(DueOn(r, 1992, 7, d), 0) << d;
@@ -212,7 +212,7 @@ TEST(AlarmDue, DamagedRecordsNeverMisbehave) {
     for (std::uint8_t month : bytes) {
       for (std::uint8_t day : bytes) {
         AlarmRecord r = At(7, 0);
-        r.dateMode = ALARM_ENHANCED;
+        r.dateMode = kAlarmEnhanced;
         r.year = year;
         r.month = month;
         r.day = day;
@@ -237,7 +237,7 @@ TEST(AlarmDue, DamagedRecordsNeverMisbehave) {
 bool ExpectedDue(const AlarmRecord& r, sys_days today, int hour, int minute) {
   if (r.hour != hour || r.minute != minute) return false;
   const year_month_day ymd{today};
-  if (r.dateMode == ALARM_ONE_DATE && r.year == int{ymd.year()} && r.month == unsigned{ymd.month()} &&
+  if (r.dateMode == kAlarmOneDate && r.year == int{ymd.year()} && r.month == unsigned{ymd.month()} &&
       r.day == unsigned{ymd.day()}) {
     return true;
   }
@@ -280,7 +280,7 @@ TEST(AlarmDue, RandomRecordsAgreeWithAnIndependentRule) {
   int due = 0;
   for (int trial = 0; trial < 20000; ++trial) {
     AlarmRecord r = At(pick(0, 23), pick(0, 59));
-    r.dateMode = flag(2) ? ALARM_ONE_DATE : ALARM_ENHANCED;
+    r.dateMode = flag(2) ? kAlarmOneDate : kAlarmEnhanced;
     const year_month_day start{first + days{pick(0, span)}};
     StartingOn(r, int{start.year()}, static_cast<int>(unsigned{start.month()}),
                static_cast<int>(unsigned{start.day()}));

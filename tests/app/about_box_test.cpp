@@ -27,7 +27,7 @@ TEST(AboutBox, EnterEscapeAndOkAllCloseItWithResultZero) {
   enum class Close { Enter, Escape, Ok };
   for (Close how : {Close::Enter, Close::Escape, Close::Ok}) {
     aboutResult = -2;
-    Desk desk{Settings::ForProgram(&AboutOnlyProgram, &horatickResources, &ResetHoratickState)};
+    Desk desk{Settings::ForProgram(&AboutOnlyProgram, &kHoratickResources, &ResetHoratickState)};
     desk.start();
     auto about = desk.dialog("About");
     EXPECT_EQ(about.focusId(), IDOK);
@@ -81,7 +81,7 @@ int ClockWithPeer(HINSTANCE programInstance, HINSTANCE previous, LPSTR commandLi
 
 TEST(AboutBox, TheCompanionWindowIsToldWhenItOpensAndCloses) {
   peerCommands.clear();
-  Desk desk{Settings::ForProgram(&ClockWithPeer, &horatickResources, &ResetHoratickState)};
+  Desk desk{Settings::ForProgram(&ClockWithPeer, &kHoratickResources, &ResetHoratickState)};
   desk.start();
   ASSERT_NE(peerWindow, nullptr);
   desk.sysCommand(IDM_ABOUT);

@@ -17,7 +17,7 @@ namespace clock_files {
 // The configuration file's two blocks, starting from the defaults.
 struct Configuration {
   Preferences preferences{};
-  AlarmRecord alarms[ALARM_COUNT]{};
+  AlarmRecord alarms[kAlarmCount]{};
 
   Configuration() {
     SetDefaultPreferences(preferences);
@@ -72,15 +72,15 @@ inline AlarmRecord SilentOneDateAlarm(int year, int month, int day, int hour, in
   AlarmRecord alarm{};
   SetDefaultAlarm(alarm);
   alarm.enabled = 1;
-  alarm.dateMode = ALARM_ONE_DATE;
+  alarm.dateMode = kAlarmOneDate;
   alarm.year = year;
   alarm.month = static_cast<std::uint8_t>(month);
   alarm.day = static_cast<std::uint8_t>(day);
   alarm.hour = static_cast<std::uint8_t>(hour);
   alarm.minute = static_cast<std::uint8_t>(minute);
-  alarm.amPmMode = ALARM_24H;
+  alarm.amPmMode = kAlarm24h;
   alarm.beep = 0;
-  alarm.action = ALARM_ACTION_PROGRAM;
+  alarm.action = kAlarmActionProgram;
   std::strcpy(alarm.program, "true");
   return alarm;
 }

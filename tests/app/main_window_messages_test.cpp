@@ -17,7 +17,7 @@ namespace {
 Desk ClockWithNoteAtSix() {
   Configuration files;
   files.alarms[0] = clock_files::SilentOneDateAlarm(1992, 12, 7, 15, 6);
-  files.alarms[0].action = ALARM_ACTION_NOTE;
+  files.alarms[0].action = kAlarmActionNote;
   return Desk{Settings().settingsFile("HORATICK.CFG", files.Image())};
 }
 

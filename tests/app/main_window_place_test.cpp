@@ -164,8 +164,8 @@ TEST(MinimizeRestore, TheRestoredWindowIsNewAndStandsWhereTheOldOneStood) {
   EXPECT_EQ(now.rect.right - now.rect.left, place.right - place.left);
   EXPECT_EQ(desk.clockTitle(), " 3:06 PM  Mon 12/07/92 ");
   // The new window ticks on its own timers.
-  EXPECT_TRUE(platform::TimerIsSet(restored, CLOCK_TICK_TIMER));
-  EXPECT_TRUE(platform::TimerIsSet(restored, ALARM_SCAN_TIMER));
+  EXPECT_TRUE(platform::TimerIsSet(restored, kClockTickTimer));
+  EXPECT_TRUE(platform::TimerIsSet(restored, kAlarmScanTimer));
   desk.advanceTo("1992-12-07 15:07:00.600");
   EXPECT_EQ(desk.clockTitle(), " 3:07 PM  Mon 12/07/92 ");
 }

@@ -9,7 +9,7 @@
 namespace {
 
 TEST(ProgramIcons, EachIsDrawnWhenFirstLookedUp) {
-  const HINSTANCE instance = RegisterResourceModule(&horatickResources);
+  const HINSTANCE instance = RegisterResourceModule(&kHoratickResources);
   for (const char* name : {"Horatick", "HORATICK2", "HORATICK3", "HORATICK4", "BELL"}) {
     SCOPED_TRACE(name);
     const IconResource* icon = FindIconResource(LoadIcon(instance, name));

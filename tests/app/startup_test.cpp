@@ -54,7 +54,7 @@ TEST(Startup, FirstRunWritesEveryKeyAndPlacesTheWindowBelowTheTopRightCorner) {
   const auto saved = ReadConfiguration(folder);
   ASSERT_TRUE(saved.has_value());
   EXPECT_STREQ(saved->preferences.version, "01.00");
-  EXPECT_EQ(saved->preferences.timeFormat, TIME_FORMAT_12H_SUFFIX);
+  EXPECT_EQ(saved->preferences.timeFormat, kTimeFormat12hSuffix);
   EXPECT_NE(desk.cursor(), LoadCursor(nullptr, IDC_WAIT)) << "the hourglass is gone once the window shows";
 }
 
@@ -99,7 +99,7 @@ TEST(Startup, ASecondCopyIsRefusedAndTouchesNothing) {
 
 TEST(Startup, WithoutItsTickTheClockShowsErrorOneThousandAndRunsOnWithoutIt) {
   Desk desk{Settings()};
-  desk.refuseTimer(CLOCK_TICK_TIMER);
+  desk.refuseTimer(kClockTickTimer);
   desk.start();
 
   ASSERT_TRUE(desk.hasMessageBox());
@@ -111,8 +111,8 @@ TEST(Startup, WithoutItsTickTheClockShowsErrorOneThousandAndRunsOnWithoutIt) {
 
   EXPECT_TRUE(desk.running());
   EXPECT_TRUE(desk.clock().visible);
-  EXPECT_FALSE(platform::TimerIsSet(desk.clockWindow(), CLOCK_TICK_TIMER));
-  EXPECT_TRUE(platform::TimerIsSet(desk.clockWindow(), ALARM_SCAN_TIMER));
+  EXPECT_FALSE(platform::TimerIsSet(desk.clockWindow(), kClockTickTimer));
+  EXPECT_TRUE(platform::TimerIsSet(desk.clockWindow(), kAlarmScanTimer));
   // With no tick the face stands still.
   desk.advanceTo("1992-12-07 15:07:00");
   EXPECT_EQ(desk.clockTitle(), " 3:05 PM  Mon 12/07/92 ");
@@ -120,7 +120,7 @@ TEST(Startup, WithoutItsTickTheClockShowsErrorOneThousandAndRunsOnWithoutIt) {
 
 TEST(Startup, WithoutTheAlarmScanTimerTheWindowStillShowsAndTicks) {
   Desk desk{Settings()};
-  desk.refuseTimer(ALARM_SCAN_TIMER);
+  desk.refuseTimer(kAlarmScanTimer);
   desk.start();
 
   ASSERT_TRUE(desk.hasMessageBox());
@@ -131,7 +131,7 @@ TEST(Startup, WithoutTheAlarmScanTimerTheWindowStillShowsAndTicks) {
   const platform::WindowSnapshot clock = desk.clock();
   EXPECT_TRUE(clock.visible);
   EXPECT_EQ(clock.rect.right - clock.rect.left, kDefaultWidth);
-  EXPECT_FALSE(platform::TimerIsSet(desk.clockWindow(), ALARM_SCAN_TIMER));
+  EXPECT_FALSE(platform::TimerIsSet(desk.clockWindow(), kAlarmScanTimer));
   desk.advanceTo("1992-12-07 15:06:00.500");
   EXPECT_EQ(desk.clockTitle(), " 3:06 PM  Mon 12/07/92 ");
 }
@@ -140,16 +140,16 @@ TEST(Startup, AOneDateAlarmGoesOffRetiresAndReachesTheSavedFile) {
   Configuration files;
   AlarmRecord& alarm = files.alarms[0];
   alarm.enabled = 1;
-  alarm.dateMode = ALARM_ONE_DATE;
-  alarm.amPmMode = ALARM_AM;
+  alarm.dateMode = kAlarmOneDate;
+  alarm.amPmMode = kAlarmAm;
   alarm.hour = 7;
   alarm.minute = 5;
   alarm.month = 12;
   alarm.day = 8;
   alarm.year = 1992;
   alarm.beep = 1;
-  alarm.beepDuration = ALARM_BEEP_SHORT;
-  alarm.action = ALARM_ACTION_NOTE;
+  alarm.beepDuration = kAlarmBeepShort;
+  alarm.action = kAlarmActionNote;
   std::strcpy(alarm.note, "Wake up");
   files.alarms[1] = clock_files::SilentOneDateAlarm(1993, 1, 1, 9, 0);
   Desk desk{Settings().at("1992-12-08 07:04:30").settingsFile("HORATICK.CFG", files.Image())};

@@ -34,7 +34,7 @@ TEST(ErrorBox, NumberedTextFromTheStringTable) {
       "Error H1021: Invalid date entered",
       "Error H4242: ",  // an id with no string still shows its number
   };
-  Desk desk{Settings::ForProgram(&ErrorBoxProgram, &horatickResources, &ResetHoratickState)};
+  Desk desk{Settings::ForProgram(&ErrorBoxProgram, &kHoratickResources, &ResetHoratickState)};
   desk.start();
   for (const char* text : texts) {
     ASSERT_TRUE(desk.hasMessageBox()) << text;

@@ -54,8 +54,8 @@ Configuration WithBeepingReminderToday() {
   Configuration files = WithReminderToday("Tea");
   AlarmRecord& alarm = files.alarms[0];
   alarm.beep = 1;
-  alarm.beepDuration = ALARM_BEEP_SHORT;
-  alarm.beepTone = ALARM_TONE_HI;
+  alarm.beepDuration = kAlarmBeepShort;
+  alarm.beepTone = kAlarmToneHi;
   return files;
 }
 

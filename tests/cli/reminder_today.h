@@ -16,15 +16,15 @@ inline clock_files::Configuration WithReminderToday(const char* note) {
   AlarmRecord& alarm = files.alarms[0];
   alarm.enabled = 1;
   alarm.remindOnStartup = 1;
-  alarm.dateMode = ALARM_ONE_DATE;
-  alarm.amPmMode = ALARM_AM;
+  alarm.dateMode = kAlarmOneDate;
+  alarm.amPmMode = kAlarmAm;
   alarm.hour = 7;
   alarm.minute = 5;
   alarm.year = local.tm_year + 1900;
   alarm.month = static_cast<std::uint8_t>(local.tm_mon + 1);
   alarm.day = static_cast<std::uint8_t>(local.tm_mday);
   alarm.beep = 0;
-  alarm.action = ALARM_ACTION_NOTE;
+  alarm.action = kAlarmActionNote;
   std::strncpy(alarm.note, note, sizeof alarm.note - 1);
   return files;
 }

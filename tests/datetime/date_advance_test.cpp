@@ -11,6 +11,7 @@
 #include "settings/preferences.h"
 #include "platform/core/driver.h"
 #include "platform/headless/headless_driver.h"
+#include "support/clock_text.h"
 
 namespace {
 
@@ -37,7 +38,7 @@ TEST_P(DateAdvance, ActsOnlyWhenElevenBecomesMidnightOnTheSameDay) {
   prefs = &record;
   ResetDateAdvanceState();
   for (const Check& check : GetParam().checks) {
-    ASSERT_TRUE(driver.SetLocal(check.at));
+    ASSERT_TRUE(SetLocalClock(driver, check.at));
     record.autoAdvanceDate = check.autoAdvance;
     EXPECT_EQ(AdvanceDateAtMidnight(), check.result) << check.at;
   }

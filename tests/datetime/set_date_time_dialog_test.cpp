@@ -36,11 +36,11 @@ TEST(TimeAndDateDialog, OpensWithTheClocksTimeAndDate) {
     int mode;
     const char* date;
   } cases[] = {
-      {"1992-03-07 15:07:09", 0, DATE_ORDER_MDY, "3:07:09", IDC_DATETIME_MODE_PM, "3-7-92"},
-      {"1992-03-07 00:30:00", 0, DATE_ORDER_DMY, "12:30:00", IDC_DATETIME_MODE_AM, "7-3-92"},
-      {"1992-03-07 12:00:05", IDC_DATETIME_MODE_AM, DATE_ORDER_YMD, "12:00:05", IDC_DATETIME_MODE_PM, "92-3-7"},
-      {"2005-03-07 09:05:00", IDC_DATETIME_MODE_PM, DATE_ORDER_MDY, "9:05:00", IDC_DATETIME_MODE_AM, "3-7-105"},
-      {"1992-03-07 00:30:00", IDC_DATETIME_MODE_24H, DATE_ORDER_MDY, "0:30:00", IDC_DATETIME_MODE_24H, "3-7-92"},
+      {"1992-03-07 15:07:09", 0, kDateOrderMdy, "3:07:09", IDC_DATETIME_MODE_PM, "3-7-92"},
+      {"1992-03-07 00:30:00", 0, kDateOrderDmy, "12:30:00", IDC_DATETIME_MODE_AM, "7-3-92"},
+      {"1992-03-07 12:00:05", IDC_DATETIME_MODE_AM, kDateOrderYmd, "12:00:05", IDC_DATETIME_MODE_PM, "92-3-7"},
+      {"2005-03-07 09:05:00", IDC_DATETIME_MODE_PM, kDateOrderMdy, "9:05:00", IDC_DATETIME_MODE_AM, "3-7-105"},
+      {"1992-03-07 00:30:00", IDC_DATETIME_MODE_24H, kDateOrderMdy, "0:30:00", IDC_DATETIME_MODE_24H, "3-7-92"},
   };
   for (const auto& c : cases) {
     Desk desk{Settings().at(c.at)};
@@ -170,7 +170,7 @@ TEST(TimeAndDateDialog, CancelStoresNothing) {
 TEST(TimeAndDateDialog, ReadsTheDateFieldAsTheAlarmDialogsDo) {
   Desk desk{Settings().at("2026-12-08 09:00:00")};
   desk.start();
-  prefs->dateOrder = DATE_ORDER_DMY;
+  prefs->dateOrder = kDateOrderDmy;
   const ClockDate shown{8, 12, 2026, 2};
   EXPECT_EQ(OpenTimeAndDate(desk).text(IDC_DATETIME_DATE), "8-12-126");
   const struct {

@@ -16,6 +16,7 @@
 #include "platform/headless/headless_driver.h"
 #include "resources/resources.h"
 #include "timers/timer_engine.h"
+#include "support/clock_text.h"
 
 class FaceFixture : public ::testing::Test {
  protected:
@@ -24,7 +25,7 @@ class FaceFixture : public ::testing::Test {
     platform::ResetCore();
     ResetHoratickState();
     platform::InstallDriver(&driver);
-    instance = RegisterResourceModule(&horatickResources);
+    instance = RegisterResourceModule(&kHoratickResources);
     record = Preferences{};
     SetDefaultPreferences(record);
     prefs = &record;
@@ -45,8 +46,8 @@ class FaceFixture : public ::testing::Test {
   }
 
   // A local moment "YYYY-MM-DD HH:MM:SS[.mmm]" in the TZ in force.
-  void At(const char* local) { ASSERT_TRUE(driver.SetLocal(local)) << local; }
-  void AtUtc(const char* utc) { ASSERT_TRUE(driver.SetUtc(utc)) << utc; }
+  void At(const char* local) { ASSERT_TRUE(SetLocalClock(driver, local)) << local; }
+  void AtUtc(const char* utc) { ASSERT_TRUE(SetUtcClock(driver, utc)) << utc; }
 
   std::string TimePart() {
     FormatClockTime();

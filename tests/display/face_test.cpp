@@ -251,7 +251,7 @@ TEST(DateSeparators, PassesOverTheJoinedDate) {
       {"Mon 12 07 92", '-', "Mon 12-07-92"},
   };
   for (const Row& row : rows) {
-    char text[DATE_TEXT_SIZE];
+    char text[kDateTextSize];
     std::strcpy(text, row.joined);
     PlaceDateSeparators(text, row.separator);
     EXPECT_STREQ(text, row.expected) << "\"" << row.joined << "\" with '" << row.separator << "'";
@@ -296,7 +296,7 @@ TEST_F(FaceTest, AllTimerPiecesTogetherFitTheFace) {
   At("1992-09-30 12:59:59");
   timers[0].showTime = 1;
   timers[0].showDate = 1;
-  for (int i = 0; i < TIMER_COUNT; ++i) StartStopwatch(i);
+  for (int i = 0; i < kTimerCount; ++i) StartStopwatch(i);
   // Countdowns count down; start them long enough to show three-digit hours.
   StartCountdown(2, 402 * 60);
   StartCountdown(3, 402 * 60);

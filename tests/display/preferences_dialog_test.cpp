@@ -29,8 +29,8 @@ std::string ReadSettingsFile(const Desk& desk, const char* name) {
 }
 
 // A choice in every radio group that is not its default, and every check box.
-constexpr int kOtherChoices[] = {TIME_FORMAT_24H, PM_STYLE_LOWER, WEEKDAY_FULL,         MONTH_FULL,       DAY_NUMBER,
-                                 YEAR_FULL,       DATE_ORDER_YMD, LOCATION_LOWER_RIGHT, SCREEN_SAVER_NONE};
+constexpr int kOtherChoices[] = {kTimeFormat24h, kPmStyleLower, kWeekdayFull,         kMonthFull,       kDayNumber,
+                                 kYearFull,       kDateOrderYmd, kLocationLowerRight, kScreenSaverNone};
 constexpr int kCheckBoxes[] = {IDC_PREF_DISPLAY_SECONDS,  IDC_PREF_BLINK_COLON,          IDC_PREF_LOCK_LOCATION,
                                IDC_PREF_ANTI_CASCADE,     IDC_PREF_SYSTEM_BOX,           IDC_PREF_STAY_IN_FRONT,
                                IDC_PREF_FLASH_FOR_ALARMS, IDC_PREF_FLASH_FOR_HOURLY_BEEP};
@@ -69,9 +69,9 @@ TEST(PreferencesDialog, OkStoresEveryControlAndSavesIt) {
 
   const Preferences& p = *prefs;
   EXPECT_EQ(std::make_tuple(p.timeFormat, pmStyle, p.weekdayStyle, p.monthStyle, p.dayStyle, p.yearStyle),
-            std::make_tuple(TIME_FORMAT_24H, PM_STYLE_LOWER, WEEKDAY_FULL, MONTH_FULL, DAY_NUMBER, YEAR_FULL));
+            std::make_tuple(kTimeFormat24h, kPmStyleLower, kWeekdayFull, kMonthFull, kDayNumber, kYearFull));
   EXPECT_EQ(std::make_tuple(p.dateOrder, p.locationMode, p.screenSaverMode),
-            std::make_tuple(DATE_ORDER_YMD, LOCATION_LOWER_RIGHT, std::int32_t{SCREEN_SAVER_NONE}));
+            std::make_tuple(kDateOrderYmd, kLocationLowerRight, std::int32_t{kScreenSaverNone}));
   EXPECT_EQ(std::make_tuple(p.displaySeconds, p.blinkColon, p.lockLocation, p.antiCascade, p.systemBox,
                             p.stayInFront, flashAlarm, flashHourly, windowStyleExtra),
             std::make_tuple(1, 1, 1, 0, 0, 0, 0, 0, 0));
@@ -101,11 +101,11 @@ TEST(PreferencesDialog, TheLocationGroupReachesSevenHundredSeven) {
   Desk desk;
   desk.start();
   auto dialog = OpenPreferences(desk);
-  desk.post(dialog.hwnd(), WM_COMMAND, LOCATION_LOWER_RIGHT + 1, 0);
+  desk.post(dialog.hwnd(), WM_COMMAND, kLocationLowerRight + 1, 0);
   desk.settle();
-  EXPECT_FALSE(dialog.checked(LOCATION_ONE));
+  EXPECT_FALSE(dialog.checked(kLocationOne));
   dialog.click(IDOK);
-  EXPECT_EQ(prefs->locationMode, LOCATION_LOWER_RIGHT + 1);
+  EXPECT_EQ(prefs->locationMode, kLocationLowerRight + 1);
 }
 
 TEST(PreferencesDialog, TheTypedDelayAndSeparatorAreStoredAndShownAgain) {
@@ -137,7 +137,7 @@ TEST(PreferencesDialog, OkLaysTheWindowOutAndRetitlesItAtOnce) {
   Desk desk;
   desk.start();
   const LONG width = desk.clock().rect.right - desk.clock().rect.left;
-  OpenPreferences(desk).click(TIME_FORMAT_24H).click(MONTH_FULL).click(IDC_PREF_SYSTEM_BOX).click(IDOK);
+  OpenPreferences(desk).click(kTimeFormat24h).click(kMonthFull).click(IDC_PREF_SYSTEM_BOX).click(IDOK);
   EXPECT_NE(desk.clockTitle().find("15:05"), std::string::npos) << desk.clockTitle();
   EXPECT_NE(desk.clockTitle().find("December"), std::string::npos) << desk.clockTitle();
   EXPECT_GT(desk.clock().rect.right - desk.clock().rect.left, width);

@@ -16,7 +16,7 @@ namespace qt_test {
 namespace {
 
 
-constexpr int kTimeFormats[] = {TIME_FORMAT_12H_SUFFIX, TIME_FORMAT_24H, TIME_FORMAT_12H};
+constexpr int kTimeFormats[] = {kTimeFormat12hSuffix, kTimeFormat24h, kTimeFormat12h};
 
 // A step that never comes ends the wait after this long instead of hanging
 // the test; what was seen by then is what the test checks.
@@ -89,30 +89,30 @@ TEST_F(DialogArrowKeysTest, DownAndUpWalkTheTimeFormatGroupAndTheChoiceFollows) 
        [] { platform::PostToCore(Clock(), WM_SYSCOMMAND, IDM_PREFERENCES, 0); });
   When([this] { return Preferences() != nullptr && QApplication::activeWindow() == WidgetOf(Preferences()); },
        [this] {
-         QWidget* first = WidgetOf(GetDlgItem(Preferences(), TIME_FORMAT_12H_SUFFIX));
+         QWidget* first = WidgetOf(GetDlgItem(Preferences(), kTimeFormat12hSuffix));
          Press(first, first->rect().center());
          Release(first, first->rect().center());
        });
-  When(Reached(TIME_FORMAT_12H_SUFFIX), [&] { lookAndPress(Qt::Key_Down); });
-  When(Reached(TIME_FORMAT_24H), [&] { lookAndPress(Qt::Key_Down); });
-  When(Reached(TIME_FORMAT_12H), [&] { lookAndPress(Qt::Key_Down); });
-  When(Reached(TIME_FORMAT_12H_SUFFIX), [&] { lookAndPress(Qt::Key_Up); });
-  When(Reached(TIME_FORMAT_12H), [&] { lookAndPress(Qt::Key_Return); });
+  When(Reached(kTimeFormat12hSuffix), [&] { lookAndPress(Qt::Key_Down); });
+  When(Reached(kTimeFormat24h), [&] { lookAndPress(Qt::Key_Down); });
+  When(Reached(kTimeFormat12h), [&] { lookAndPress(Qt::Key_Down); });
+  When(Reached(kTimeFormat12hSuffix), [&] { lookAndPress(Qt::Key_Up); });
+  When(Reached(kTimeFormat12h), [&] { lookAndPress(Qt::Key_Return); });
   When([] { return Preferences() == nullptr && IsWindowEnabled(Clock()); },
        [] { platform::PostToCore(Clock(), WM_SYSCOMMAND, SC_CLOSE, 0); });
   char commandLine[] = "";
   EXPECT_EQ(HoratickMain(Instance(), nullptr, commandLine, SW_SHOWNORMAL), 0);
 
   const std::vector<Seen> expected = {
-      {TIME_FORMAT_12H_SUFFIX, TIME_FORMAT_12H_SUFFIX, TIME_FORMAT_12H_SUFFIX},
-      {TIME_FORMAT_24H, TIME_FORMAT_24H, TIME_FORMAT_24H},
-      {TIME_FORMAT_12H, TIME_FORMAT_12H, TIME_FORMAT_12H},
-      {TIME_FORMAT_12H_SUFFIX, TIME_FORMAT_12H_SUFFIX, TIME_FORMAT_12H_SUFFIX},  // Down wrapped around
-      {TIME_FORMAT_12H, TIME_FORMAT_12H, TIME_FORMAT_12H},                       // Up wrapped back
+      {kTimeFormat12hSuffix, kTimeFormat12hSuffix, kTimeFormat12hSuffix},
+      {kTimeFormat24h, kTimeFormat24h, kTimeFormat24h},
+      {kTimeFormat12h, kTimeFormat12h, kTimeFormat12h},
+      {kTimeFormat12hSuffix, kTimeFormat12hSuffix, kTimeFormat12hSuffix},  // Down wrapped around
+      {kTimeFormat12h, kTimeFormat12h, kTimeFormat12h},                       // Up wrapped back
   };
   EXPECT_EQ(seen, expected);
   // Enter on the radio button is OK: the last choice is the clock's.
-  EXPECT_EQ(prefs->timeFormat, TIME_FORMAT_12H);
+  EXPECT_EQ(prefs->timeFormat, kTimeFormat12h);
 }
 
 }  // namespace

@@ -115,8 +115,8 @@ class DialogWindowTest : public QtDesk {
 TEST_F(DialogWindowTest, EveryTemplateIsLaidOutInDialogUnits) {
   const int baseX = Driver().Metrics().dialogBaseX;
   const int baseY = Driver().Metrics().dialogBaseY;
-  for (int t = 0; t < horatickResources.dialogCount; ++t) {
-    const DialogTemplateResource& source = *horatickResources.dialogs[t];
+  for (int t = 0; t < kHoratickResources.dialogCount; ++t) {
+    const DialogTemplateResource& source = *kHoratickResources.dialogs[t];
     SCOPED_TRACE(source.name);
     int checked = 0;
     When([&] { return OpenDialog() != nullptr && WidgetOf(OpenDialog()) != nullptr && WidgetOf(OpenDialog())->isVisible(); },

@@ -50,7 +50,7 @@ void QtDesk::SetUp() {
   ASSERT_TRUE(platform::qt::InstallDesktopDriver(argc_, argv_));
   driver_ = platform::qt::InstalledQtDriver();
   ASSERT_NE(driver_, nullptr);
-  instance_ = RegisterResourceModule(&horatickResources);
+  instance_ = RegisterResourceModule(&kHoratickResources);
   WNDCLASS wc{};
   wc.style = CS_DBLCLKS;
   wc.lpfnWndProc = RecordingProc;

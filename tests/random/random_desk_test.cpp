@@ -59,7 +59,7 @@ const Desk* ringingDesk = nullptr;
 // Every ring passes here (the test is linked with FireAlarm wrapped).
 extern "C" int __real__Z9FireAlarmP6HWND__i(HWND owner, int index);
 extern "C" int __wrap__Z9FireAlarmP6HWND__i(HWND owner, int index) {
-  if (alarms != nullptr && index >= 0 && index < ALARM_COUNT) {
+  if (alarms != nullptr && index >= 0 && index < kAlarmCount) {
     ClockDate today{};
     ClockTime now{};
     GetClockTime(&now, &today);
@@ -188,7 +188,7 @@ std::int64_t FirstInstantOfLocalMinute(std::int64_t localMinute) {
   char text[48];
   std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:00", d.year, d.month, d.day, t.hour, t.minute);
   // Some instant within an hour of the minute; the offset from UTC changes by an hour at most.
-  std::int64_t at = platform::headless::ParseLocalText(text).value_or(0) - 2 * kHourMs;
+  std::int64_t at = LocalTextMs(text).value_or(0) - 2 * kHourMs;
   while (LocalMinuteOfInstant(at) < localMinute) at += kMinuteMs;
   return at - at % kMinuteMs;
 }
@@ -211,10 +211,10 @@ std::string FileBytes(const std::string& path) {
 void ExpectSavedFileInsideItsSets(const std::string& bytes) {
   if (bytes.size() != kConfigFileBytes) return;  // a failed save leaves the old file; damaged ones are kept aside
   Preferences p{};
-  AlarmRecord table[ALARM_COUNT];
+  AlarmRecord table[kAlarmCount];
   SplitConfigImage(reinterpret_cast<const unsigned char*>(bytes.data()), p, table);
   Preferences repaired = p;
-  AlarmRecord repairedTable[ALARM_COUNT];
+  AlarmRecord repairedTable[kAlarmCount];
   std::memcpy(repairedTable, table, sizeof table);
   RepairConfiguration(repaired, repairedTable);
   EXPECT_EQ(std::memcmp(&repaired, &p, sizeof p), 0) << "the saved preferences hold a value outside its set";
@@ -226,7 +226,7 @@ void ExpectSavedFileInsideItsSets(const std::string& bytes) {
 // from outside the scan and may repeat a minute the scan rang.
 std::string StartingFile(Dice& user) {
   return ConfigFile([&user](AlarmRecord* a) {
-    for (int i = 0; i < ALARM_COUNT; ++i) {
+    for (int i = 0; i < kAlarmCount; ++i) {
       if (!user.Chance(70)) continue;
       Daily(a[i], user.Below(24), user.Chance(50) ? 0 : user.Below(60));
       if (user.Chance(50)) {
@@ -274,7 +274,7 @@ void RunVirtualMonth(std::uint64_t seed) {
   };
   std::map<std::pair<int, std::int64_t>, SinceRing> rung;
   std::size_t ringsSeen = 0;
-  AlarmRecord before[ALARM_COUNT];
+  AlarmRecord before[kAlarmCount];
   std::string lastSaved;
   // HORATICK_RANDOM_VERBOSE=1 lists the steps and the rings of a replay.
   const bool verbose = std::getenv("HORATICK_RANDOM_VERBOSE") != nullptr;
@@ -311,7 +311,7 @@ void RunVirtualMonth(std::uint64_t seed) {
     if (saved != lastSaved) ExpectSavedFileInsideItsSets(saved);
     lastSaved = saved;
 
-    for (int i = 0; i < ALARM_COUNT; ++i) {
+    for (int i = 0; i < kAlarmCount; ++i) {
       if (std::memcmp(&before[i], &alarms[i], sizeof before[i]) == 0) continue;
       for (auto it = rung.begin(); it != rung.end();) it = it->first.first == i ? rung.erase(it) : std::next(it);
     }

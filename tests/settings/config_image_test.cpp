@@ -42,7 +42,7 @@ void FillDistinct(Preferences& p, AlarmRecord* a) {
   p.reserved78[0] = 9;
   p.reserved78[1] = 8;
   p.autoAdvanceDate = 1;
-  for (int i = 0; i < ALARM_COUNT; ++i) {
+  for (int i = 0; i < kAlarmCount; ++i) {
     AlarmRecord& r = a[i];
     r.amPmMode = 118 + i % 3;
     r.hour = static_cast<std::uint8_t>(i);
@@ -166,7 +166,7 @@ TEST_F(ConfigImageTest, AFileReadsBackIntoTheSameRecords) {
   PutProfile("[Horatick]\nVersion=01.00\n");
   LoadConfiguration();
   Preferences expectedPrefs{};
-  AlarmRecord expectedAlarms[ALARM_COUNT]{};
+  AlarmRecord expectedAlarms[kAlarmCount]{};
   FillDistinct(expectedPrefs, expectedAlarms);
   EXPECT_EQ(versionMismatch, 0);
   EXPECT_EQ(std::memcmp(&record, &expectedPrefs, sizeof record), 0);

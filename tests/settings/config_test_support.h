@@ -128,5 +128,5 @@ class ConfigFilesTest : public ::testing::Test {
   TempFolder folder;
   platform::headless::HeadlessDriver driver;
   Preferences record{};
-  AlarmRecord table[ALARM_COUNT]{};
+  AlarmRecord table[kAlarmCount]{};
 };

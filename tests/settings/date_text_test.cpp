@@ -33,23 +33,23 @@ TEST(DateTextReading, SeparatorsOrdersAndMissingNumbers) {
     int order;
     DialogDate read;
   } cases[] = {
-      {"12-25-26", DATE_ORDER_MDY, {12, 25, 2026}},
-      {"12/25/26", DATE_ORDER_MDY, {12, 25, 2026}},
-      {"12.25.26", DATE_ORDER_MDY, {12, 25, 2026}},
-      {"12/25-2026", DATE_ORDER_MDY, {12, 25, 2026}},
-      {"25.12.92", DATE_ORDER_DMY, {12, 25, 1992}},
-      {"26/12/25", DATE_ORDER_YMD, {12, 25, 2026}},
-      {" 12 / 25 / 126", DATE_ORDER_MDY, {12, 25, 2026}},
-      {"+12-+25-+26", DATE_ORDER_MDY, {12, 25, 2026}},
+      {"12-25-26", kDateOrderMdy, {12, 25, 2026}},
+      {"12/25/26", kDateOrderMdy, {12, 25, 2026}},
+      {"12.25.26", kDateOrderMdy, {12, 25, 2026}},
+      {"12/25-2026", kDateOrderMdy, {12, 25, 2026}},
+      {"25.12.92", kDateOrderDmy, {12, 25, 1992}},
+      {"26/12/25", kDateOrderYmd, {12, 25, 2026}},
+      {" 12 / 25 / 126", kDateOrderMdy, {12, 25, 2026}},
+      {"+12-+25-+26", kDateOrderMdy, {12, 25, 2026}},
       // Numbers that are not there keep the date's own: 3-4-1991.
-      {"12/25", DATE_ORDER_MDY, {12, 25, 1991}},
-      {"12", DATE_ORDER_DMY, {3, 12, 1991}},
-      {"", DATE_ORDER_MDY, {3, 4, 1991}},
-      {"12//26", DATE_ORDER_MDY, {12, 4, 1991}},
-      {"12 25 26", DATE_ORDER_MDY, {12, 4, 1991}},
-      {"12:25:26", DATE_ORDER_MDY, {12, 4, 1991}},
-      {"-12-25-26", DATE_ORDER_MDY, {3, 4, 1991}},
-      {"1-1-99999999999999999999", DATE_ORDER_MDY, {1, 1, 1'000'000'000'000}},
+      {"12/25", kDateOrderMdy, {12, 25, 1991}},
+      {"12", kDateOrderDmy, {3, 12, 1991}},
+      {"", kDateOrderMdy, {3, 4, 1991}},
+      {"12//26", kDateOrderMdy, {12, 4, 1991}},
+      {"12 25 26", kDateOrderMdy, {12, 4, 1991}},
+      {"12:25:26", kDateOrderMdy, {12, 4, 1991}},
+      {"-12-25-26", kDateOrderMdy, {3, 4, 1991}},
+      {"1-1-99999999999999999999", kDateOrderMdy, {1, 1, 1'000'000'000'000}},
   };
   for (const auto& c : cases) {
     const DialogDate read = ReadDialogDate(c.text, c.order, {3, 4, 1991}, 2026);
@@ -66,11 +66,11 @@ TEST(DateTextWriting, YearLessNineteenHundredOnlyWhenItReadsBack) {
     DialogDate date;
     const char* text;
   } cases[] = {
-      {2026, DATE_ORDER_MDY, {12, 25, 2026}, "12-25-126"}, {2026, DATE_ORDER_MDY, {12, 25, 1992}, "12-25-92"},
-      {2026, DATE_ORDER_MDY, {12, 25, 1950}, "12-25-1950"}, {2026, DATE_ORDER_DMY, {3, 7, 1976}, "7-3-76"},
-      {2026, DATE_ORDER_YMD, {3, 7, 1975}, "1975-3-7"},    {2026, DATE_ORDER_MDY, {1, 1, 3799}, "1-1-1899"},
-      {2026, DATE_ORDER_MDY, {1, 1, 3800}, "1-1-3800"},    {1992, DATE_ORDER_MDY, {1, 1, 1943}, "1-1-43"},
-      {2043, DATE_ORDER_MDY, {1, 1, 1992}, "1-1-1992"},    {2026, DATE_ORDER_MDY, {1, 1, INT32_MIN}, "1-1--2147483648"},
+      {2026, kDateOrderMdy, {12, 25, 2026}, "12-25-126"}, {2026, kDateOrderMdy, {12, 25, 1992}, "12-25-92"},
+      {2026, kDateOrderMdy, {12, 25, 1950}, "12-25-1950"}, {2026, kDateOrderDmy, {3, 7, 1976}, "7-3-76"},
+      {2026, kDateOrderYmd, {3, 7, 1975}, "1975-3-7"},    {2026, kDateOrderMdy, {1, 1, 3799}, "1-1-1899"},
+      {2026, kDateOrderMdy, {1, 1, 3800}, "1-1-3800"},    {1992, kDateOrderMdy, {1, 1, 1943}, "1-1-43"},
+      {2043, kDateOrderMdy, {1, 1, 1992}, "1-1-1992"},    {2026, kDateOrderMdy, {1, 1, INT32_MIN}, "1-1--2147483648"},
   };
   for (const auto& c : cases) {
     char text[64];
@@ -81,7 +81,7 @@ TEST(DateTextWriting, YearLessNineteenHundredOnlyWhenItReadsBack) {
 
 TEST(DateTextWriting, EveryYearFrom1900To9999ReadsBackUnchanged) {
   for (const int today : {2026, 2043}) {
-    for (const int order : {DATE_ORDER_MDY, DATE_ORDER_DMY, DATE_ORDER_YMD}) {
+    for (const int order : {kDateOrderMdy, kDateOrderDmy, kDateOrderYmd}) {
       for (std::int64_t year = 1900; year <= 9999; ++year) {
         char text[64];
         FormatDialogDate(text, sizeof text, order, {12, 31, year}, today);

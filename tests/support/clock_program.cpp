@@ -7,6 +7,6 @@
 
 namespace desk {
 
-Settings::Settings() : entry_(&HoratickMain), resources_(&horatickResources), reset_(&ResetHoratickState) {}
+Settings::Settings() : entry_(&HoratickMain), resources_(&kHoratickResources), reset_(&ResetHoratickState) {}
 
 }  // namespace desk

@@ -12,6 +12,7 @@
 
 #include "platform/core/file_faults.h"
 #include "platform/core/settings_folder.h"
+#include "support/clock_text.h"
 
 namespace desk {
 
@@ -40,8 +41,8 @@ Desk::Desk(Settings settings)
   platform::ResetCore();
   platform::InstallDriver(driver_.get());
   ApplyTimeZone(settings_.timeZone_);
-  const bool parsed = settings_.startIsUtc_ ? driver_->SetUtc(settings_.startLocal_.c_str())
-                                            : driver_->SetLocal(settings_.startLocal_.c_str());
+  const bool parsed = settings_.startIsUtc_ ? SetUtcClock(*driver_, settings_.startLocal_.c_str())
+                                            : SetLocalClock(*driver_, settings_.startLocal_.c_str());
   if (!parsed) throw DeskError("the start time \"" + settings_.startLocal_ + "\" does not read as YYYY-MM-DD HH:MM:SS");
   driver_->SetMetrics(settings_.metrics_);
   driver_->SetWatchdogSeconds(settings_.stepTimeoutSeconds_);
@@ -140,12 +141,12 @@ std::int64_t Desk::utcNowMs() const { return driver_->UtcNowMs(); }
 
 std::uint64_t Desk::tickCount() const { return driver_->MonotonicNowMs(); }
 
-std::string Desk::now() const { return platform::headless::FormatLocalText(driver_->UtcNowMs()); }
+std::string Desk::now() const { return LocalText(driver_->UtcNowMs()); }
 
 void Desk::advance(std::uint64_t ms) { runUntilIdle(driver_->MonotonicNowMs() + ms); }
 
 void Desk::advanceTo(const char* localTime) {
-  const auto target = platform::headless::ParseLocalText(localTime);
+  const auto target = LocalTextMs(localTime);
   if (!target) fail(std::string("advanceTo(\"") + localTime + "\"): not a time YYYY-MM-DD HH:MM:SS");
   const std::int64_t delta = *target - driver_->UtcNowMs();
   if (delta <= 0) {
@@ -170,12 +171,12 @@ void Desk::advanceUntil(const std::function<bool()>& condition, std::uint64_t li
 }
 
 void Desk::setClock(const char* localTime) {
-  if (!driver_->SetLocal(localTime)) fail(std::string("setClock(\"") + localTime + "\"): not a time");
+  if (!SetLocalClock(*driver_, localTime)) fail(std::string("setClock(\"") + localTime + "\"): not a time");
   settle();
 }
 
 void Desk::setClockUtc(const char* utcTime) {
-  if (!driver_->SetUtc(utcTime)) fail(std::string("setClockUtc(\"") + utcTime + "\"): not a time");
+  if (!SetUtcClock(*driver_, utcTime)) fail(std::string("setClockUtc(\"") + utcTime + "\"): not a time");
   settle();
 }
 

@@ -66,7 +66,7 @@ int FaceWindowProgram(HINSTANCE programInstance, HINSTANCE, LPSTR, int) {
 class TimerFinishTest : public ::testing::Test {
  protected:
   explicit TimerFinishTest(bool tick = false)
-      : desk_((ticking = tick, Settings::ForProgram(&FaceWindowProgram, &horatickResources, &ResetHoratickState))) {}
+      : desk_((ticking = tick, Settings::ForProgram(&FaceWindowProgram, &kHoratickResources, &ResetHoratickState))) {}
 
   void SetUp() override { desk_.start(); }
 
@@ -157,7 +157,7 @@ TEST_F(TimerFinishTest, HiddenCountdownStillFinishes) {
 TEST_F(TimerFinishTest, BothCountdownsDueAtOnce) {
   timers[2].beepWhenFinished = 1;  // short
   timers[3].beepWhenFinished = 1;
-  timers[3].beepDuration = TIMER_BEEP_LONG;
+  timers[3].beepDuration = kTimerBeepLong;
   StartCountdown(2, 1);
   StartCountdown(3, 1);
   desk_.advanceTimerClockOnly(60'000);

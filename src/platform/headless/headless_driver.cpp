@@ -1,7 +1,5 @@
 #include "platform/headless/headless_driver.h"
 
-#include <time.h>
-
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -23,18 +21,6 @@ std::int64_t HeadlessDriver::UtcNowMs() { return virtualClock_.UtcNowMs(); }
 std::uint64_t HeadlessDriver::MonotonicNowMs() { return virtualClock_.MonotonicNowMs(); }
 
 void HeadlessDriver::SetUtc(std::int64_t utcMs) { virtualClock_.SetUtc(utcMs); }
-
-bool HeadlessDriver::SetUtc(const char* text) {
-  const auto utcMs = ParseUtcText(text);
-  if (utcMs) virtualClock_.SetUtc(*utcMs);
-  return utcMs.has_value();
-}
-
-bool HeadlessDriver::SetLocal(const char* text) {
-  const auto utcMs = ParseLocalText(text);
-  if (utcMs) virtualClock_.SetUtc(*utcMs);
-  return utcMs.has_value();
-}
 
 void HeadlessDriver::Advance(std::uint64_t ms) { virtualClock_.Advance(ms); }
 
@@ -204,51 +190,6 @@ void HeadlessDriver::StopProgram() {
     }
   }
   programThread_.join();
-}
-
-// --- Time texts -----------------------------------------------------------------
-
-namespace {
-
-std::optional<std::int64_t> ParseText(const char* text, bool local) {
-  if (text == nullptr) return std::nullopt;
-  int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0, millisecond = 0;
-  char tail = 0;
-  const int fields = std::sscanf(text, "%d-%d-%d %d:%d:%d.%3d%c", &year, &month, &day, &hour, &minute, &second,
-                                 &millisecond, &tail);
-  if (fields < 5 || fields == 8) return std::nullopt;
-  tm parts{};
-  parts.tm_year = year - 1900;
-  parts.tm_mon = month - 1;
-  parts.tm_mday = day;
-  parts.tm_hour = hour;
-  parts.tm_min = minute;
-  parts.tm_sec = second;
-  parts.tm_isdst = -1;
-  const time_t seconds = local ? mktime(&parts) : timegm(&parts);
-  return static_cast<std::int64_t>(seconds) * 1000 + millisecond;
-}
-
-}  // namespace
-
-std::optional<std::int64_t> ParseUtcText(const char* text) { return ParseText(text, false); }
-
-std::optional<std::int64_t> ParseLocalText(const char* text) { return ParseText(text, true); }
-
-std::string FormatLocalText(std::int64_t utcMs) {
-  std::int64_t whole = utcMs / 1000;
-  std::int64_t rest = utcMs % 1000;
-  if (rest < 0) {
-    rest += 1000;
-    whole -= 1;
-  }
-  const time_t seconds = static_cast<time_t>(whole);
-  tm parts{};
-  localtime_r(&seconds, &parts);
-  char buffer[48];
-  std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02d %02d:%02d:%02d.%03d", parts.tm_year + 1900, parts.tm_mon + 1,
-                parts.tm_mday, parts.tm_hour, parts.tm_min, parts.tm_sec, static_cast<int>(rest));
-  return buffer;
 }
 
 }  // namespace platform::headless

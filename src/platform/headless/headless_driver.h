@@ -66,13 +66,6 @@ struct MessageBoxRecord {
   bool open = true;
 };
 
-// Milliseconds since 1970 UTC for "YYYY-MM-DD HH:MM:SS" (optionally ".mmm"),
-// read as UTC or as local time in the TZ in force. Empty for a malformed text.
-std::optional<std::int64_t> ParseUtcText(const char* text);
-std::optional<std::int64_t> ParseLocalText(const char* text);
-// "YYYY-MM-DD HH:MM:SS.mmm" of an instant, as local time in the TZ in force.
-std::string FormatLocalText(std::int64_t utcMs);
-
 class HeadlessDriver : public Driver {
  public:
   HeadlessDriver() = default;
@@ -80,8 +73,6 @@ class HeadlessDriver : public Driver {
 
   // --- The virtual clock ---------------------------------------------------
   void SetUtc(std::int64_t utcMs);      // the wall clock only
-  bool SetUtc(const char* text);        // "YYYY-MM-DD HH:MM:SS" as UTC
-  bool SetLocal(const char* text);      // the same, as local time in the TZ in force
   void Advance(std::uint64_t ms);       // both clocks together
   void AdvanceMonotonicOnly(std::uint64_t ms);
 

@@ -31,7 +31,7 @@ void WriteSettingsWithSeconds(const std::string& folder) {
   Preferences p{};
   SetDefaultPreferences(p);
   p.displaySeconds = 1;
-  AlarmRecord table[ALARM_COUNT] = {};
+  AlarmRecord table[kAlarmCount] = {};
   for (AlarmRecord& r : table) SetDefaultAlarm(r);
   std::string image(kConfigFileBytes, '\0');
   ComposeConfigImage(p, table, reinterpret_cast<unsigned char*>(image.data()));
