@@ -42,9 +42,11 @@ bool CheckAlarms(HWND window, TickTimer tick) {
   for (int i = 0; i < kAlarmCount; ++i) {
     const AlarmRecord& r = alarms[i];
     // An alarm whose minute a forward jump of the clock skipped goes off
-    // first, once, with its usual message.
+    // first, once, with its usual message. The clock may have been set back
+    // behind that minute since, while another alarm was ringing; the alarm
+    // then waits for its minute to come again.
     std::int64_t skippedMinute = kNoLocalMinute;
-    if (TakeCatchUp(i, &skippedMinute) && AlarmWatched(r)) {
+    if (TakeCatchUp(i, &skippedMinute) && AlarmWatched(r) && skippedMinute <= LocalMinuteOf(today, nowTime)) {
       RecordAlarmRang(i, skippedMinute);
       if (!RingWithTickStopped(window, tick, i)) return true;
       GetClockTime(&nowTime, &today);

@@ -103,6 +103,29 @@ TEST(ClockJump, ClockSetByHand) {
   EXPECT_EQ(Started(desk).size(), 4u);
 }
 
+TEST(ClockJump, ClockSetBackWhileAnAlarmRingsHoldsBackTheNextCatchUp) {
+  Desk desk{DeskAt("1992-12-08 06:30:00", [](AlarmRecord* a) {
+    Note(Daily(a[0], 7, 0), "first");
+    Program(Daily(a[1], 7, 5), "seven five");
+  })};
+  desk.start();
+  desk.advance(1000);
+  desk.setClock("1992-12-08 07:20:00");
+  // Alarm 1's note comes up; alarm 2 waits behind it to be caught up.
+  desk.advanceUntil([&] { return !desk.dialogCaptions().empty(); }, 2000, "the note");
+  ASSERT_TRUE(Started(desk).empty());
+  // Set back behind 7:05 while the note is up: neither the scans under the
+  // note nor those after it ring alarm 2 before 7:05 comes again.
+  desk.setClock("1992-12-08 06:40:00");
+  desk.advanceTo("1992-12-08 06:45:00");
+  desk.topDialog().click(IDOK);
+  desk.advanceTo("1992-12-08 07:04:30");
+  EXPECT_TRUE(Started(desk).empty());
+  desk.advanceTo("1992-12-08 07:30:00");
+  ASSERT_EQ(Started(desk), std::vector<std::string>{"seven five"});
+  EXPECT_EQ(LocalText(desk.programsStarted()[0].utcMs).substr(0, 16), "1992-12-08 07:05");
+}
+
 TEST(ClockJump, AJumpOfWholeHoursExaminesTheMinuteItLandsOn) {
   // Each jump leaves the clock at 7:05 and some seconds on Wednesday 9 December,
   // after a scan at :05 of an earlier hour.

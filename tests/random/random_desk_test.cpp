@@ -6,11 +6,13 @@
 // What must hold throughout: the program comes back to waiting after every
 // step (the desk ends the test otherwise), the face has at most 93
 // characters, every saved configuration file holds records inside their
-// sets, and the scan rings an alarm at most once per local date and minute
-// while the wall clock has not moved back by a day or more since that ring.
+// sets, the scan rings an alarm at most once per local date and minute
+// while the wall clock has not moved back by a day or more since that ring,
+// and never before the wall clock first reaches the minute it rings for.
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
@@ -46,9 +48,11 @@ constexpr std::size_t kLongestFace = 93;
 struct Ring {
   int index;
   std::int64_t localMinute;
+  std::int64_t utcMs;  // when it rang
 };
 
 std::vector<Ring> rings;
+const Desk* ringingDesk = nullptr;
 
 }  // namespace
 
@@ -74,7 +78,7 @@ extern "C" int __wrap__Z9FireAlarmP6HWND__i(HWND owner, int index) {
       std::printf("  fire %d (alarm %02d:%02d mode %d enabled %d) at %02d:%02d:%02d\n", index + 1, r.hour, r.minute,
                   r.amPmMode, r.enabled, now.hour, now.minute, now.second);
     }
-    rings.push_back({index, minute});
+    rings.push_back({index, minute, ringingDesk != nullptr ? ringingDesk->utcNowMs() : 0});
   }
   return __real__Z9FireAlarmP6HWND__i(owner, index);
 }
@@ -168,6 +172,27 @@ class RandomUser {
   Desk& desk_;
 };
 
+std::int64_t LocalMinuteOfInstant(std::int64_t utcMs) {
+  int year = 0, month = 0, day = 0, hour = 0, minute = 0;
+  std::sscanf(LocalText(utcMs).c_str(), "%d-%d-%d %d:%d", &year, &month, &day, &hour, &minute);
+  return LocalMinuteAt(year, month, day, hour * 60 + minute);
+}
+
+// The first instant the wall clock shows this local minute or a later one: the
+// first pass over the hour autumn repeats, the change itself for a minute of
+// the hour spring skips.
+std::int64_t FirstInstantOfLocalMinute(std::int64_t localMinute) {
+  ClockDate d{};
+  ClockTime t{};
+  SplitLocalMinute(localMinute, &d, &t);
+  char text[48];
+  std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:00", d.year, d.month, d.day, t.hour, t.minute);
+  // Some instant within an hour of the minute; the offset from UTC changes by an hour at most.
+  std::int64_t at = LocalTextMs(text).value_or(0) - 2 * kHourMs;
+  while (LocalMinuteOfInstant(at) < localMinute) at += kMinuteMs;
+  return at - at % kMinuteMs;
+}
+
 std::uint64_t SeedForThisRun() {
   if (const char* given = std::getenv("HORATICK_SEED"); given != nullptr && *given != '\0') {
     return std::strtoull(given, nullptr, 10);
@@ -233,6 +258,10 @@ void RunVirtualMonth(std::uint64_t seed) {
   Desk desk{Settings().timeZone("Europe/Berlin").at(start.c_str()).trace(false).settingsFile(
       "HORATICK.CFG", StartingFile(dice))};
   RandomUser user(dice, desk);
+  ringingDesk = &desk;
+  struct ForgetDesk {
+    ~ForgetDesk() { ringingDesk = nullptr; }
+  } forgetDesk;
   desk.start();
 
   const std::int64_t endUtc = desk.utcNowMs() + 30 * kDayMs;
@@ -302,6 +331,9 @@ void RunVirtualMonth(std::uint64_t seed) {
         std::printf("step %d ring alarm %d for %04d-%02d-%02d %02d:%02d, now %s\n", steps, ring.index + 1, d.year,
                     d.month, d.day, t.hour, t.minute, desk.now().c_str());
       }
+      const std::int64_t due = FirstInstantOfLocalMinute(ring.localMinute);
+      EXPECT_GE(ring.utcMs, due) << "alarm " << ring.index + 1 << " rang at " << LocalText(ring.utcMs)
+                                 << ", before its minute " << LocalText(due) << ", at step " << steps;
       rung[key] = {desk.utcNowMs(), false};
     }
     for (auto& [key, since] : rung) {
