@@ -167,6 +167,9 @@ LRESULT OnCreate(HWND window) {
     std::memset(alarmMinuteSeen, 99, sizeof alarmMinuteSeen);
     StartHourlyBeepWatch();
   }
+  // The alarm scan runs before any box below opens: a notice or a failed
+  // save may wait for hours, and the alarms go on going off meanwhile.
+  const bool scanTimerSet = SetTimer(window, kAlarmScanTimer, kAlarmScanMs, nullptr) != 0;
   if (versionMismatch == 1) {
     MessageBoxEx(window, kVersionNotice, "Horatick", MB_OK | MB_ICONINFORMATION, 0);
     versionMismatch = 0;
@@ -185,7 +188,7 @@ LRESULT OnCreate(HWND window) {
   BuildSystemMenu(window);
   PostMessage(window, WM_SYSCOMMAND, IDM_RELAYOUT, 0);
   ApplyStayInFront(window);
-  if (SetTimer(window, kAlarmScanTimer, kAlarmScanMs, nullptr) == 0) {
+  if (!scanTimerSet) {
     ShowErrorBox(window, IDS_NO_TIMERS);
     return 0;
   }

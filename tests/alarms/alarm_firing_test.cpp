@@ -4,6 +4,7 @@
 
 #include "alarm_scene.h"
 #include "alarms/alarm_scan.h"
+#include "platform/core/file_faults.h"
 #include "platform/core/resource_lookup.h"
 
 namespace {
@@ -166,6 +167,30 @@ TEST(AlarmFiring, TwoAlarmsInOneMinuteGoOffInIndexOrder) {
   // Nothing goes off again in that minute.
   desk.advanceTo("1992-12-08 07:06:30");
   EXPECT_TRUE(desk.dialogCaptions().empty());
+}
+
+// A new clock window saves the settings as it is made, and a failed save
+// shows error 1010 there; the alarms keep going off while that box waits.
+TEST(AlarmFiring, AlarmsGoOffWhileTheSaveErrorOfANewWindowWaits) {
+  struct Case {
+    const char* name;
+    bool restore;  // the window made again by a restore, not the first one at start-up
+  };
+  for (const Case c : {Case{"at start-up", false}, Case{"after a restore", true}}) {
+    SCOPED_TRACE(c.name);
+    Desk desk{DeskAt("1992-12-08 06:58:30", [](AlarmRecord* a) { Program(Daily(a[2], 7, 0), "seven"); })};
+    if (c.restore) {
+      desk.start();
+      desk.minimize();
+      alarms[5].minute = 30;  // a change not saved yet
+    }
+    platform::FailFileCall(platform::FileCall::WriteFile, 0, 0);
+    c.restore ? desk.restore() : desk.start();
+    ASSERT_TRUE(desk.hasMessageBox());
+    desk.advanceTo("1992-12-08 07:00:30");
+    EXPECT_EQ(Started(desk), std::vector<std::string>{"seven"});
+    EXPECT_TRUE(desk.hasMessageBox());
+  }
 }
 
 TEST(AlarmFiring, AnAlarmIsExaminedOncePerMinuteHoweverManyTicks) {
