@@ -52,7 +52,10 @@ bool CheckAlarms(HWND window, TickTimer tick) {
       GetClockTime(&nowTime, &today);
     }
 
-    if (!AlarmWatched(r)) continue;
+    if (!AlarmWatched(r)) {
+      NoteAlarmPassedBy(i);
+      continue;
+    }
     // Once per local date and minute, not per minute of the hour, so the
     // minute a jump of whole hours lands on is examined too. Recorded before
     // the alarm fires, so the scans nested in its firing pass it by.

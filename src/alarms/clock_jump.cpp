@@ -11,6 +11,7 @@ namespace {
 struct AlarmJumpMemory {
   std::int64_t rangMinute = kNoLocalMinute;      // the local minute the scan last rang it at
   std::int64_t examinedMinute = kNoLocalMinute;  // the local minute the scan last examined it at
+  std::int64_t passedByMinute = kNoLocalMinute;  // the scan's minute when it last passed it by
   bool catchUpPending = false;
   std::int64_t catchUpMinute = kNoLocalMinute;
 };
@@ -38,7 +39,9 @@ std::int64_t DueMinuteBetween(const AlarmRecord& r, std::int64_t after, std::int
 void MarkCatchUps(std::int64_t after, std::int64_t before) {
   for (int i = 0; i < kAlarmCount; ++i) {
     if (!AlarmWatched(alarms[i])) continue;
-    const std::int64_t due = DueMinuteBetween(alarms[i], after, before);
+    // The previous scan's own minute, for an alarm that scan never came to at it.
+    const bool missedAfter = memory[i].examinedMinute != after && memory[i].passedByMinute != after;
+    const std::int64_t due = DueMinuteBetween(alarms[i], missedAfter ? after - 1 : after, before);
     if (due == kNoLocalMinute || AlarmRangAt(i, due)) continue;
     memory[i].catchUpPending = true;
     memory[i].catchUpMinute = due;
@@ -54,8 +57,10 @@ void NoteScanMinute(std::int64_t localMinute) {
   lastScanMinute = localMinute;
   if (previous == kNoLocalMinute || alarms == nullptr) return;
   const std::int64_t jump = localMinute - previous;
-  if (jump >= 2 && jump <= kCatchUpLimitMinutes) MarkCatchUps(previous, localMinute);
+  if (jump >= 1 && jump <= kCatchUpLimitMinutes) MarkCatchUps(previous, localMinute);
 }
+
+void NoteAlarmPassedBy(int index) { memory[index].passedByMinute = lastScanMinute; }
 
 bool TakeCatchUp(int index, std::int64_t* dueMinute) {
   if (!memory[index].catchUpPending) return false;

@@ -17,8 +17,13 @@ constexpr std::int64_t kCatchUpLimitMinutes = 12 * 60;
 // Called at the start of every scan with the minute it reads. After a forward
 // jump of at most kCatchUpLimitMinutes, each enabled alarm that would have
 // come due at a minute strictly between the previous scan's minute and this
-// one (and has not rung at that minute) is marked to be caught up.
+// one (and has not rung at that minute) is marked to be caught up. So is one
+// due at the previous scan's minute itself that this scan neither examined
+// nor passed by at it: the clock had moved on, while an alarm before it rang,
+// by the time the scan came to it.
 void NoteScanMinute(std::int64_t localMinute);
+// The scan passes the alarm by (held back by the screen saver, or off).
+void NoteAlarmPassedBy(int index);
 // True once for an alarm marked to be caught up; gives the minute it was due at.
 bool TakeCatchUp(int index, std::int64_t* dueMinute);
 

@@ -3,6 +3,7 @@
 // minute was skipped by a forward jump of up to 12 hours goes off once after it.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 
 #include "alarm_scene.h"
@@ -124,6 +125,36 @@ TEST(ClockJump, ClockSetBackWhileAnAlarmRingsHoldsBackTheNextCatchUp) {
   desk.advanceTo("1992-12-08 07:30:00");
   ASSERT_EQ(Started(desk), std::vector<std::string>{"seven five"});
   EXPECT_EQ(LocalText(desk.programsStarted()[0].utcMs).substr(0, 16), "1992-12-08 07:05");
+}
+
+TEST(ClockJump, AnAlarmDueInTheMinuteAnotherRingsLateInGoesOffWhenTheClockHasMovedOn) {
+  // The clock set to 7:00:59.1 is scanned at 7:00:59.6; alarm 1 goes off and
+  // takes the clock into 7:01, by its beeps or until the next scan under its
+  // note, before alarm 2 is looked at.
+  struct Case {
+    const char* name;
+    AlarmEdit first;
+  };
+  const Case cases[] = {
+      {"beeps", [](AlarmRecord* a) { Beeping(Program(Daily(a[0], 7, 0), "first")); }},
+      {"a note", [](AlarmRecord* a) { Note(Daily(a[0], 7, 0), "first"); }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Desk desk{DeskAt("1992-12-08 06:50:00", [&c](AlarmRecord* a) {
+      c.first(a);
+      Program(Daily(a[1], 7, 0), "second");
+    })};
+    desk.start();
+    desk.advanceTo("1992-12-08 06:55:00");
+    desk.setClock("1992-12-08 07:00:59.100");
+    desk.advanceTo("1992-12-08 07:03:00");
+    const std::vector<std::string> started = Started(desk);
+    EXPECT_EQ(std::count(started.begin(), started.end(), "second"), 1);
+    EXPECT_EQ(LocalText(desk.programsStarted().back().utcMs).substr(0, 16), "1992-12-08 07:01");
+    desk.advanceTo("1992-12-08 07:30:00");
+    EXPECT_EQ(Started(desk), started);
+  }
 }
 
 TEST(ClockJump, AJumpOfWholeHoursExaminesTheMinuteItLandsOn) {
