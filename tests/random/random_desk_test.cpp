@@ -8,9 +8,11 @@
 // characters, every saved configuration file holds records inside their
 // sets, the scan rings an alarm at most once per local date and minute
 // while the wall clock has not moved back by a day or more since that ring,
-// and never before the wall clock first reaches the minute it rings for.
+// never before the wall clock first reaches the minute it rings for, and
+// never loses one (LostAlarmCheck says what it owes).
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -18,7 +20,9 @@
 #include <fstream>
 #include <iterator>
 #include <map>
+#include <optional>
 #include <random>
+#include <set>
 #include <sstream>
 #include <string>
 #include <utility>
@@ -26,6 +30,7 @@
 
 #include "alarms/alarm_scene.h"
 #include "alarms/clock_jump.h"
+#include "alarms/schedule.h"
 #include "app/main_window.h"
 #include "base/clock_app.h"
 #include "base/time_source.h"
@@ -193,6 +198,144 @@ std::int64_t FirstInstantOfLocalMinute(std::int64_t localMinute) {
   return at - at % kMinuteMs;
 }
 
+// No lost alarm. The wall clock's path is followed step by step: runs (the
+// clock ticking on), jumps (set by hand, a resume) and, inside runs, the local
+// clock's own jumps at a change of daylight saving. A local minute the clock
+// shows for kScannedMs of running (some scan then sees it) is a stop. An
+// alarm owes a ring for a stop it is due at, and for each minute it is due
+// at strictly between two consecutive stops when the path between them only
+// went forward, by at most kSurelyCaughtUp minutes (a little under the
+// catch-up limit: a scan held up by beeps may have started a minute or two
+// before the earlier stop). It owes nothing unless it is enabled and its
+// record stayed as it was since the clock came to the earlier stop (the scan
+// examines each minute once, with the record of that moment); the debt lapses
+// when the record changes, or when the local clock goes back behind the minute
+// (a catch-up not yet taken then waits for the minute to come again). Any ring
+// for that alarm and minute, even an earlier one, pays it; one still unpaid
+// after kRingWithinMs of running (room for every alarm's long beeps; the scans
+// go on under an open note or box) is lost. The screen saver never runs here.
+class LostAlarmCheck {
+ public:
+  static constexpr std::int64_t kScannedMs = 3000;
+  static constexpr std::int64_t kSurelyCaughtUp = kCatchUpLimitMinutes - 4;
+  static constexpr std::int64_t kRingWithinMs = 150'000;
+
+  int debts() const { return debts_; }
+
+  void Start(std::int64_t utcMs) {
+    std::memcpy(seen_, alarms, sizeof seen_);
+    Enter(LocalMinuteOfInstant(utcMs));
+  }
+
+  // After each step: the alarms it changed (at any moment of it, for all we
+  // know), the path (from fromUtc, a jump if it made one, then ranMs of
+  // running up to toUtc) and the debts then overdue; rung holds every ring so far.
+  void Step(std::int64_t fromUtc, std::optional<std::int64_t> jumpTo, std::int64_t ranMs, std::int64_t toUtc,
+            const std::set<std::pair<int, std::int64_t>>& rung, int step) {
+    for (int i = 0; i < kAlarmCount; ++i) {
+      if (std::memcmp(&seen_[i], &alarms[i], sizeof seen_[i]) != 0) changedRunMs_[i] = runMs_ + ranMs;
+      seen_[i] = alarms[i];
+    }
+    if (jumpTo) {
+      Move(LocalMinuteOfInstant(*jumpTo));
+      fromUtc = *jumpTo;
+    }
+    if (ranMs < 0 || toUtc - fromUtc != ranMs) {
+      // The wall clock moved in a way the step does not tell: start afresh.
+      owed_.clear();
+      hasStop_ = false;
+      Enter(LocalMinuteOfInstant(toUtc));
+    } else {
+      Run(fromUtc, toUtc);
+    }
+    for (auto it = owed_.begin(); it != owed_.end();) {
+      const bool paid = rung.count({it->index, it->localMinute}) != 0;
+      const bool changed = std::memcmp(&it->record, &alarms[it->index], sizeof it->record) != 0;
+      if (!paid && !changed && runMs_ - it->sinceRunMs >= kRingWithinMs) {
+        ClockDate d{};
+        ClockTime t{};
+        SplitLocalMinute(it->localMinute, &d, &t);
+        ADD_FAILURE() << "alarm " << it->index + 1 << " never rang for " << d.year << "-" << d.month << "-" << d.day
+                      << " " << t.hour << ":" << t.minute << " (step " << step << ")";
+      }
+      it = paid || changed || runMs_ - it->sinceRunMs >= kRingWithinMs ? owed_.erase(it) : std::next(it);
+    }
+  }
+
+ private:
+  void Run(std::int64_t fromUtc, std::int64_t toUtc) {
+    while (fromUtc < toUtc) {
+      const std::int64_t boundary = (fromUtc / kMinuteMs + 1) * kMinuteMs;
+      const std::int64_t until = std::min(boundary, toUtc);
+      runMs_ += until - fromUtc;
+      if (!stopped_ && runMs_ - enteredRunMs_ >= kScannedMs) Stop();
+      if (until == boundary) Move(LocalMinuteOfInstant(boundary));
+      fromUtc = until;
+    }
+  }
+
+  struct Debt {
+    int index;
+    std::int64_t localMinute;
+    std::int64_t sinceRunMs;
+    AlarmRecord record;
+  };
+
+  void Enter(std::int64_t localMinute) {
+    minute_ = localMinute;
+    enteredRunMs_ = runMs_;
+    stopped_ = false;
+  }
+
+  void Move(std::int64_t localMinute) {
+    if (localMinute == minute_) return;
+    if (localMinute < minute_) {
+      forwardOnly_ = false;
+      std::erase_if(owed_, [&](const Debt& d) { return d.localMinute > localMinute; });
+    }
+    Enter(localMinute);
+  }
+
+  void Stop() {
+    stopped_ = true;
+    if (hasStop_) {
+      if (forwardOnly_ && minute_ - lastStop_ <= kSurelyCaughtUp) {
+        for (std::int64_t m = lastStop_ + 1; m < minute_; ++m) Owe(m);
+      }
+      Owe(minute_);
+    }
+    hasStop_ = true;
+    lastStop_ = minute_;
+    lastStopRunMs_ = enteredRunMs_;
+    forwardOnly_ = true;
+  }
+
+  void Owe(std::int64_t localMinute) {
+    ClockDate d{};
+    ClockTime t{};
+    SplitLocalMinute(localMinute, &d, &t);
+    for (int i = 0; i < kAlarmCount; ++i) {
+      const AlarmRecord& r = alarms[i];
+      if (changedRunMs_[i] >= lastStopRunMs_ || r.enabled != 1 || IsAlarmDueAt(r, d, t, 1) == 0) continue;
+      owed_.push_back({i, localMinute, runMs_, r});
+      ++debts_;
+    }
+  }
+
+  std::int64_t runMs_ = 0;  // the wall clock's running time, jumps left out
+  std::int64_t minute_ = 0;
+  std::int64_t enteredRunMs_ = 0;
+  bool stopped_ = false;
+  bool hasStop_ = false;
+  std::int64_t lastStop_ = 0;
+  std::int64_t lastStopRunMs_ = 0;
+  bool forwardOnly_ = true;
+  AlarmRecord seen_[kAlarmCount]{};
+  std::int64_t changedRunMs_[kAlarmCount] = {-1, -1, -1, -1, -1, -1, -1, -1, -1, -1};
+  std::vector<Debt> owed_;
+  int debts_ = 0;
+};
+
 std::uint64_t SeedForThisRun() {
   if (const char* given = std::getenv("HORATICK_SEED"); given != nullptr && *given != '\0') {
     return std::strtoull(given, nullptr, 10);
@@ -274,6 +417,9 @@ void RunVirtualMonth(std::uint64_t seed) {
   };
   std::map<std::pair<int, std::int64_t>, SinceRing> rung;
   std::size_t ringsSeen = 0;
+  std::set<std::pair<int, std::int64_t>> everRung;
+  LostAlarmCheck lost;
+  lost.Start(desk.utcNowMs());
   AlarmRecord before[kAlarmCount];
   std::string lastSaved;
   // HORATICK_RANDOM_VERBOSE=1 lists the steps and the rings of a replay.
@@ -284,12 +430,20 @@ void RunVirtualMonth(std::uint64_t seed) {
     std::memcpy(before, alarms, sizeof before);
     const int kind = user.Below(20);
     if (verbose) std::printf("step %d kind %d at %s\n", steps, kind, desk.now().c_str());
+    const std::int64_t utcBefore = desk.utcNowMs();
+    const std::int64_t ticksBefore = static_cast<std::int64_t>(desk.tickCount());
+    std::optional<std::int64_t> jumpTo;
+    std::int64_t suspendedMs = 0;
     try {
       switch (kind) {
-        case 0: desk.driver().SetUtc(desk.utcNowMs() + user.Below(72 * 60) * kMinuteMs); desk.settle(); break;
-        case 1: desk.driver().SetUtc(desk.utcNowMs() - (1 + user.Below(24 * 60 - 1)) * kMinuteMs); desk.settle(); break;
-        case 2: desk.suspendFor(static_cast<std::uint64_t>(user.Below(14 * 60) + 1) * kMinuteMs); break;
-        case 3: desk.driver().SetUtc(desk.utcNowMs() + user.Below(24) * kHourMs); desk.settle(); break;
+        case 0: jumpTo = desk.utcNowMs() + user.Below(72 * 60) * kMinuteMs; break;
+        case 1: jumpTo = desk.utcNowMs() - (1 + user.Below(24 * 60 - 1)) * kMinuteMs; break;
+        case 2:
+          suspendedMs = (user.Below(14 * 60) + 1) * kMinuteMs;
+          jumpTo = desk.utcNowMs() + suspendedMs;
+          desk.suspendFor(static_cast<std::uint64_t>(suspendedMs));
+          break;
+        case 3: jumpTo = desk.utcNowMs() + user.Below(24) * kHourMs; break;
         case 4:
           platform::FailFileCall(static_cast<platform::FileCall>(user.Below(8)), user.Below(4), 1 + user.Below(3));
           break;
@@ -298,6 +452,10 @@ void RunVirtualMonth(std::uint64_t seed) {
           desk.advance(static_cast<std::uint64_t>(user.Below(20 * 60)) * 1000);
           break;
         default: user.Act(); break;
+      }
+      if (jumpTo && suspendedMs == 0) {
+        desk.driver().SetUtc(*jumpTo);
+        desk.settle();
       }
     } catch (const DeskError&) {
       // The step did not fit what is on the screen (a menu while a dialog is
@@ -335,14 +493,17 @@ void RunVirtualMonth(std::uint64_t seed) {
       EXPECT_GE(ring.utcMs, due) << "alarm " << ring.index + 1 << " rang at " << LocalText(ring.utcMs)
                                  << ", before its minute " << LocalText(due) << ", at step " << steps;
       rung[key] = {desk.utcNowMs(), false};
+      everRung.insert(key);
     }
+    lost.Step(utcBefore, jumpTo, static_cast<std::int64_t>(desk.tickCount()) - ticksBefore - suspendedMs,
+              desk.utcNowMs(), everRung, steps);
     for (auto& [key, since] : rung) {
       since.latestUtc = std::max(since.latestUtc, desk.utcNowMs());
       since.wentBackADay = since.wentBackADay || desk.utcNowMs() <= since.latestUtc - kDayMs;
     }
   }
-  std::printf("random desk: seed %llu: %d steps, %zu rings, ended at %s\n", static_cast<unsigned long long>(seed),
-              steps, rings.size(), desk.now().c_str());
+  std::printf("random desk: seed %llu: %d steps, %zu rings (%d owed), ended at %s\n",
+              static_cast<unsigned long long>(seed), steps, rings.size(), lost.debts(), desk.now().c_str());
 }
 
 TEST(RandomDesk, AVirtualMonthOfRandomUseKeepsTheInvariants) {
