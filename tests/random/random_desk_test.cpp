@@ -69,10 +69,12 @@ extern "C" int __wrap__Z9FireAlarmP6HWND__i(HWND owner, int index) {
     ClockTime now{};
     GetClockTime(&now, &today);
     // The scan records the minute it rings an alarm for just before the
-    // ring: the minute scanned, or the minute a forward jump skipped.
+    // ring: the minute scanned, or the minute a forward jump skipped. That
+    // can lie days back: a catch-up waiting behind an open note goes off at
+    // the next scan, and the clock may jump again before there is one.
     const std::int64_t scanned = LocalMinuteOf(today, now);
     std::int64_t minute = scanned;
-    for (std::int64_t off = 0; off <= 3 * 1440; ++off) {
+    for (std::int64_t off = 0; off <= 40 * 1440; ++off) {
       if (AlarmRangAt(index, scanned - off) || AlarmRangAt(index, scanned + off)) {
         minute = AlarmRangAt(index, scanned - off) ? scanned - off : scanned + off;
         break;
