@@ -12,6 +12,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <optional>
 #include <regex>
@@ -22,8 +23,10 @@
 class FollowProcess {
  public:
   // Starts `horatick --settings-dir folder <args>`; stdout is read line by line.
+  // inChild runs in the child just before the program starts; false ends the
+  // child with 126.
   FollowProcess(const std::string& folder, std::vector<std::string> args,
-                const std::map<std::string, std::string>& env = {}) {
+                const std::map<std::string, std::string>& env = {}, const std::function<bool()>& inChild = {}) {
     int outPipe[2];
     int errPipe[2];
     if (::pipe2(outPipe, O_CLOEXEC) != 0 || ::pipe2(errPipe, O_CLOEXEC) != 0) return;
@@ -32,6 +35,7 @@ class FollowProcess {
       ::dup2(outPipe[1], STDOUT_FILENO);
       ::dup2(errPipe[1], STDERR_FILENO);
       for (const auto& [name, value] : env) ::setenv(name.c_str(), value.c_str(), 1);
+      if (inChild && !inChild()) ::_exit(126);
       std::vector<std::string> all = {HORATICK_BINARY, "--settings-dir", folder};
       all.insert(all.end(), args.begin(), args.end());
       std::vector<char*> argv;

@@ -1,6 +1,8 @@
 // The wall clock and the timer clock, as the driver reports them.
 #include <time.h>
 
+#include <optional>
+
 #include "platform/core/driver.h"
 #include "platform/win32.h"
 
@@ -30,12 +32,24 @@ void SplitMs(std::int64_t utcMs, time_t* seconds, int* milliseconds) {
   *milliseconds = static_cast<int>(rest);
 }
 
+// The machine's time zone may change while the clock runs: a laptop carried
+// across zones, a zone chosen in the desktop's settings. localtime_r never
+// looks at it again by itself; tzset does, and reads the zone file anew when
+// it has changed (TZ itself is only ever changed by whoever calls tzset).
+// Once a second is soon enough and keeps the tick cheap.
+void FollowZoneChanges() {
+  static std::optional<std::uint64_t> lastLookMs;
+  const std::uint64_t nowMs = platform::CurrentDriver().MonotonicNowMs();
+  if (lastLookMs && nowMs >= *lastLookMs && nowMs - *lastLookMs < 1000) return;
+  lastLookMs = nowMs;
+  tzset();
+}
+
 }  // namespace
 
-// The local time follows TZ; whoever changes TZ calls tzset(), which
-// localtime_r does not do for itself.
 void GetLocalTime(SYSTEMTIME* time) {
   if (time == nullptr) return;
+  FollowZoneChanges();
   time_t seconds = 0;
   int milliseconds = 0;
   SplitMs(platform::CurrentDriver().UtcNowMs(), &seconds, &milliseconds);
