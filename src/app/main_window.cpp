@@ -117,6 +117,10 @@ LRESULT MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ENTERIDLE:
       OnEnterIdle(window, param);
       return 0;
+    case WM_TIMECHANGE:
+      // The time zone changed: the face shows the new hour at once.
+      RefreshFace(window);
+      return 0;
     case WM_TIMER_FINISHED:
       // A countdown's piece has left the face: fit the window to it again,
       // after the face composition that reported the finish.

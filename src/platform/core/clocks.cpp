@@ -1,8 +1,10 @@
 // The wall clock and the timer clock, as the driver reports them.
 #include <time.h>
 
+#include <cstring>
 #include <optional>
 
+#include "platform/core/core_state.h"
 #include "platform/core/driver.h"
 #include "platform/win32.h"
 
@@ -36,23 +38,35 @@ void SplitMs(std::int64_t utcMs, time_t* seconds, int* milliseconds) {
 // across zones, a zone chosen in the desktop's settings. localtime_r never
 // looks at it again by itself; tzset does, and reads the zone file anew when
 // it has changed (TZ itself is only ever changed by whoever calls tzset).
-// Once a second is soon enough and keeps the tick cheap.
-void FollowZoneChanges() {
+// Once a second is soon enough and keeps the tick cheap. Every top-level
+// window hears of a change at once, as on Win32, since a face that shows
+// only minutes would otherwise keep the old hour until the next minute.
+void FollowZoneChanges(time_t now) {
   static std::optional<std::uint64_t> lastLookMs;
   const std::uint64_t nowMs = platform::CurrentDriver().MonotonicNowMs();
   if (lastLookMs && nowMs >= *lastLookMs && nowMs - *lastLookMs < 1000) return;
   lastLookMs = nowMs;
+  tm before{};
+  localtime_r(&now, &before);
   tzset();
+  tm after{};
+  localtime_r(&now, &after);
+  const bool sameName = before.tm_zone == nullptr || after.tm_zone == nullptr
+                            ? before.tm_zone == after.tm_zone
+                            : std::strcmp(before.tm_zone, after.tm_zone) == 0;
+  const bool sameZone = sameName && before.tm_gmtoff == after.tm_gmtoff;
+  if (sameZone) return;
+  for (HWND window : platform::Core().topLevel) PostMessage(window, WM_TIMECHANGE, 0, 0);
 }
 
 }  // namespace
 
 void GetLocalTime(SYSTEMTIME* time) {
   if (time == nullptr) return;
-  FollowZoneChanges();
   time_t seconds = 0;
   int milliseconds = 0;
   SplitMs(platform::CurrentDriver().UtcNowMs(), &seconds, &milliseconds);
+  FollowZoneChanges(seconds);
   tm fields{};
   localtime_r(&seconds, &fields);
   FillSystemTime(fields, milliseconds, time);

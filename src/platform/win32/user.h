@@ -26,6 +26,7 @@ constexpr UINT WM_QUIT = 0x0012;
 constexpr UINT WM_ERASEBKGND = 0x0014;
 constexpr UINT WM_SHOWWINDOW = 0x0018;
 constexpr UINT WM_ENDSESSION = 0x0016;
+constexpr UINT WM_TIMECHANGE = 0x001E;  // posted to every top-level window when the time zone changes
 constexpr UINT WM_MOUSEACTIVATE = 0x0021;
 constexpr UINT WM_NCLBUTTONDOWN = 0x00A1;
 constexpr UINT WM_NCLBUTTONUP = 0x00A2;
