@@ -42,11 +42,14 @@ bool CheckAlarms(HWND window, TickTimer tick) {
   for (int i = 0; i < kAlarmCount; ++i) {
     const AlarmRecord& r = alarms[i];
     // An alarm whose minute a forward jump of the clock skipped goes off
-    // first, once, with its usual message. The clock may have been set back
-    // behind that minute since, while another alarm was ringing; the alarm
-    // then waits for its minute to come again.
+    // first, once, with its usual message. The clock may have moved since,
+    // while another alarm was ringing: set back behind that minute, the alarm
+    // waits for its minute to come again; carried on by more than the
+    // catch-up limit, the minute is too long past to ring for.
     std::int64_t skippedMinute = kNoLocalMinute;
-    if (TakeCatchUp(i, &skippedMinute) && AlarmWatched(r) && skippedMinute <= LocalMinuteOf(today, nowTime)) {
+    const std::int64_t scanMinute = LocalMinuteOf(today, nowTime);
+    if (TakeCatchUp(i, &skippedMinute) && AlarmWatched(r) && skippedMinute <= scanMinute &&
+        scanMinute - skippedMinute <= kCatchUpLimitMinutes) {
       RecordAlarmRang(i, skippedMinute);
       if (!RingWithTickStopped(window, tick, i)) return true;
       GetClockTime(&nowTime, &today);

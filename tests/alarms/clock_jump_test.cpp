@@ -157,6 +157,23 @@ TEST(ClockJump, AnAlarmDueInTheMinuteAnotherRingsLateInGoesOffWhenTheClockHasMov
   }
 }
 
+TEST(ClockJump, ACatchUpHeldBehindANoteLapsesWhenTheClockMovesOnByMoreThanTheLimit) {
+  Desk desk{DeskAt("1992-12-08 06:30:00", [](AlarmRecord* a) {
+    Note(Daily(a[0], 7, 0), "first");
+    Program(Daily(a[1], 7, 5), "seven five");
+  })};
+  desk.start();
+  desk.advance(1000);
+  desk.setClock("1992-12-08 07:20:00");
+  desk.advanceUntil([&] { return !desk.dialogCaptions().empty(); }, 2000, "the note");
+  // The machine sleeps with the note up and wakes the next evening.
+  desk.setClock("1992-12-09 18:00:00");
+  desk.advanceTo("1992-12-09 18:00:30");
+  desk.topDialog().click(IDOK);
+  desk.advanceTo("1992-12-09 18:05:00");
+  EXPECT_TRUE(Started(desk).empty()) << "yesterday's 7:05 is long past";
+}
+
 TEST(ClockJump, AJumpOfWholeHoursExaminesTheMinuteItLandsOn) {
   // Each jump leaves the clock at 7:05 and some seconds on Wednesday 9 December,
   // after a scan at :05 of an earlier hour.

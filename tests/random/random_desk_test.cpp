@@ -213,7 +213,9 @@ std::int64_t FirstInstantOfLocalMinute(std::int64_t localMinute) {
 // examines each minute once, with the record of that moment); the debt lapses
 // when the record changes, or when the local clock goes back behind the minute
 // (a catch-up not yet taken then waits for the minute to come again). Any ring
-// for that alarm and minute, even an earlier one, pays it; one still unpaid
+// for that alarm and minute, even an earlier one, pays it; the debt lapses too
+// when the clock moves on more than the catch-up limit past the minute (it is
+// then too long past to ring for). One still unpaid
 // after kRingWithinMs of running (room for every alarm's long beeps; the scans
 // go on under an open note or box) is lost. The screen saver never runs here.
 class LostAlarmCheck {
@@ -295,6 +297,7 @@ class LostAlarmCheck {
       forwardOnly_ = false;
       std::erase_if(owed_, [&](const Debt& d) { return d.localMinute > localMinute; });
     }
+    std::erase_if(owed_, [&](const Debt& d) { return localMinute - d.localMinute > kCatchUpLimitMinutes; });
     Enter(localMinute);
   }
 
