@@ -14,7 +14,7 @@
 #include "settings/config_files.h"
 #include "display/face.h"
 #include "settings/preferences.h"
-#include "settings/settings_files.h"
+#include "settings/profile_settings.h"
 
 // Set once the user has used the window (a system command, a press on its
 // caption); until then an activation is handed back.
@@ -98,9 +98,9 @@ HWND Restore(HWND window) {
 void WriteWindowPosition() {
   char text[16];
   std::snprintf(text, sizeof text, "%d", prefs->xPos);
-  WritePrivateProfileString(kProfileSection, "xPos", text, kProfileFile);
+  WriteProfileKey("xPos", text);
   std::snprintf(text, sizeof text, "%d", prefs->yPos);
-  WritePrivateProfileString(kProfileSection, "yPos", text, kProfileFile);
+  WriteProfileKey("yPos", text);
 }
 
 LRESULT OnSysCommand(HWND window, UINT command, LPARAM lParam) {

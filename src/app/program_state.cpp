@@ -12,6 +12,7 @@
 #include "alarms/alarm_settings.h"
 #include "settings/config_files.h"
 #include "settings/config_load.h"
+#include "settings/profile_settings.h"
 
 void ResetHoratickState() {
   // One call per part of the program, each resetting that part's globals.
@@ -19,6 +20,7 @@ void ResetHoratickState() {
   ResetPreferencesState();
   ResetConfigFilesState();
   ResetConfigLoadState();
+  ResetProfileWriteState();
   ResetFaceState();
   ResetTimerState();
   ResetAlarmsState();

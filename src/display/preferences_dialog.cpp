@@ -7,7 +7,7 @@
 #include "settings/config_files.h"
 #include "display/face.h"
 #include "settings/preferences.h"
-#include "settings/settings_files.h"
+#include "settings/profile_settings.h"
 #include "display/preferences_dialog.h"
 
 std::int32_t dialogTimeFormat = 0;
@@ -51,7 +51,7 @@ UINT CheckFor(std::int32_t flag) { return flag == 1 ? BST_CHECKED : BST_UNCHECKE
 void WriteProfileNumber(const char* key, std::int32_t value) {
   char text[16];
   std::snprintf(text, sizeof text, "%d", value);
-  WritePrivateProfileString(kProfileSection, key, text, kProfileFile);
+  WriteProfileKey(key, text);
 }
 
 void Initialise(HWND dialog) {

@@ -1,6 +1,5 @@
 #include "settings/config_load.h"
 
-#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -8,6 +7,7 @@
 #include "settings/config_files.h"
 #include "settings/config_image.h"
 #include "settings/damaged_copies.h"
+#include "settings/error_text.h"
 #include "settings/settings_files.h"
 
 std::string unreadableConfigNotice;
@@ -31,27 +31,6 @@ void DeleteSettingsOfOtherVersion(const char* path) {
 // version's). Unreadable: the system refused it (permission, a folder of that
 // name, a failing disk): nothing is known of what it holds.
 enum class FileRead { Whole, Missing, Short, Unreadable };
-
-// The system's words for the last error: the C library's text for the errno
-// value the error code stands for, else the code's number.
-std::string LastErrorText() {
-  const DWORD error = GetLastError();
-  int errnoValue = 0;
-  switch (error) {
-    case ERROR_FILE_NOT_FOUND:
-    case ERROR_PATH_NOT_FOUND: errnoValue = ENOENT; break;
-    case ERROR_ACCESS_DENIED: errnoValue = EACCES; break;
-    case ERROR_INVALID_HANDLE: errnoValue = EBADF; break;
-    case ERROR_NOT_ENOUGH_MEMORY: errnoValue = ENOMEM; break;
-    case ERROR_READ_FAULT:
-    case ERROR_WRITE_FAULT: errnoValue = EIO; break;
-    case ERROR_DIRECTORY_NOT_SUPPORTED: errnoValue = EISDIR; break;
-    case ERROR_BAD_FILE_TYPE: return "not a regular file";
-    default: break;
-  }
-  if (errnoValue != 0) return std::strerror(errnoValue);
-  return "error " + std::to_string(error);
-}
 
 FileRead ReadConfigImage(const char* path, unsigned char* image, std::string& reason) {
   HANDLE file = CreateFile(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);

@@ -7,9 +7,12 @@
 
 #include "base/clock_app.h"
 #include "settings/config_image.h"
+#include "settings/error_text.h"
 #include "settings/settings_files.h"
 
 namespace {
+
+bool profileWriteFailureSaid = false;
 
 // A decimal number as the profile holds it: leading blanks, an optional sign,
 // digits; anything after the digits is ignored, no digits give 0. Numbers
@@ -46,7 +49,7 @@ struct ProfileReader {
     const DWORD length =
         usable ? GetPrivateProfileString(kProfileSection, key, "", value, bufferSize, kProfileFile) : 0;
     if (length != 0) return ParseProfileNumber(value);
-    if (writable) WritePrivateProfileString(kProfileSection, key, defaultText, kProfileFile);
+    if (writable) WriteProfileKey(key, defaultText);
     return ParseProfileNumber(used);
   }
 
@@ -55,7 +58,7 @@ struct ProfileReader {
   }
 
   void Write(const char* key, const char* value) const {
-    if (writable) WritePrivateProfileString(kProfileSection, key, value, kProfileFile);
+    if (writable) WriteProfileKey(key, value);
   }
 };
 
@@ -66,6 +69,20 @@ std::string Decimal(long long value) {
 }
 
 }  // namespace
+
+void WriteProfileKey(const char* key, const char* value) {
+  if (WritePrivateProfileString(kProfileSection, key, value, kProfileFile) || profileWriteFailureSaid) return;
+  profileWriteFailureSaid = true;
+  const std::string reason = LastErrorText();
+  char path[MAX_PATH];
+  if (!SettingsFilePath(kProfileFile, path, sizeof path)) std::snprintf(path, sizeof path, "%s", kProfileFile);
+  std::fprintf(stderr,
+               "horatick: The Horatick profile \"%s\" could not be written (%s), so the window's place and the "
+               "settings kept there are not saved.\n",
+               path, reason.c_str());
+}
+
+void ResetProfileWriteState() { profileWriteFailureSaid = false; }
 
 void LoadProfileKeys(SettingsAccess access, bool profileUsable) {
   const ProfileReader profile{access == SettingsAccess::ReadWrite, profileUsable};

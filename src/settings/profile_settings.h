@@ -15,3 +15,10 @@ void LoadProfileSettings();
 // changes nothing on disk: no file or folder is created, deleted, renamed or
 // written. Settings of another version read as the defaults.
 void LoadSettingsReadOnly();
+
+// Writes a key of the profile. The first write of a run that fails is said
+// once on standard error, with the file and the system's reason; the clock
+// goes on without the key, as before.
+void WriteProfileKey(const char* key, const char* value);
+// Forgets that a failed write was said.
+void ResetProfileWriteState();

@@ -90,6 +90,22 @@ TEST(Follow, EndsAndSavesWhenNobodyReadsItsLinesAnyMore) {
   EXPECT_EQ(ProfileValue(folder.path(), "xPos"), "1014") << "the end saved the place";
 }
 
+// A profile that cannot be written is said once, however often the clock
+// writes to it (the defaults at the start, the place at the end).
+TEST(Follow, AProfileThatCannotBeWrittenIsReportedOnceOnStandardError) {
+  TempSettingsFolder folder;
+  const std::string profile = folder.path() + "/HORATICK.INI";
+  std::filesystem::create_directory(profile);
+  FollowProcess clock(folder.path(), {"--follow"});
+  ASSERT_TRUE(clock.NextLine().has_value()) << clock.ErrorText();
+  ASSERT_TRUE(clock.Signal(SIGTERM));
+  EXPECT_EQ(clock.WaitForExit(), 0);
+  EXPECT_EQ(clock.ErrorText(), "horatick: The Horatick profile \"" + profile +
+                                   "\" could not be written (Is a directory), so the window's place and the "
+                                   "settings kept there are not saved.\n");
+  EXPECT_TRUE(ReadConfiguration(folder.path()).has_value()) << "the configuration file is saved all the same";
+}
+
 TEST(Follow, ASettingsFileThatCannotBeReadIsReportedOnStandardError) {
   TempSettingsFolder folder;
   const std::string config = folder.path() + "/HORATICK.CFG";
