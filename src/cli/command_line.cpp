@@ -94,7 +94,7 @@ ParseResult ParseCommandLine(int argc, const char* const* argv) {
       line.mode = *mode;
     }
     if (argument == "--autostart" && value) {
-      if (*value != "on" && *value != "off") return fail("option '--autostart' takes on or off, not '" + *value + "'");
+      if (*value != "on" && *value != "off") return fail("option '--autostart' takes on or off, not '" + cli::TerminalLine(*value) + "'");
       line.autostart = *value == "on";
     } else if (argument == "--settings-dir") {
       if (value->empty()) return fail("option '--settings-dir' needs a folder");

@@ -47,6 +47,7 @@ TEST(CliOptions, BadCommandLinesExitWithTwo) {
       {"--bogus\n\x1b[2J"},
       {"stray\xc2\x9b"},
       {"--print-face", "--at", "1992-12-07\n15:05:09"},
+      {"--autostart=o\n\x1b[2J"},
   };
   for (const auto& args : cases) {
     std::string shown;
