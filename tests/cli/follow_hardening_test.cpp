@@ -14,22 +14,11 @@
 #include "app/main_window_files.h"
 #include "cli/follow_process.h"
 #include "cli/reminder_today.h"
+#include "support/unix_socket.h"
 
 namespace {
 
 using clock_files::WriteWholeFile;
-
-int Connect(const std::string& path) {
-  sockaddr_un address{};
-  address.sun_family = AF_UNIX;
-  std::strncpy(address.sun_path, path.c_str(), sizeof address.sun_path - 1);
-  const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-  if (::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) {
-    ::close(fd);
-    return -1;
-  }
-  return fd;
-}
 
 // The clock's socket in a runtime folder of the test's own, once it is there.
 std::string SocketIn(const std::string& runtime) {

@@ -26,6 +26,7 @@
 #include "platform/core/runtime_folder.h"
 #include "platform/core/settings_folder.h"
 #include "platform/core/single_instance.h"
+#include "support/unix_socket.h"
 
 namespace {
 
@@ -44,18 +45,6 @@ class ScopedEnv {
   const char* name_;
   std::optional<std::string> old_;
 };
-
-int Connect(const std::string& path) {
-  sockaddr_un address{};
-  address.sun_family = AF_UNIX;
-  std::strncpy(address.sun_path, path.c_str(), sizeof address.sun_path - 1);
-  const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-  if (::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) {
-    ::close(fd);
-    return -1;
-  }
-  return fd;
-}
 
 // Whether the running copy has closed this connection (a read sees its end).
 bool ClosedByPeer(int fd) {
