@@ -16,6 +16,10 @@
 //   - what waits is written as the reader takes it: the writer is an event
 //     source, so the core's wait wakes when the descriptor takes more.
 //
+// Any thread may put; the wait that watches for POLLOUT is the program's
+// thread's, so text another thread puts while the reader is slow goes out
+// when that thread's wait next wakes.
+//
 // Usage:
 //   LineOutput out(STDOUT_FILENO);
 //   out.OnLost([] { /* end the clock */ });
