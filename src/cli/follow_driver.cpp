@@ -71,9 +71,11 @@ std::string HelpDocumentAddress(const char* helpFile, UINT command, UINT_PTR dat
   return platform::help::HelpAddress(*document, command, data).value_or(std::string());
 }
 
-FollowDriver::FollowDriver(std::FILE* out, std::FILE* bell)
-    : out_(out), bell_(bell) {
+FollowDriver::FollowDriver(LineOutput& out, LineOutput& errors) : out_(out), errors_(errors) {
   wakeFd_ = ::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
+  // When the reader has gone (a status bar closed, `| head` done), the clock
+  // ends as at the end of a session, saving its settings.
+  out_.OnLost([] { platform::PostInput(platform::input::EndSession{}); });
 }
 
 FollowDriver::~FollowDriver() {
@@ -81,17 +83,14 @@ FollowDriver::~FollowDriver() {
   if (wakeFd_ >= 0) ::close(wakeFd_);
 }
 
-void FollowDriver::PrintLine(const std::string& text) {
+void FollowDriver::PrintLine(const std::string& text, bool face) {
   // Notes and captions come from the settings file as they were typed (or
   // planted): a terminal gets no control character of theirs.
   const std::string line = TerminalLine(text);
-  std::fputs(line.c_str(), out_);
-  std::fputc('\n', out_);
-  // When the reader has gone (a status bar closed, `| head` done), the clock
-  // ends as at the end of a session, saving its settings.
-  if (std::fflush(out_) != 0 && !outputLost_) {
-    outputLost_ = true;
-    platform::PostInput(platform::input::EndSession{});
+  if (face) {
+    out_.PutFace(line);
+  } else {
+    out_.PutLine(line);
   }
 }
 
@@ -100,7 +99,7 @@ void FollowDriver::WindowChanged(HWND hwnd, unsigned changes) {
   const platform::WindowSnapshot shot = platform::DescribeWindow(hwnd);
   if (!IsClockWindow(shot) || shot.text == lastFace_) return;
   lastFace_ = shot.text;
-  PrintLine(shot.text);
+  PrintLine(shot.text, true);
 }
 
 void FollowDriver::WindowDestroyed(HWND hwnd) { answered_.erase(hwnd); }
@@ -162,8 +161,7 @@ BOOL FollowDriver::Beep(DWORD frequencyHz, DWORD durationMs) {
 #else
   (void)frequencyHz;
 #endif
-  std::fputc('\a', bell_);
-  std::fflush(bell_);
+  errors_.PutText("\a");
   std::this_thread::sleep_for(std::chrono::milliseconds(durationMs));
   return TRUE;
 }

@@ -3,13 +3,16 @@
 // standard output.
 //
 // What it implements:
-//   [x] each new face of the clock window, one line, flushed at once; the
-//       clock ends (and saves) when nobody reads the lines any more
+//   [x] each new face of the clock window, one line, written at once, never
+//       waiting on the reader (line_output.h): a reader that stops reading
+//       gets the newest face when it reads again; the clock ends (and saves)
+//       when nobody reads the lines any more
 //   [x] each message box and dialog (an alarm's note) as "caption: text",
 //       with control characters shown as "\xNN" (line ends as blanks),
 //       answered with OK at once
 //   [x] beeps: the tone on the sound card (ALSA) when there is one, else the
-//       terminal bell on standard error, for the tone's time
+//       terminal bell on standard error (never waiting on it either), for the
+//       tone's time
 //   [x] alarm programs really started
 //   [x] help requests: the help document's address
 //   [x] commands of a copy started from outside (horatick --show), taken
@@ -20,10 +23,10 @@
 //   [ ] any window on the screen, and with it any user input
 #pragma once
 
-#include <cstdio>
 #include <set>
 #include <string>
 
+#include "cli/line_output.h"
 #include "platform/core/driver.h"
 #include "platform/bus/screen_saver_watch.h"
 
@@ -31,8 +34,9 @@ namespace cli {
 
 class FollowDriver final : public platform::Driver {
  public:
-  // Lines go to out; the bell goes to bell.
-  FollowDriver(std::FILE* out, std::FILE* bell);
+  // Faces and notes go to out; the bell goes to errors. A lost out ends the
+  // clock as the end of the session does.
+  FollowDriver(LineOutput& out, LineOutput& errors);
   ~FollowDriver() override;
   FollowDriver(const FollowDriver&) = delete;
   FollowDriver& operator=(const FollowDriver&) = delete;
@@ -50,16 +54,16 @@ class FollowDriver final : public platform::Driver {
   bool ScreenSaverRunning() override { return screenSaver_.Active(); }
 
  private:
-  void PrintLine(const std::string& text);
+  // A face waits as the one pending face; any other line is queued.
+  void PrintLine(const std::string& text, bool face = false);
   // Prints and answers every box and dialog not answered yet; true when an
   // answer was handed to the core.
   bool AnswerOpenWindows();
 
   platform::DisplayMetrics metrics_;
-  std::FILE* out_;
-  std::FILE* bell_;
+  LineOutput& out_;
+  LineOutput& errors_;
   int wakeFd_ = -1;
-  bool outputLost_ = false;
   std::string lastFace_;
   std::set<HWND> answered_;
   platform::bus::ScreenSaverWatch screenSaver_;

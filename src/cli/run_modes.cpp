@@ -2,12 +2,15 @@
 // terminal clock (--follow) and the show command sent to a running copy.
 #include "cli/run_modes.h"
 
+#include <unistd.h>
+
 #include <csignal>
 #include <cstdio>
 #include <string>
 
 #include "app/entry.h"
 #include "cli/end_signals.h"
+#include "cli/error_stream.h"
 #include "cli/follow_driver.h"
 #include "cli/instance_commands.h"
 #include "platform/core/driver.h"
@@ -129,12 +132,24 @@ int RunFollowClock() {
   // that would end the clock without saving.
   std::signal(SIGPIPE, SIG_IGN);
   cli::StartEndSignalWatch();
-  cli::FollowDriver driver(stdout, stderr);
-  driver.SetMetrics(FollowMetrics());
-  platform::InstallDriver(&driver);
-  const int exitCode = RunClock();
-  platform::InstallDriver(nullptr);
+  // Neither output ever waits on its reader: a reader that stops reading
+  // holds up no face, alarm, command or signal.
+  cli::LineOutput lines(STDOUT_FILENO);
+  cli::LineOutput errors(STDERR_FILENO);
+  int exitCode;
+  {
+    const cli::ErrorStreamThrough notices(errors);
+    cli::FollowDriver driver(lines, errors);
+    driver.SetMetrics(FollowMetrics());
+    platform::InstallDriver(&driver);
+    exitCode = RunClock();
+    platform::InstallDriver(nullptr);
+  }
   cli::StopEndSignalWatch();
+  // The end is not held up either: what the readers take now is theirs, the
+  // rest is given up.
+  lines.Flush();
+  errors.Flush();
   return exitCode;
 }
 
