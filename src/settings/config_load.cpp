@@ -4,6 +4,7 @@
 #include <cstring>
 #include <string>
 
+#include "base/terminal_text.h"
 #include "settings/config_files.h"
 #include "settings/config_image.h"
 #include "settings/damaged_copies.h"
@@ -27,7 +28,7 @@ bool ProfileIsOtherVersion() {
 // notice's last sentences. `what` is the file as the notice names it.
 void KeepUnusedFile(const char* path, const char* what) {
   if (KeepDamagedFile(path)) {
-    keptFilesNote += std::string(" The ") + what + " was kept as \"" + path + ".bad\".";
+    keptFilesNote += std::string(" The ") + what + " was kept as \"" + TerminalLine(path) + ".bad\".";
   } else {
     keptFilesNote += std::string(" The ") + what + " could not be kept aside (" + LastErrorText() + ").";
   }
@@ -58,12 +59,15 @@ FileRead ReadConfigImage(const char* path, unsigned char* image, std::string& re
 // the desktop clock, see it there) and keeps the words for the clock's box.
 void ReportUnreadableFile(const char* path, const std::string& reason, bool kept, const std::string& keepReason,
                           bool writable) {
-  std::string notice = std::string("The Horatick configuration file \"") + path + "\" could not be read (" + reason +
+  // The path is shown escaped: a control byte in a folder's name must not
+  // reach the terminal as it is.
+  const std::string shownPath = TerminalLine(path);
+  std::string notice = "The Horatick configuration file \"" + shownPath + "\" could not be read (" + reason +
                        "), so the default settings are used.";
   if (!writable) {
     notice += " The file was left as it is.";
   } else if (kept) {
-    notice += std::string(" The file was kept as \"") + path + ".bad\".";
+    notice += " The file was kept as \"" + shownPath + ".bad\".";
   } else {
     notice += " The file could not be kept aside (" + keepReason + ").";
   }

@@ -161,6 +161,21 @@ TEST_F(ConfigLoad, AFileThatCannotBeReadIsKeptAsideWithTheReason) {
   }
 }
 
+TEST_F(ConfigLoad, TheUnreadableFileNoticeShowsControlBytesOfThePathEscaped) {
+  const std::string settings = folder / "odd\x1b[2J\r";
+  std::filesystem::create_directories(settings + "/HORATICK.CFG");
+  platform::SetSettingsFolder(settings.c_str());
+  testing::internal::CaptureStderr();
+  LoadConfiguration();
+  const std::string said = testing::internal::GetCapturedStderr();
+  const std::string shown = folder / "odd\\x1b[2J /HORATICK.CFG";
+  const std::string notice = "The Horatick configuration file \"" + shown +
+                             "\" could not be read (Is a directory), so the default settings are used. "
+                             "The file was kept as \"" + shown + ".bad\".";
+  EXPECT_EQ(unreadableConfigNotice, notice);
+  EXPECT_EQ(said, "horatick: " + notice + "\n");
+}
+
 TEST_F(ConfigLoad, TheLastFiveDamagedFilesAreKept) {
   for (int i = 1; i <= 7; ++i) {
     WriteTextFile(ConfigPath(), "damaged " + std::to_string(i));

@@ -1,5 +1,7 @@
 // The profile keys at start-up: defaults written on the first run, the
 // window place and its repairs, the AM/PM spelling.
+#include <sys/stat.h>
+
 #include "settings/config_test_support.h"
 
 namespace {
@@ -93,6 +95,42 @@ TEST_F(ConfigProfile, KeysOfTheUserAndOtherSectionsStay) {
   EXPECT_EQ(ReadTextFile(ProfilePath()),
             "; my clock\n[Other]\na=1\n[Horatick]\nPMPM=149\nCustom=yes\nFlashAlarm=1\nFlashHourly=1\n"
             "xPos=1034\nyPos=30\nxScreen=1024\nyScreen=768\nVersion=01.00\n");
+}
+
+// The message of a profile that cannot be written gives the real reason and
+// shows the path's control bytes escaped.
+TEST_F(ConfigProfile, AProfileThatCannotBeWrittenIsSaidWithItsReason) {
+  enum class Trouble { FullDisk, HugeFile, FolderInItsPlace };
+  const struct {
+    const char* name;
+    Trouble trouble;
+    const char* subfolder;
+    const char* shownSubfolder;
+    const char* reason;
+  } cases[] = {
+      {"a full disk", Trouble::FullDisk, "full", "full", "No space left on device"},
+      {"larger than any profile", Trouble::HugeFile, "huge", "huge", "File too large"},
+      {"a control byte in the folder's name", Trouble::FolderInItsPlace, "odd\x1b]0;x\x07", "odd\\x1b]0;x\\x07",
+       "Is a directory"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const std::string settings = folder / c.subfolder;
+    ASSERT_EQ(::mkdir(settings.c_str(), 0700), 0);
+    platform::SetSettingsFolder(settings.c_str());
+    ResetProfileWriteState();
+    const std::string profile = settings + "/HORATICK.INI";
+    if (c.trouble == Trouble::FullDisk) platform::FailFileCall(platform::FileCall::WriteFile, 0, 0, ERROR_DISK_FULL);
+    if (c.trouble == Trouble::HugeFile) WriteTextFile(profile, std::string((16u << 20) + 1, ';'));
+    if (c.trouble == Trouble::FolderInItsPlace) ::mkdir(profile.c_str(), 0700);
+    testing::internal::CaptureStderr();
+    Load();
+    const std::string said = testing::internal::GetCapturedStderr();
+    platform::ClearFileFaults();
+    EXPECT_EQ(said, "horatick: The Horatick profile \"" + folder.path() + "/" + c.shownSubfolder +
+                        "/HORATICK.INI\" could not be written (" + c.reason +
+                        "), so the window's place and the settings kept there are not saved.\n");
+  }
 }
 
 }  // namespace

@@ -31,21 +31,28 @@ ReadResult ReadWholeFile(const std::string& path, std::string& text) {
   }
   char chunk[4096];
   ReadResult result = ReadResult::Read;
+  DWORD error = ERROR_SUCCESS;
   for (;;) {
     DWORD got = 0;
     if (!ReadFile(file, chunk, sizeof chunk, &got, nullptr)) {
       result = ReadResult::Failed;
+      error = GetLastError();
       break;
     }
     if (got == 0) break;
     text.append(chunk, got);
     if (text.size() > kLargestProfileBytes) {
       result = ReadResult::Failed;
+      error = ERROR_FILE_TOO_LARGE;
       break;
     }
   }
   CloseHandle(file);
-  if (result != ReadResult::Read) text.clear();
+  if (result != ReadResult::Read) {
+    text.clear();
+    // The close succeeded and cleared it: the caller is to hear why the read failed.
+    SetLastError(error);
+  }
   return result;
 }
 
@@ -54,19 +61,25 @@ bool ReplaceFile(const std::string& path, const std::string& text) {
   const std::string temporary = TemporaryNameBeside(WriteTargetOf(path));
   HANDLE file = CreateFile(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return false;
+  // The reason of the first step that fails is the one reported: the steps
+  // after it (the close above all) would each overwrite it.
+  DWORD error = ERROR_SUCCESS;
+  const auto step = [&error](bool done) {
+    if (!done && error == ERROR_SUCCESS) error = GetLastError() != ERROR_SUCCESS ? GetLastError() : ERROR_WRITE_FAULT;
+    return done;
+  };
   bool ok = true;
   std::size_t done = 0;
   while (ok && done < text.size()) {
     const DWORD want = static_cast<DWORD>(std::min<std::size_t>(text.size() - done, 1u << 20));
     DWORD written = 0;
-    ok = WriteFile(file, text.data() + done, want, &written, nullptr) && written == want;
+    ok = step(WriteFile(file, text.data() + done, want, &written, nullptr) && written == want);
     done += written;
   }
-  ok = ok && FlushFileBuffers(file);
-  ok = CloseHandle(file) && ok;
-  ok = ok && MoveFileEx(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+  ok = ok && step(FlushFileBuffers(file));
+  ok = step(CloseHandle(file)) && ok;
+  ok = ok && step(MoveFileEx(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH));
   if (!ok) {
-    const DWORD error = GetLastError();
     DeleteFile(temporary.c_str());
     SetLastError(error);
   }

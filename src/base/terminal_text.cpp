@@ -1,8 +1,7 @@
-#include "cli/terminal_text.h"
+#include "base/terminal_text.h"
 
 #include <cstdio>
 
-namespace cli {
 namespace {
 
 void AppendEscaped(std::string& out, unsigned value) {
@@ -64,5 +63,3 @@ std::string TerminalLine(std::string_view text) {
   }
   return out;
 }
-
-}  // namespace cli
