@@ -63,3 +63,13 @@ std::string TerminalLine(std::string_view text) {
   }
   return out;
 }
+
+bool IsUtf8(std::string_view text) {
+  while (!text.empty()) {
+    unsigned codePoint = 0;
+    const std::size_t length = CharacterAt(text, codePoint);
+    if (length == 0) return false;
+    text.remove_prefix(length);
+  }
+  return true;
+}

@@ -10,3 +10,6 @@
 // "\xNN", and so does each byte that is not part of a UTF-8 character, so
 // that no escape sequence in a note or caption reaches the terminal.
 std::string TerminalLine(std::string_view text);
+
+// Whether every byte of text belongs to a well-formed UTF-8 character.
+bool IsUtf8(std::string_view text);
