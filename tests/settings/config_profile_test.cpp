@@ -1,8 +1,13 @@
 // The profile keys at start-up: defaults written on the first run, the
 // window place and its repairs, the AM/PM spelling.
+#include <fcntl.h>
 #include <sys/stat.h>
 
+#include <ctime>
+
+#include "platform/core/profile_text.h"
 #include "settings/config_test_support.h"
+#include "settings/settings_files.h"
 
 namespace {
 
@@ -131,6 +136,27 @@ TEST_F(ConfigProfile, AProfileThatCannotBeWrittenIsSaidWithItsReason) {
                         "/HORATICK.INI\" could not be written (" + c.reason +
                         "), so the window's place and the settings kept there are not saved.\n");
   }
+}
+
+// A profile of 1.5 million lines (15 MB) is read and split once at start-up,
+// however many keys start-up looks up; the clock's own write is seen at once.
+TEST_F(ConfigProfile, AHugeProfileIsParsedOnceAtStartUp) {
+  std::string text = "[Horatick]\nPMPM=149\nFlashAlarm=1\nFlashHourly=1\nxPos=500\nyPos=30\n"
+                     "xScreen=1024\nyScreen=768\nVersion=01.00\n[Filler]\n";
+  for (int i = 0; i < 1'500'000; ++i) text += "k" + std::to_string(1'000'000 + i).substr(1) + "=1\n";
+  PutProfile(text);
+  // Last changed a while ago, as a profile is when the clock starts.
+  const timespec times[2] = {{0, UTIME_OMIT}, {::time(nullptr) - 3600, 0}};
+  ASSERT_EQ(::utimensat(AT_FDCWD, ProfilePath().c_str(), times, 0), 0);
+  const long before = platform::profile::ProfileParseCount();
+  Load();
+  EXPECT_EQ(platform::profile::ProfileParseCount() - before, 1);
+  EXPECT_EQ(pmStyle, 149);
+  EXPECT_EQ(record.xPos, 500);
+  EXPECT_TRUE(ReadTextFile(ProfilePath()) == text) << "nothing needed writing";
+
+  WriteProfileKey("xPos", "600");
+  EXPECT_EQ(GetPrivateProfileInt(kProfileSection, "xPos", 0, kProfileFile), 600u);
 }
 
 }  // namespace

@@ -1,7 +1,11 @@
 #include "platform/core/profile_file.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <cstdio>
+#include <ctime>
+#include <mutex>
 
 #include "platform/core/file_replace.h"
 #include "platform/core/settings_folder.h"
@@ -13,7 +17,75 @@ namespace {
 // A profile of this clock holds a few keys; anything near this size is not one of ours.
 constexpr std::size_t kLargestProfileBytes = 16u << 20;
 
+// What tells one state of a file on disk from another.
+struct FileStamp {
+  dev_t device = 0;
+  ino_t inode = 0;
+  off_t size = 0;
+  timespec modified{};
+
+  bool operator==(const FileStamp& other) const {
+    return device == other.device && inode == other.inode && size == other.size &&
+           modified.tv_sec == other.modified.tv_sec && modified.tv_nsec == other.modified.tv_nsec;
+  }
+};
+
+bool StampOf(const std::string& path, FileStamp& stamp) {
+  struct stat info {};
+  if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return false;
+  stamp = FileStamp{info.st_dev, info.st_ino, info.st_size, info.st_mtim};
+  return true;
+}
+
+bool Earlier(const timespec& a, const timespec& b) {
+  return a.tv_sec < b.tv_sec || (a.tv_sec == b.tv_sec && a.tv_nsec < b.tv_nsec);
+}
+
+struct KeptParse {
+  std::string path;
+  FileStamp stamp;
+  std::shared_ptr<const ParsedProfile> parsed;
+};
+
+std::mutex keptMutex;
+KeptParse kept;
+
 }  // namespace
+
+ReadResult ReadParsedFile(const std::string& path, std::shared_ptr<const ParsedProfile>& parsed) {
+  static const auto empty = std::make_shared<const ParsedProfile>(std::string());
+  const std::lock_guard<std::mutex> lock(keptMutex);
+  // The file system stamps a change with this coarse clock: a file changed
+  // before its present tick will carry a newer time if it is changed again,
+  // while one changed within the tick might change again unseen, so it is
+  // not kept.
+  timespec now{};
+  ::clock_gettime(CLOCK_REALTIME_COARSE, &now);
+  FileStamp before;
+  const bool stamped = StampOf(path, before);
+  if (stamped && kept.parsed != nullptr && kept.path == path && kept.stamp == before) {
+    parsed = kept.parsed;
+    return ReadResult::Read;
+  }
+  kept = KeptParse{};
+  std::string text;
+  const ReadResult result = ReadWholeFile(path, text);
+  if (result != ReadResult::Read) {
+    parsed = empty;
+    return result;
+  }
+  parsed = std::make_shared<const ParsedProfile>(std::move(text));
+  FileStamp after;
+  if (stamped && StampOf(path, after) && after == before && Earlier(before.modified, now)) {
+    kept = KeptParse{path, before, parsed};
+  }
+  return result;
+}
+
+void ForgetParsedFile() {
+  const std::lock_guard<std::mutex> lock(keptMutex);
+  kept = KeptParse{};
+}
 
 std::string ProfilePath(const char* fileName) {
   std::string name = fileName != nullptr ? fileName : "";
