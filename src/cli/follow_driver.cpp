@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "cli/instance_commands.h"
-#include "cli/terminal_text.h"
+#include "base/terminal_text.h"
 #include "platform/core/event_sources.h"
 #include "platform/core/help_document.h"
 #include "platform/core/inspect.h"

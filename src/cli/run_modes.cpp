@@ -9,6 +9,7 @@
 #include <string>
 
 #include "app/entry.h"
+#include "base/terminal_text.h"
 #include "cli/end_signals.h"
 #include "cli/error_stream.h"
 #include "cli/follow_driver.h"
@@ -47,7 +48,8 @@ platform::DisplayMetrics FollowMetrics() {
 // empty when it can.
 std::string SettingsFolderProblem() {
   platform::EnsureSettingsFolder();
-  const std::string folder = platform::SettingsFolderPath();
+  // Shown escaped, as the command line's errors show what they quote.
+  const std::string folder = TerminalLine(platform::SettingsFolderPath());
   switch (platform::CheckSettingsFolderTrust()) {
     case platform::FolderTrust::OwnedByAnother:
       return "The settings folder " + folder +
@@ -55,6 +57,9 @@ std::string SettingsFolderProblem() {
     case platform::FolderTrust::WritableByAll:
       return "Every user may write the settings folder " + folder + ". Take that right away (chmod o-w " + folder +
              ") or use a folder of your own.";
+    case platform::FolderTrust::NotAFolder:
+      return "The settings folder " + folder +
+             " is not a folder. Name a folder for the settings (horatick --settings-dir DIR, or HORATICK_HOME).";
     case platform::FolderTrust::Usable:
       break;
   }

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "base/clock_app.h"
+#include "base/terminal_text.h"
 #include "settings/config_image.h"
 #include "settings/error_text.h"
 #include "settings/settings_files.h"
@@ -79,7 +80,7 @@ void WriteProfileKey(const char* key, const char* value) {
   std::fprintf(stderr,
                "horatick: The Horatick profile \"%s\" could not be written (%s), so the window's place and the "
                "settings kept there are not saved.\n",
-               path, reason.c_str());
+               TerminalLine(path).c_str(), reason.c_str());
 }
 
 void ResetProfileWriteState() { profileWriteFailureSaid = false; }

@@ -92,27 +92,45 @@ TEST(FollowHardening, ASpecialFileInPlaceOfASettingsFileIsUnreadableNotAWait) {
   }
 }
 
-TEST(FollowHardening, ASettingsFolderOthersMayWriteIsRefused) {
+// Refused at start with exit 1, the folder named as the command line names
+// what it quotes: its control bytes escaped.
+TEST(FollowHardening, ASettingsFolderOthersMayWriteOrThatIsNoFolderIsRefused) {
   const struct {
     const char* name;
+    const char* inside;  // "": the folder itself
+    bool file;           // a regular file in place of the folder
     mode_t mode;
     uid_t owner;
     const char* reason;
+    const char* shownInside;
   } cases[] = {
-      {"every user may write", 0777, ::getuid(), "Every user may write the settings folder "},
-      {"another user's", 0700, 65534, " belongs to another user"},
+      {"every user may write", "", false, 0777, ::getuid(), "Every user may write the settings folder ", ""},
+      {"another user's", "", false, 0700, 65534, " belongs to another user", ""},
+      {"a control byte in its name", "/odd\x1b[2J", false, 0777, ::getuid(), "Every user may write ", "/odd\\x1b[2J"},
+      {"a regular file", "/file", true, 0600, ::getuid(), " is not a folder", "/file"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    TempSettingsFolder folder;
-    ASSERT_EQ(::chmod(folder.path().c_str(), c.mode), 0);
-    ASSERT_EQ(::chown(folder.path().c_str(), c.owner, static_cast<gid_t>(-1)), 0);
-    FollowProcess clock(folder.path(), {"--follow"});
-    EXPECT_EQ(clock.WaitForExit(), 1);
+    TempSettingsFolder parent;
+    const std::string settings = parent.path() + c.inside;
+    if (c.file) {
+      WriteWholeFile(settings, "not a folder");
+    } else if (*c.inside != '\0') {
+      ASSERT_EQ(::mkdir(settings.c_str(), 0700), 0);
+    }
+    ASSERT_EQ(::chmod(settings.c_str(), c.mode), 0);
+    ASSERT_EQ(::chown(settings.c_str(), c.owner, static_cast<gid_t>(-1)), 0);
+    FollowProcess clock(settings, {"--follow"});
+    // A clock that runs instead would never close its standard error.
+    ASSERT_EQ(clock.WaitForExit(), 1);
     const std::string said = clock.ErrorText();
     EXPECT_NE(said.find(c.reason), std::string::npos) << said;
-    EXPECT_NE(said.find(folder.path()), std::string::npos) << said;
-    EXPECT_FALSE(std::filesystem::exists(folder.path() + "/HORATICK.CFG")) << "nothing is written there";
+    EXPECT_NE(said.find(parent.path() + c.shownInside), std::string::npos) << said;
+    EXPECT_EQ(said.find('\x1b'), std::string::npos) << said;
+    EXPECT_FALSE(std::filesystem::exists(settings + "/HORATICK.CFG")) << "nothing is written there";
+    if (c.file) {
+      EXPECT_EQ(clock_files::ReadWholeFile(settings), "not a folder");
+    }
   }
 }
 
