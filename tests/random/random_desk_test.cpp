@@ -62,8 +62,8 @@ const Desk* ringingDesk = nullptr;
 }  // namespace
 
 // Every ring passes here (the test is linked with FireAlarm wrapped).
-extern "C" int __real__Z9FireAlarmP6HWND__i(HWND owner, int index);
-extern "C" int __wrap__Z9FireAlarmP6HWND__i(HWND owner, int index) {
+extern "C" bool __real__Z9FireAlarmP6HWND__iPK9TickTimer(HWND owner, int index, const TickTimer* tick);
+extern "C" bool __wrap__Z9FireAlarmP6HWND__iPK9TickTimer(HWND owner, int index, const TickTimer* tick) {
   if (alarms != nullptr && index >= 0 && index < kAlarmCount) {
     ClockDate today{};
     ClockTime now{};
@@ -87,7 +87,7 @@ extern "C" int __wrap__Z9FireAlarmP6HWND__i(HWND owner, int index) {
     }
     rings.push_back({index, minute, ringingDesk != nullptr ? ringingDesk->utcNowMs() : 0});
   }
-  return __real__Z9FireAlarmP6HWND__i(owner, index);
+  return __real__Z9FireAlarmP6HWND__iPK9TickTimer(owner, index, tick);
 }
 
 namespace {
