@@ -28,6 +28,7 @@
 #include <utility>
 #include <vector>
 
+#include "alarms/alarm_scan.h"
 #include "alarms/alarm_scene.h"
 #include "alarms/clock_jump.h"
 #include "alarms/schedule.h"
