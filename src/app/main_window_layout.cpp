@@ -208,8 +208,10 @@ LRESULT OnTimer(HWND window, UINT_PTR timerId) {
     RefreshFace(window);
   } else if (CountdownRunning()) {
     // A countdown ends within a tick of its time, whether its piece is on
-    // the face or not, and while the face waits for its next minute.
+    // the face or not, and while the face waits for its next minute; the
+    // face then has its time back as soon as the notice is dismissed.
     UpdateTimers(window);
+    if (TimersShape() != timersOnFace) RefreshFace(window);
   }
   // After the face, so the new hour is on show when it sounds.
   CheckHourlyBeep();
