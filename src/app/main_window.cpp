@@ -32,6 +32,7 @@ void ResetMainWindowState() {
   iconRight = 0;
   iconTop = 0;
   ResetHourlyBeepState();
+  ResetFaceShape();
 }
 
 namespace {
