@@ -1,0 +1,127 @@
+# Reads a program's windows through the desktop's accessibility bus, as a
+# screen reader does, for the accessibility tests. Commands come one a line
+# on standard input; each answer ends with a line "end".
+#
+#   find PID         wait until the program with this process id is listed
+#   tree             every window of it: one line per object, "depth|role|
+#                    name|description|states", depth 0 for a top-level window
+#   watch            start counting changes of accessible names
+#   names N          once more than N changes were seen (or after a while):
+#                    "name-changes M" and "clock NAME", the changes seen so
+#                    far and the name the frame has now, read afresh
+import sys
+import time
+
+from gi.repository import Gio, GLib
+
+LIMIT_S = 20
+pyatspi = None
+application = None
+name_changes = 0
+
+
+def pump(seconds):
+    context = GLib.MainContext.default()
+    until = time.monotonic() + seconds
+    while time.monotonic() < until:
+        if not context.iteration(False):
+            time.sleep(0.02)
+
+
+def find(pid):
+    global application
+    until = time.monotonic() + LIMIT_S
+    while time.monotonic() < until:
+        desktop = pyatspi.Registry.getDesktop(0)
+        for app in desktop:
+            try:
+                if app is not None and app.get_process_id() == pid:
+                    application = app
+                    return "found"
+            except GLib.Error:
+                pass
+        pump(0.2)
+    return "missing"
+
+
+def clean(text):
+    return (text or "").replace("|", "/").replace("\n", " ")
+
+
+def describe(node, depth, lines):
+    node.clearCache()
+    states = sorted(pyatspi.stateToString(s) for s in node.getState().getStates())
+    lines.append("%d|%s|%s|%s|%s" % (depth, node.getRoleName(), clean(node.name), clean(node.description),
+                                     ",".join(states)))
+    for child in node:
+        if child is not None:
+            describe(child, depth + 1, lines)
+
+
+def tree():
+    lines = []
+    application.clearCache()
+    for window in application:
+        if window is not None:
+            describe(window, 0, lines)
+    return lines
+
+
+def on_name_change(event):
+    global name_changes
+    if event.source is not None and event.source.getRoleName() == "frame":
+        name_changes += 1
+
+
+def clock_name():
+    application.clearCache()
+    for window in application:
+        if window is not None and window.getRoleName() == "frame":
+            window.clearCache()
+            return window.name
+    return ""
+
+
+def wait_for_accessibility_bus():
+    # The bus launcher may still be starting; the library finds the
+    # accessibility bus through it once, when it is loaded.
+    bus = Gio.bus_get_sync(Gio.BusType.SESSION, None)
+    until = time.monotonic() + LIMIT_S
+    while time.monotonic() < until:
+        reply = bus.call_sync("org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus", "NameHasOwner",
+                              GLib.Variant("(s)", ("org.a11y.Bus",)), GLib.VariantType("(b)"), 0, -1, None)
+        if reply.unpack()[0]:
+            return
+        time.sleep(0.1)
+
+
+def main():
+    global pyatspi
+    wait_for_accessibility_bus()
+    import pyatspi as loaded
+    pyatspi = loaded
+    for line in sys.stdin:
+        words = line.split()
+        if not words:
+            continue
+        if words[0] == "find":
+            answer = [find(int(words[1]))]
+        elif words[0] == "tree":
+            answer = tree()
+        elif words[0] == "watch":
+            pyatspi.Registry.registerEventListener(on_name_change, "object:property-change:accessible-name")
+            pump(0.5)
+            answer = ["watching"]
+        elif words[0] == "names":
+            until = time.monotonic() + LIMIT_S
+            while name_changes <= int(words[1]) and time.monotonic() < until:
+                pump(0.1)
+            answer = ["name-changes %d" % name_changes, "clock " + clean(clock_name())]
+        else:
+            answer = ["unknown " + words[0]]
+        for text in answer:
+            print(text)
+        print("end", flush=True)
+
+
+main()
