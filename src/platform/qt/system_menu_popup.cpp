@@ -25,7 +25,7 @@ void SystemMenuPopup::Open(HMENU handle, QPoint at) {
   if (!described) return;
   menu_ = new QMenu;
   // What a screen reader calls the menu.
-  menu_->setTitle(QStringLiteral("System Menu"));
+  menu_->setAccessibleName(QStringLiteral("System Menu"));
   for (const MenuItemSnapshot& item : described->items) {
     if ((item.flags & MF_SEPARATOR) != 0) {
       menu_->addSeparator();

@@ -8,7 +8,9 @@
 #include "alarms/alarm_scan.h"
 #include "app/entry.h"
 #include "app/main_window.h"
+#include "platform/core/arrow_keys.h"
 #include "platform/qt/dialog_controls.h"
+#include "platform/qt/system_menu_popup.h"
 #include "screen_reader_desk.h"
 
 namespace qt_test {
@@ -99,6 +101,32 @@ TEST_F(ScreenReaderTest, TheClockWindowIsNamedByTheFaceItShowsNow) {
   EXPECT_EQ(window[0].role, "frame");
   EXPECT_TRUE(Holds(window, {1, "push button", "System Menu", "", ""}));
   EXPECT_TRUE(Holds(window, {1, "push button", "Minimize", "", ""}));
+}
+
+// Pressing the caption's system-menu box from a reader opens the menu; an
+// item the keys move to takes the focus, a menu item of the system menu.
+TEST_F(ScreenReaderTest, TheSystemMenuBoxOpensAMenuWhoseItemsTakeTheFocus) {
+  CreateCaptionWindow(WS_POPUP | WS_CAPTION | WS_SYSMENU, RECT{40, 40, 300, 62}, "10:00 AM");
+  ASSERT_TRUE(FindThisProgram());
+  std::vector<std::string> item;
+  bool read = false;
+  Ask("press System Menu");
+  // The menu runs a loop of its own, in which these steps run.
+  When([this] { return Answered() && Driver().SystemMenu().IsOpen(); }, [this] {
+    EXPECT_EQ(Answer(), std::vector<std::string>{"pressed"});
+    platform::PostInput(platform::input::Key{platform::kVkDown, true});
+    platform::PostInput(platform::input::Key{platform::kVkDown, false});
+    Ask("focus menu item");
+  });
+  When([this] { return Answered(); }, [&] {
+    item = Answer();
+    read = true;
+    platform::PostInput(platform::input::MenuCancel{});
+  });
+  ASSERT_TRUE(Pump([&] { return read && !Driver().SystemMenu().IsOpen(); }, 6000));
+  ASSERT_EQ(item.size(), 1u);
+  EXPECT_EQ(item[0].rfind("menu item|", 0), 0u) << item[0];
+  EXPECT_NE(item[0].find("|popup menu|System Menu"), std::string::npos) << item[0];
 }
 
 TEST_F(ScreenReaderTest, EveryDialogReadsWithTheRolesAndNamesOfItsControls) {

@@ -5,6 +5,11 @@
 #   find PID         wait until the program with this process id is listed
 #   tree             every window of it: one line per object, "depth|role|
 #                    name|description|states", depth 0 for a top-level window
+#   press NAME       "pressed" once the first action of the object with this
+#                    name is done, "missing" when there is none
+#   focus ROLE       once an object of this role has taken the focus (or
+#                    after a while): "ROLE|NAME|PARENT-ROLE|PARENT-NAME" of
+#                    the last such object, or "none"
 #   watch            start counting changes of accessible names
 #   names N          once more than N changes were seen (or after a while):
 #                    "name-changes M" and "clock NAME", the changes seen so
@@ -18,6 +23,7 @@ LIMIT_S = 20
 pyatspi = None
 application = None
 name_changes = 0
+focused = {}
 
 
 def pump(seconds):
@@ -67,6 +73,44 @@ def tree():
     return lines
 
 
+def named(node, name):
+    node.clearCache()
+    if node.name == name:
+        return node
+    for child in node:
+        found = named(child, name) if child is not None else None
+        if found is not None:
+            return found
+    return None
+
+
+def press(name):
+    application.clearCache()
+    for window in application:
+        found = named(window, name) if window is not None else None
+        if found is not None:
+            found.queryAction().doAction(0)
+            return "pressed"
+    return "missing"
+
+
+def on_focus(event):
+    if event.detail1 != 1 or event.source is None:
+        return
+    source = event.source
+    parent = source.parent
+    focused[source.getRoleName()] = "|".join(
+        [source.getRoleName(), clean(source.name), parent.getRoleName() if parent else "",
+         clean(parent.name) if parent else ""])
+
+
+def wait_for_focus(role):
+    until = time.monotonic() + LIMIT_S
+    while role not in focused and time.monotonic() < until:
+        pump(0.1)
+    return focused.get(role, "none")
+
+
 def on_name_change(event):
     global name_changes
     if event.source is not None and event.source.getRoleName() == "frame":
@@ -100,6 +144,7 @@ def main():
     wait_for_accessibility_bus()
     import pyatspi as loaded
     pyatspi = loaded
+    pyatspi.Registry.registerEventListener(on_focus, "object:state-changed:focused")
     for line in sys.stdin:
         words = line.split()
         if not words:
@@ -108,6 +153,10 @@ def main():
             answer = [find(int(words[1]))]
         elif words[0] == "tree":
             answer = tree()
+        elif words[0] == "press":
+            answer = [press(" ".join(words[1:]))]
+        elif words[0] == "focus":
+            answer = [wait_for_focus(" ".join(words[1:]))]
         elif words[0] == "watch":
             pyatspi.Registry.registerEventListener(on_name_change, "object:property-change:accessible-name")
             pump(0.5)
