@@ -107,8 +107,9 @@ std::vector<CaptionBox*> ShownBoxes(CaptionWindow* window) {
   std::vector<CaptionBox*> shown;
   for (const WPARAM part : {HTSYSMENU, HTMINBUTTON}) {
     CaptionBox* box = nullptr;
-    for (CaptionBox* child : window->findChildren<CaptionBox*>(Qt::FindDirectChildrenOnly)) {
-      if (child->Part() == part) box = child;
+    for (QObject* child : window->children()) {
+      auto* made = dynamic_cast<CaptionBox*>(child);
+      if (made != nullptr && made->Part() == part) box = made;
     }
     if (box == nullptr) box = new CaptionBox(window, part);
     if (!box->Rect().isEmpty()) shown.push_back(box);
