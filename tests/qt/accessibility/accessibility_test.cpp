@@ -1,6 +1,7 @@
 // The clock read through AT-SPI, as a screen reader reads it: the face as
-// the clock window's name, kept current; the roles and names of every
-// dialog's controls; notes and message boxes as alerts.
+// the clock window's name, kept current; the system menu opened from its
+// box, its items taking the focus; the roles and names of every dialog's
+// controls; notes and message boxes as alerts.
 #include <QApplication>
 #include <cstring>
 #include <map>
