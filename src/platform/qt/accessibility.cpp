@@ -5,6 +5,7 @@
 #include <QKeySequence>
 #include <QPointer>
 #include <QRadioButton>
+#include <QVariant>
 #include <QWidget>
 #include <QWindow>
 #include <cstring>
@@ -23,6 +24,9 @@
 namespace platform::qt {
 
 namespace {
+
+// The control that names a radio button's group, kept on the button.
+constexpr char kGroupProperty[] = "horatickGroup";
 
 QString ReadText(const QString& text) { return QString::fromStdString(WithoutMnemonics(text.toStdString())); }
 
@@ -228,6 +232,24 @@ class RadioAccessible final : public QAccessibleWidget {
     state.checked = Button()->isChecked();
     return state;
   }
+  // The group box (or text) that names the button's group labels it too:
+  // readers announce a radio button's group by that label.
+  QList<QPair<QAccessibleInterface*, QAccessible::Relation>> relations(
+      QAccessible::Relation match) const override {
+    auto relations = QAccessibleWidget::relations(match);
+    if ((match & QAccessible::Label) == 0) return relations;
+    const HWND group = reinterpret_cast<HWND>(widget()->property(kGroupProperty).toULongLong());
+    QWidget* dialog = widget()->parentWidget();
+    if (group == nullptr || dialog == nullptr) return relations;
+    for (QWidget* control : dialog->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+      if (ControlHandleOf(control) != group) continue;
+      QAccessibleInterface* label = QAccessible::queryAccessibleInterface(control);
+      bool known = false;
+      for (const auto& relation : relations) known = known || relation.first == label;
+      if (label != nullptr && !known) relations.append({label, QAccessible::Label});
+    }
+    return relations;
+  }
   QStringList actionNames() const override { return QStringList{pressAction()} + QAccessibleWidget::actionNames(); }
   void doAction(const QString& action) override {
     if (action == pressAction()) {
@@ -307,6 +329,7 @@ void LabelControlsForReaders(HWND dialog, const std::function<QWidget*(HWND)>& w
     const QString description = QString::fromStdString(labels[i].description);
     if (widget->accessibleName() != name) widget->setAccessibleName(name);
     if (widget->accessibleDescription() != description) widget->setAccessibleDescription(description);
+    widget->setProperty(kGroupProperty, QVariant::fromValue(reinterpret_cast<qulonglong>(labels[i].group)));
   }
 }
 

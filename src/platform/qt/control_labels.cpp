@@ -77,8 +77,10 @@ const WindowSnapshot* HoldingBox(const Controls& controls, const WindowSnapshot&
   return smallest;
 }
 
-std::string GroupName(const Controls& controls, std::size_t at) {
-  if (const WindowSnapshot* box = HoldingBox(controls, controls[at])) return ReadText(*box);
+// The group box or static text that names the control's group, nullptr when
+// none does.
+const WindowSnapshot* GroupNamer(const Controls& controls, std::size_t at) {
+  if (const WindowSnapshot* box = HoldingBox(controls, controls[at])) return box;
   // The WS_GROUP run the control belongs to; a template that marks no run
   // has nothing more to say.
   std::size_t start = at + 1;
@@ -88,13 +90,13 @@ std::string GroupName(const Controls& controls, std::size_t at) {
       break;
     }
   }
-  if (start > at) return {};
+  if (start > at) return nullptr;
   for (std::size_t i = start; i < controls.size() && (i == start || (controls[i].style & WS_GROUP) == 0); ++i) {
     if (!IsChoice(controls[i])) continue;
-    if (const WindowSnapshot* box = HoldingBox(controls, controls[i])) return ReadText(*box);
+    if (const WindowSnapshot* box = HoldingBox(controls, controls[i])) return box;
   }
-  if (start > 0 && IsTextLabel(controls[start - 1])) return ReadText(controls[start - 1]);
-  return {};
+  if (start > 0 && IsTextLabel(controls[start - 1])) return &controls[start - 1];
+  return nullptr;
 }
 
 }  // namespace
@@ -117,7 +119,10 @@ std::vector<ControlLabel> LabelControls(const Controls& controls) {
         break;
       case ControlType::RadioButton:
       case ControlType::CheckBox:
-        labels[i].description = GroupName(controls, i);
+        if (const WindowSnapshot* group = GroupNamer(controls, i)) {
+          labels[i].description = ReadText(*group);
+          labels[i].group = group->handle;
+        }
         break;
       case ControlType::Icon:
         // An icon's text is the name of the icon it shows.

@@ -20,6 +20,7 @@ namespace platform::qt {
 struct ControlLabel {
   std::string name;         // empty: the control's own text names it
   std::string description;  // empty: nothing more to say
+  HWND group = nullptr;     // the group box or text that names a choice's group
 };
 
 // One label for each control of a dialog, the controls given in template order.

@@ -75,7 +75,8 @@ bool Holds(const std::vector<Accessible>& window, const Accessible& wanted) {
   for (const Accessible& object : window) {
     if (object.role == wanted.role && object.name == wanted.name &&
         (wanted.description.empty() || object.description == wanted.description) &&
-        (wanted.states.empty() || object.Has(wanted.states))) {
+        (wanted.states.empty() || object.Has(wanted.states)) &&
+        (wanted.labelledBy.empty() || object.labelledBy == wanted.labelledBy)) {
       return true;
     }
   }
@@ -100,8 +101,8 @@ TEST_F(ScreenReaderTest, TheClockWindowIsNamedByTheFaceItShowsNow) {
   const std::vector<Accessible> window = WindowNamed(Parse(AskAndWait("tree")), "10:02 AM  Wed 12/09/26");
   ASSERT_FALSE(window.empty());
   EXPECT_EQ(window[0].role, "frame");
-  EXPECT_TRUE(Holds(window, {1, "push button", "System Menu", "", ""}));
-  EXPECT_TRUE(Holds(window, {1, "push button", "Minimize", "", ""}));
+  EXPECT_TRUE(Holds(window, {1, "push button", "System Menu", "", "", ""}));
+  EXPECT_TRUE(Holds(window, {1, "push button", "Minimize", "", "", ""}));
 }
 
 // Pressing the caption's system-menu box from a reader opens the menu; an
@@ -143,22 +144,22 @@ TEST_F(ScreenReaderTest, EveryDialogReadsWithTheRolesAndNamesOfItsControls) {
   // What the templates' labels give the controls that have no text of their own.
   const std::map<std::string, std::vector<Accessible>> named = {
       {"Alarm Settings",
-       {{1, "text", "Time:", "", ""},
-        {1, "text", "One Date:", "", ""},
-        {1, "text", "Note:", "", ""},
-        {1, "text", "Run Program:", "", ""},
-        {1, "radio button", "1", "Alarm", ""},
-        {1, "radio button", "Hi", "Tone", ""},
-        {1, "panel", "To Do When Alarm Goes Off", "", ""}}},
-      {"Enhanced Alarms", {{1, "text", "Start Date:", "", ""}, {1, "check box", "Every", "Periodic", ""}}},
-      {"Timers", {{1, "text", "Countdown From", "", ""}}},
+       {{1, "text", "Time:", "", "", ""},
+        {1, "text", "One Date:", "", "", ""},
+        {1, "text", "Note:", "", "", ""},
+        {1, "text", "Run Program:", "", "", ""},
+        {1, "radio button", "1", "Alarm", "", ""},
+        {1, "radio button", "Hi", "Tone", "", "Tone"},
+        {1, "panel", "To Do When Alarm Goes Off", "", "", ""}}},
+      {"Enhanced Alarms", {{1, "text", "Start Date:", "", "", ""}, {1, "check box", "Every", "Periodic", "", ""}}},
+      {"Timers", {{1, "text", "Countdown From", "", "", ""}}},
       {"Preferences",
-       {{1, "text", "Separator", "", ""},
-        {1, "text", "Delay", "MM:SS", ""},
-        {1, "radio button", "Mon", "Day", ""},
-        {1, "radio button", "1", "Month", "checked"},
-        {1, "panel", "Time Format", "", ""}}},
-      {"Time and Date", {{1, "text", "Time", "", ""}, {1, "text", "Date", "", ""}}},
+       {{1, "text", "Separator", "", "", ""},
+        {1, "text", "Delay", "MM:SS", "", ""},
+        {1, "radio button", "Mon", "Day", "", "Day"},
+        {1, "radio button", "1", "Month", "checked", ""},
+        {1, "panel", "Time Format", "", "", ""}}},
+      {"Time and Date", {{1, "text", "Time", "", "", ""}, {1, "text", "Date", "", "", ""}}},
   };
   std::vector<std::string> read;
   auto check = [&](const std::string& title) {
@@ -225,7 +226,7 @@ TEST_F(ScreenReaderTest, AnAlarmsNoteAndAMessageBoxAreAlerts) {
       ASSERT_FALSE(window.empty()) << alert.title;
       EXPECT_EQ(window[0].role, "alert");
       EXPECT_EQ(window[0].description, alert.says);
-      EXPECT_TRUE(Holds(window, {1, "push button", "OK", "", "focused"}));
+      EXPECT_TRUE(Holds(window, {1, "push button", "OK", "", "focused", ""}));
       read.push_back(alert.title);
       VisibleWindowTitled(alert.title)->close();
     });

@@ -4,7 +4,8 @@
 #
 #   find PID         wait until the program with this process id is listed
 #   tree             every window of it: one line per object, "depth|role|
-#                    name|description|states", depth 0 for a top-level window
+#                    name|description|states|labelled-by", depth 0 for a
+#                    top-level window, labelled-by the names of the labels
 #   press NAME       "pressed" once the first action of the object with this
 #                    name is done, "missing" when there is none
 #   focus ROLE       once an object of this role has taken the focus (or
@@ -57,8 +58,11 @@ def clean(text):
 def describe(node, depth, lines):
     node.clearCache()
     states = sorted(pyatspi.stateToString(s) for s in node.getState().getStates())
-    lines.append("%d|%s|%s|%s|%s" % (depth, node.getRoleName(), clean(node.name), clean(node.description),
-                                     ",".join(states)))
+    labels = [clean(relation.getTarget(i).name) for relation in node.getRelationSet()
+              if relation.getRelationType() == pyatspi.RELATION_LABELLED_BY
+              for i in range(relation.getNTargets())]
+    lines.append("%d|%s|%s|%s|%s|%s" % (depth, node.getRoleName(), clean(node.name), clean(node.description),
+                                        ",".join(states), ",".join(labels)))
     for child in node:
         if child is not None:
             describe(child, depth + 1, lines)

@@ -105,8 +105,8 @@ std::vector<Accessible> ScreenReaderDesk::Parse(const std::vector<std::string>& 
     std::vector<std::string> fields;
     std::stringstream split(line);
     for (std::string field; std::getline(split, field, '|');) fields.push_back(field);
-    fields.resize(5);
-    tree.push_back(Accessible{std::atoi(fields[0].c_str()), fields[1], fields[2], fields[3], fields[4]});
+    fields.resize(6);
+    tree.push_back(Accessible{std::atoi(fields[0].c_str()), fields[1], fields[2], fields[3], fields[4], fields[5]});
   }
   return tree;
 }

@@ -26,6 +26,7 @@ struct Accessible {
   std::string name;
   std::string description;
   std::string states;  // AT-SPI's state names, comma-separated
+  std::string labelledBy;  // the names of its labels, comma-separated
   bool Has(const std::string& state) const;
 };
 
