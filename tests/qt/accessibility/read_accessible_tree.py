@@ -163,7 +163,10 @@ def main():
             answer = [wait_for_focus(" ".join(words[1:]))]
         elif words[0] == "watch":
             pyatspi.Registry.registerEventListener(on_name_change, "object:property-change:accessible-name")
-            pump(0.5)
+            # The registry tells the program of the new listener before it
+            # answers; a question to the program after that is answered only
+            # once the program has heard it.
+            clock_name()
             answer = ["watching"]
         elif words[0] == "names":
             until = time.monotonic() + LIMIT_S
