@@ -44,11 +44,21 @@ def find(pid):
             try:
                 if app is not None and app.get_process_id() == pid:
                     application = app
+                    listen(on_focus, "object:state-changed:focused")
                     return "found"
             except GLib.Error:
                 pass
         pump(0.2)
     return "missing"
+
+
+def listen(callback, event):
+    pyatspi.Registry.registerEventListener(callback, event)
+    # The registry tells the programs on the bus of a new listener before it
+    # answers; a question to the program after that is answered only once
+    # the program has heard of it, and sends it the events from then on.
+    application.clearCache()
+    application.get_name()
 
 
 def clean(text):
@@ -148,7 +158,6 @@ def main():
     wait_for_accessibility_bus()
     import pyatspi as loaded
     pyatspi = loaded
-    pyatspi.Registry.registerEventListener(on_focus, "object:state-changed:focused")
     for line in sys.stdin:
         words = line.split()
         if not words:
@@ -162,11 +171,7 @@ def main():
         elif words[0] == "focus":
             answer = [wait_for_focus(" ".join(words[1:]))]
         elif words[0] == "watch":
-            pyatspi.Registry.registerEventListener(on_name_change, "object:property-change:accessible-name")
-            # The registry tells the program of the new listener before it
-            # answers; a question to the program after that is answered only
-            # once the program has heard it.
-            clock_name()
+            listen(on_name_change, "object:property-change:accessible-name")
             answer = ["watching"]
         elif words[0] == "names":
             until = time.monotonic() + LIMIT_S
