@@ -48,7 +48,7 @@ bool ShapedLikeMessage(const WindowSnapshot& dialog, std::string* text) {
       case ControlType::Icon: ++icons; break;
       case ControlType::Text:
         ++texts;
-        *text = control.text;
+        *text = (control.style & SS_NOPREFIX) != 0 ? control.text : WithoutMnemonics(control.text);
         break;
       case ControlType::PushButton: ++buttons; break;
       default: return false;
