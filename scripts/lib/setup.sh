@@ -10,6 +10,7 @@ HORATICK_PACKAGES=(
   qt6-base-dev libxcb1-dev libasound2-dev alsa-utils fonts-dejavu-core
   xvfb xdotool x11-utils x11-apps imagemagick dbus-x11 openbox metacity
   dpkg-dev lintian appstream desktop-file-utils
+  at-spi2-core python3-pyatspi
   libsystemd-dev pkg-config dbus-daemon ccache
 )
 

@@ -23,6 +23,7 @@
 #include "platform/core/inspect.h"
 #include "platform/core/single_instance.h"
 #include "platform/sound/alsa_beep.h"
+#include "platform/qt/accessibility.h"
 #include "platform/qt/caption_window.h"
 #include "platform/qt/dialog_window.h"
 #include "platform/qt/file_chooser.h"
@@ -113,6 +114,7 @@ QtDriver::QtDriver()
                    [](QSessionManager&) { PostInput(input::EndSession{}); });
   screenSaver_ = std::make_unique<bus::ScreenSaverWatch>();
   mapWatch_ = WatchMaps([this](unsigned long id) { WindowMapped(id); });
+  InstallAccessibility();
   installedDriver = this;
 }
 

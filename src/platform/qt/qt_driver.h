@@ -39,6 +39,9 @@
 //   [x] the screen saver's state, from the session's screen-saver services;
 //       the system clock set through the system's time and date service;
 //       both buses watched by the toolkit's loop
+//   [x] screen readers (AT-SPI through the toolkit): the clock window named
+//       by its face as it changes, roles by class and style, edits named by
+//       their labels, radio buttons with their groups, alerts (accessibility.h)
 // What it leaves out:
 //   [ ] moves of dialogs by the user are not reported (the program keeps no
 //       dialog places)
