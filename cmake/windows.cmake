@@ -35,3 +35,10 @@ configure_file(packaging/windows/horatick.rc.in ${PROJECT_BINARY_DIR}/horatick.r
 add_executable(horatick WIN32 ${WINDOWS_SOURCES} ${PROJECT_BINARY_DIR}/horatick.rc)
 target_link_libraries(horatick PRIVATE horatick_program horatick_warnings comdlg32 shell32 advapi32)
 target_link_options(horatick PRIVATE ${HORATICK_WINDOWS_LINK_OPTIONS})
+
+# The program that uses the clock from outside under Wine
+# (tests/windows/run_wine_checks.sh); it reads the templates from the
+# program's own tables to know where each control belongs.
+add_executable(horatick_wine_probe tests/windows/wine_probe.cpp)
+target_link_libraries(horatick_wine_probe PRIVATE horatick_program horatick_warnings)
+target_link_options(horatick_wine_probe PRIVATE -static -static-libgcc -static-libstdc++)
