@@ -8,6 +8,7 @@
 //
 // Actions, done in order (each stops the probe with a message on failure):
 //   title                 print "title: <the clock's title>"
+//   rect                  print the clock window's place and its client area's
 //   menu ID               choose system-menu command ID; wait for its dialog
 //   click ID              click control ID of the open dialog
 //   type ID TEXT          put TEXT into edit ID of the open dialog
@@ -240,6 +241,14 @@ int main(int argc, char** argv) {
     };
     if (action == "title") {
       std::printf("title: %s\n", TextOf(MainWindow()).c_str());
+    } else if (action == "rect") {
+      RECT rect{};
+      POINT client{0, 0};
+      GetWindowRect(MainWindow(), &rect);
+      ClientToScreen(MainWindow(), &client);
+      std::printf("rect: %ld,%ld-%ld,%ld client at %ld,%ld caption %d frame %d border %d\n", rect.left, rect.top,
+                  rect.right, rect.bottom, client.x, client.y, GetSystemMetrics(SM_CYCAPTION),
+                  GetSystemMetrics(SM_CXDLGFRAME), GetSystemMetrics(SM_CXBORDER));
     } else if (action == "menu") {
       const int id = std::atoi(next().c_str());
       PostMessageA(MainWindow(), WM_SYSCOMMAND, static_cast<WPARAM>(id), 0);
