@@ -42,3 +42,18 @@ target_link_options(horatick PRIVATE ${HORATICK_WINDOWS_LINK_OPTIONS})
 add_executable(horatick_wine_probe tests/windows/wine_probe.cpp)
 target_link_libraries(horatick_wine_probe PRIVATE horatick_program horatick_warnings)
 target_link_options(horatick_wine_probe PRIVATE -static -static-libgcc -static-libstdc++)
+
+# The zip to unpack and run: `cpack -G ZIP` in the build folder gives
+# horatick-VERSION-win64.zip with the executable, its help, the licence and
+# a short read-me.
+install(TARGETS horatick RUNTIME DESTINATION .)
+install(FILES docs/help.html DESTINATION .)
+install(FILES LICENSE DESTINATION . RENAME LICENSE.txt)
+install(FILES packaging/windows/README.txt DESTINATION .)
+set(CPACK_GENERATOR ZIP)
+set(CPACK_PACKAGE_NAME horatick)
+set(CPACK_PACKAGE_VENDOR "The Horatick developers")
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_FILE_NAME horatick-${PROJECT_VERSION}-win64)
+set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
+include(CPack)
