@@ -97,7 +97,7 @@ for style in "${styles[@]}"; do
   fi
 done
 
-echo "-- the dialogs: layout, Enter, Escape, a mnemonic"
+echo "-- the dialogs: layout, Enter, Escape, a mnemonic; a second start"
 folder="$work/dialogs"
 mkdir -p "$folder"
 report="$(probe "$folder" \
@@ -106,10 +106,12 @@ report="$(probe "$folder" \
   menu 3 layout cancel \
   menu 4 layout click 601 layout cancel cancel \
   menu 6 layout key escape closed \
+  second \
   quit)"
 echo "$report" | grep -v '^window after' || true
 grep -q '^FAIL' <<<"$report" && fail "dialogs"
 [ "$(grep -c '^layout:' <<<"$report")" -eq 6 ] || fail "not every dialog was checked"
+grep -q '^second: .*Horatick is already running\.' <<<"$report" || fail "a second start on the same folder"
 
 echo "-- the configuration file after the same steps as the Linux clock's"
 folder="$work/same-steps"

@@ -20,6 +20,9 @@
 //   wait CAPTION SECONDS  wait for a window whose caption starts with CAPTION;
 //                         print "window: <caption>" and "text: <its texts>"
 //   answer ID             press button ID of the open window (a note, a box)
+//   second                start the clock again on the same folder: print
+//                         "second: <its box's text>", answer it, and wait for
+//                         that copy to end
 //   sleep MS              let the clock run
 //   quit                  close the clock and wait for it to end
 #include <cstdio>
@@ -212,13 +215,17 @@ BOOL CALLBACK JoinText(HWND child, LPARAM lParam) {
   return TRUE;
 }
 
-void StartClock(const char* exe, const char* folder) {
+void StartProcess(const char* exe, const char* folder) {
   std::string commandLine = std::string("\"") + exe + "\" --settings-dir \"" + folder + "\"";
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &clock)) {
     Fail("the clock did not start: error " + std::to_string(GetLastError()));
   }
+}
+
+void StartClock(const char* exe, const char* folder) {
+  StartProcess(exe, folder);
   const DWORD started = GetTickCount();
   MainWindow();
   std::printf("window after: %lu ms\n", static_cast<unsigned long>(GetTickCount() - started));
@@ -299,6 +306,19 @@ int main(int argc, char** argv) {
     } else if (action == "answer") {
       PostMessageA(Control(std::atoi(next().c_str())), BM_CLICK, 0, 0);
       WaitClosed();
+    } else if (action == "second") {
+      const PROCESS_INFORMATION first = clock;
+      StartProcess(argv[1], argv[2]);
+      HWND box = FindClockWindow("#32770", "", 10000);
+      if (box == nullptr) Fail("the second copy showed no box");
+      std::string texts;
+      EnumChildWindows(box, JoinText, reinterpret_cast<LPARAM>(&texts));
+      std::printf("second: %s\n", texts.c_str());
+      PostMessageA(box, WM_COMMAND, IDOK, 0);
+      if (WaitForSingleObject(clock.hProcess, 10000) != WAIT_OBJECT_0) Fail("the second copy did not end");
+      CloseHandle(clock.hProcess);
+      CloseHandle(clock.hThread);
+      clock = first;
     } else if (action == "sleep") {
       Sleep(static_cast<DWORD>(std::atoi(next().c_str())));
     } else if (action == "quit") {
