@@ -139,6 +139,16 @@ else
   fail "the Linux clock's file: Windows title '$title', Linux face '$face'"
 fi
 
+echo "-- what the Linux clock says on standard error goes to horatick.log"
+folder="$work/log"
+mkdir -p "$folder/HORATICK.INI"
+probe "$folder" title quit >/dev/null
+if grep -q 'profile .*could not be written' "$folder/horatick.log" 2>/dev/null; then
+  echo "ok: $(cat "$folder/horatick.log")"
+else
+  fail "no horatick.log with the profile's failure"
+fi
+
 echo "-- an alarm's note"
 folder="$work/alarm"
 mkdir -p "$folder"

@@ -217,8 +217,10 @@ BOOL CALLBACK JoinText(HWND child, LPARAM lParam) {
 
 void StartProcess(const char* exe, const char* folder) {
   std::string commandLine = std::string("\"") + exe + "\" --settings-dir \"" + folder + "\"";
+  // As the desktop starts it: with no standard handles.
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESTDHANDLES;
   if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &clock)) {
     Fail("the clock did not start: error " + std::to_string(GetLastError()));
   }

@@ -2,6 +2,10 @@
 // says there (a save that failed while it ended, a profile it cannot write)
 // would be lost. It goes to horatick.log in the settings folder instead; a
 // log left empty when the clock ends is removed.
+#include <fcntl.h>
+#include <io.h>
+#include <sys/stat.h>
+
 #include <cstdio>
 #include <cstdlib>
 
@@ -33,7 +37,17 @@ void RemoveEmptyLog() {
 void SendStandardErrorToLog() {
   if (HasStandardError()) return;
   logPath = Wide(SettingsFolder() + "\\horatick.log");
-  if (_wfreopen(logPath.c_str(), L"a", stderr) == nullptr) return;
+  const int file = _wopen(logPath.c_str(), _O_WRONLY | _O_APPEND | _O_CREAT, _S_IREAD | _S_IWRITE);
+  if (file < 0) return;
+  const bool placed = _dup2(file, 2) == 0;
+  _close(file);
+  if (!placed) return;
+  // The C library gave the stream of a program started with no standard
+  // error no file at all, and will not reopen it: it is given the log's.
+#ifndef _UCRT
+  stderr->_file = 2;
+#endif
+  SetStdHandle(STD_ERROR_HANDLE, reinterpret_cast<HANDLE>(_get_osfhandle(2)));
   // Each line reaches the file as it is written, so a clock that is ended
   // from outside has said what it had to.
   std::setvbuf(stderr, nullptr, _IONBF, 0);
