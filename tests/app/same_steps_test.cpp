@@ -63,3 +63,27 @@ TEST(SameSteps, LeaveTheConfigurationFileThatTheWindowsClockMustWrite) {
   ASSERT_TRUE(expected.has_value()) << kExpectedFile;
   EXPECT_EQ(*written, *expected);
 }
+
+// The control each dialog opens with the focus on, as the Windows clock's
+// dialog manager chose it under Wine (tests/windows/dialog_focus.txt, which
+// the Wine check compares the Windows clock with).
+TEST(SameSteps, EachDialogOpensWithTheFocusWhereWindowsPutsIt) {
+  std::ifstream file(std::string(HORATICK_SOURCE_DIR) + "/tests/windows/dialog_focus.txt");
+  int checked = 0;
+  for (std::string line; std::getline(file, line);) {
+    if (line.empty() || line[0] == '#') continue;
+    std::istringstream words(line);
+    std::string opener;
+    int focus = 0;
+    words >> opener >> focus;
+    Desk desk{Settings().screen(1024, 768)};
+    desk.start();
+    // "4+601": the dialog opened by control 601 of the dialog of command 4.
+    const std::size_t plus = opener.find('+');
+    desk.sysCommand(static_cast<UINT>(std::stoi(opener.substr(0, plus))));
+    if (plus != std::string::npos) desk.topDialog().click(std::stoi(opener.substr(plus + 1)));
+    EXPECT_EQ(desk.topDialog().focusId(), focus) << desk.topDialog().caption();
+    ++checked;
+  }
+  EXPECT_EQ(checked, 6);
+}

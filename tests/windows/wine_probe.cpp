@@ -15,6 +15,7 @@
 //   ok | cancel           press OK or Cancel; wait for the dialog to close
 //   key NAME              press Enter, Escape or Alt+LETTER (alt-x) in the dialog
 //   closed                the dialog has closed
+//   focus                 print "focus: <caption>: <id of the control with the focus>"
 //   layout                check each control of the open dialog sits where its
 //                         template puts it (dialog units through its font)
 //   wait CAPTION SECONDS  wait for a window whose caption starts with CAPTION;
@@ -291,6 +292,13 @@ int main(int argc, char** argv) {
       } else {
         Fail("no key " + name);
       }
+    } else if (action == "focus") {
+      if (dialog == nullptr) Fail("no dialog is open");
+      GUITHREADINFO info{};
+      info.cbSize = sizeof info;
+      const DWORD thread = GetWindowThreadProcessId(dialog, nullptr);
+      const int id = GetGUIThreadInfo(thread, &info) && info.hwndFocus != nullptr ? GetDlgCtrlID(info.hwndFocus) : 0;
+      std::printf("focus: %s: %d\n", TextOf(dialog).c_str(), id);
     } else if (action == "closed") {
       WaitClosed();
       dialog = FindClockWindow("#32770", "", 300);
