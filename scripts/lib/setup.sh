@@ -12,6 +12,7 @@ HORATICK_PACKAGES=(
   dpkg-dev lintian appstream desktop-file-utils
   at-spi2-core python3-pyatspi
   libsystemd-dev pkg-config dbus-daemon ccache
+  g++-mingw-w64-x86-64-posix wine64
 )
 
 horatick_missing_packages() {

@@ -144,9 +144,12 @@ LRESULT OnRelayout(HWND window, LPARAM lParam) {
 
 // xPos is the window's right edge and yPos its top. A move the program did
 // not ask for goes back there when Anti-Cascade is on; any other move is the
-// new place. The message carries the client area's corner as two unsigned
-// 16-bit numbers, and the place is kept modulo 2^16 like the fields.
-void OnMove(HWND window, LPARAM lParam) {
+// new place, read from the window's rectangle: the message's client corner
+// lies inside a frame whose width differs between systems (one pixel here,
+// the dialog frame on Windows), and a place worked out from it would creep
+// by the difference at every start. The place is kept modulo 2^16 like the
+// fields.
+void OnMove(HWND window, LPARAM) {
   RECT rect{};
   GetWindowRect(window, &rect);
   const int width = rect.right - rect.left;
@@ -157,10 +160,8 @@ void OnMove(HWND window, LPARAM lParam) {
     programMove = 0;
     return;
   }
-  const unsigned x = LOWORD(static_cast<std::uintptr_t>(lParam));
-  const unsigned y = HIWORD(static_cast<std::uintptr_t>(lParam));
-  prefs->xPos = static_cast<std::int16_t>(static_cast<std::uint16_t>(width + x - 1));
-  prefs->yPos = static_cast<std::int16_t>(static_cast<std::uint16_t>(y - GetSystemMetrics(SM_CYCAPTION)));
+  prefs->xPos = static_cast<std::int16_t>(static_cast<std::uint16_t>(rect.right));
+  prefs->yPos = static_cast<std::int16_t>(static_cast<std::uint16_t>(rect.top));
 }
 
 void ToggleSystemBox(HWND window) {

@@ -87,8 +87,10 @@ void ResetProfileWriteState() { profileWriteFailureSaid = false; }
 
 void LoadProfileKeys(SettingsAccess access, bool profileUsable) {
   const ProfileReader profile{access == SettingsAccess::ReadWrite, profileUsable};
-  const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
-  const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
+  // The whole desktop, every screen together: a clock kept on a second
+  // screen stays there.
+  const int screenWidth = GetSystemMetrics(SM_CXVIRTUALSCREEN);
+  const int screenHeight = GetSystemMetrics(SM_CYVIRTUALSCREEN);
 
   pmStyle = RepairPmStyle(profile.Number("PMPM", 80, Decimal(pmStyle).c_str()));
   flashAlarm = profile.Number("FlashAlarm", 80, "1");
