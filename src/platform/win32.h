@@ -102,3 +102,7 @@ BOOL SetNetworkTimeSync(BOOL enabled);
 #ifndef ERROR_DIRECTORY_NOT_SUPPORTED
 constexpr DWORD ERROR_DIRECTORY_NOT_SUPPORTED = 336;
 #endif
+// A write refused by the user's disk quota.
+#ifndef ERROR_DISK_QUOTA_EXCEEDED
+constexpr DWORD ERROR_DISK_QUOTA_EXCEEDED = 1295;
+#endif

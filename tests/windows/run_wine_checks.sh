@@ -173,6 +173,20 @@ else
   fail "alarm note: $report"
 fi
 
+echo "-- a countdown's notice"
+folder="$work/countdown"
+mkdir -p "$folder"
+# Countdown 1 for its shortest length, one minute, started in the Timers
+# dialog. The radio's click is posted while the typing is sent, so the typing
+# waits until the click has shown the countdown's stored length.
+report="$(probe "$folder" menu 6 click 107 sleep 500 type 141 1 click 110 ok wait "Horatick" 90 answer 1 quit)"
+echo "$report" | grep '^window:\|^text:' || true
+if grep -q '^text:.*Countdown timer 1 finished\.' <<<"$report" && ! grep -q '^FAIL' <<<"$report"; then
+  echo "ok: countdown 1 showed its notice"
+else
+  fail "countdown notice: $report"
+fi
+
 if [ "$failures" -ne 0 ]; then
   echo "wine checks: $failures failed"
   exit 1

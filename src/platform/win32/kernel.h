@@ -43,7 +43,6 @@ constexpr DWORD ERROR_WRITE_FAULT = 29;
 constexpr DWORD ERROR_READ_FAULT = 30;
 constexpr DWORD ERROR_DISK_FULL = 112;
 constexpr DWORD ERROR_FILE_TOO_LARGE = 223;
-constexpr DWORD ERROR_DISK_QUOTA_EXCEEDED = 1295;
 constexpr DWORD ERROR_BAD_FILE_TYPE = 222;            // a pipe, a device or a socket where a file was wanted
 constexpr DWORD ERROR_ALREADY_EXISTS = 183;
 constexpr DWORD ERROR_ENVVAR_NOT_FOUND = 203;
