@@ -11,6 +11,7 @@ HORATICK_PACKAGES=(
   xvfb xdotool x11-utils x11-apps imagemagick dbus-x11 openbox metacity
   dpkg-dev lintian appstream desktop-file-utils
   libsystemd-dev pkg-config dbus-daemon ccache
+  python3-icalendar python3-dateutil debhelper
 )
 
 horatick_missing_packages() {

@@ -12,4 +12,8 @@ namespace cli {
 // that no escape sequence in a note or caption reaches the terminal.
 std::string TerminalLine(std::string_view text);
 
+// The length of the well-formed UTF-8 character at the start of text (not
+// empty), and its code point; 0 when the bytes there are not one.
+std::size_t Utf8CharacterAt(std::string_view text, unsigned& codePoint);
+
 }  // namespace cli
