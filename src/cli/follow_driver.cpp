@@ -11,6 +11,7 @@
 #include <thread>
 #include <vector>
 
+#include "cli/desktop_notice.h"
 #include "cli/instance_commands.h"
 #include "cli/terminal_text.h"
 #include "platform/core/event_sources.h"
@@ -112,7 +113,12 @@ bool FollowDriver::AnswerOpenWindows() {
     const platform::WindowSnapshot shot = platform::DescribeWindow(hwnd);
     if (shot.kind != platform::WindowKind::MessageBox && shot.kind != platform::WindowKind::Dialog) continue;
     answered_.insert(hwnd);
-    PrintLine(shot.text + ": " + ReadableText(shot));
+    const std::string text = ReadableText(shot);
+    PrintLine(shot.text + ": " + text);
+    if (const auto notice = NoticeOf(shot, text)) {
+      notifier_.Notify(notice->summary, notice->body,
+                       notice->alarm ? platform::bus::Urgency::Critical : platform::bus::Urgency::Normal);
+    }
     if (HWND button = AnswerButton(shot)) {
       platform::PostInput(platform::input::ClickControl{button});
     } else {

@@ -14,6 +14,8 @@
 //   [x] help requests: the help document's address
 //   [x] commands of a copy started from outside (horatick --show), taken
 //       from the single-instance socket while the clock waits
+//   [x] an alarm's note and a countdown's notice also as a desktop
+//       notification on the session bus, when there is a notification service
 //   [x] the screen saver's state, from the session's screen-saver services
 //       on the session bus, followed while the clock waits
 // What it leaves out:
@@ -25,6 +27,7 @@
 #include <string>
 
 #include "platform/core/driver.h"
+#include "platform/bus/desktop_notifier.h"
 #include "platform/bus/screen_saver_watch.h"
 
 namespace cli {
@@ -63,6 +66,7 @@ class FollowDriver final : public platform::Driver {
   std::string lastFace_;
   std::set<HWND> answered_;
   platform::bus::ScreenSaverWatch screenSaver_;
+  platform::bus::DesktopNotifier notifier_;
 };
 
 // Where the help document of a help file named by the program lies, as an
