@@ -21,6 +21,10 @@ struct TickTimer {
 bool CheckAlarms(HWND window, TickTimer tick);
 void RemindAtStartup(HWND owner);
 int FireAlarm(HWND owner, int index);
+
+// Told of every ring before it sounds, with the alarm's index; nullptr (the
+// default) tells no one. The randomised month counts the rings through it.
+extern void (*alarmRingObserver)(int index);
 INT_PTR AlarmMessageDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 
 // Puts the scan state, the message texts and the clock-jump memory back to

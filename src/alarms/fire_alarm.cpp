@@ -50,8 +50,11 @@ void CopyField(char (&to)[N], const char (&from)[M]) {
 
 }  // namespace
 
+void (*alarmRingObserver)(int index) = nullptr;
+
 int FireAlarm(HWND owner, int index) {
   if (alarms == nullptr || index < 0 || index >= kAlarmCount) return 0;
+  if (alarmRingObserver != nullptr) alarmRingObserver(index);
   AlarmRecord& r = alarms[index];
   ClockDate today{};
   GetClockTime(nullptr, &today);

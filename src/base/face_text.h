@@ -47,8 +47,6 @@ class FaceText {
     return AppendDecimal(value);
   }
 
-  std::size_t Length() const { return length_; }
-
  private:
   void Terminate() {
     if (size_ > 0) buffer_[length_ < size_ ? length_ : size_ - 1] = '\0';

@@ -28,6 +28,7 @@
 #include <utility>
 #include <vector>
 
+#include "alarms/alarm_scan.h"
 #include "alarms/alarm_scene.h"
 #include "alarms/clock_jump.h"
 #include "alarms/schedule.h"
@@ -61,10 +62,11 @@ const Desk* ringingDesk = nullptr;
 
 }  // namespace
 
-// Every ring passes here (the test is linked with FireAlarm wrapped).
-extern "C" int __real__Z9FireAlarmP6HWND__i(HWND owner, int index);
-extern "C" int __wrap__Z9FireAlarmP6HWND__i(HWND owner, int index) {
-  if (alarms != nullptr && index >= 0 && index < kAlarmCount) {
+namespace {
+
+// Every ring passes here: the program tells its ring observer of each.
+void CountRing(int index) {
+  {
     ClockDate today{};
     ClockTime now{};
     GetClockTime(&now, &today);
@@ -87,10 +89,7 @@ extern "C" int __wrap__Z9FireAlarmP6HWND__i(HWND owner, int index) {
     }
     rings.push_back({index, minute, ringingDesk != nullptr ? ringingDesk->utcNowMs() : 0});
   }
-  return __real__Z9FireAlarmP6HWND__i(owner, index);
 }
-
-namespace {
 
 class Dice {
  public:
@@ -407,8 +406,12 @@ void RunVirtualMonth(std::uint64_t seed) {
       "HORATICK.CFG", StartingFile(dice))};
   RandomUser user(dice, desk);
   ringingDesk = &desk;
+  alarmRingObserver = CountRing;
   struct ForgetDesk {
-    ~ForgetDesk() { ringingDesk = nullptr; }
+    ~ForgetDesk() {
+      ringingDesk = nullptr;
+      alarmRingObserver = nullptr;
+    }
   } forgetDesk;
   desk.start();
 

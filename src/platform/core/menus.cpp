@@ -71,11 +71,6 @@ std::optional<MenuSnapshot> OpenMenu() {
   return DescribeMenu(track->menu);
 }
 
-const MenuItem* FindMenuItem(HMENU handle, UINT id) {
-  MenuEntry* menu = FindMenu(handle);
-  return menu != nullptr ? FindItem(*menu, id, MF_BYCOMMAND) : nullptr;
-}
-
 const std::vector<MenuItem>* MenuItems(HMENU handle) {
   const MenuEntry* menu = FindMenu(handle);
   return menu != nullptr ? &menu->items : nullptr;
