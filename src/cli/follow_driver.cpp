@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "cli/desktop_notice.h"
+#include "alarms/alarm_scan.h"
 #include "cli/instance_commands.h"
 #include "cli/terminal_text.h"
 #include "platform/core/event_sources.h"
@@ -24,6 +25,9 @@
 
 namespace cli {
 namespace {
+
+// The driver whose status bar is told of each ring.
+FollowDriver* ringListener = nullptr;
 
 constexpr char kClockClass[] = "Horatick";
 
@@ -72,12 +76,33 @@ std::string HelpDocumentAddress(const char* helpFile, UINT command, UINT_PTR dat
   return platform::help::HelpAddress(*document, command, data).value_or(std::string());
 }
 
-FollowDriver::FollowDriver(std::FILE* out, std::FILE* bell)
+FollowDriver::FollowDriver(std::FILE* out, std::FILE* bell, OutputFormat format)
     : out_(out), bell_(bell) {
   wakeFd_ = ::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
+  if (format == OutputFormat::Waybar || format == OutputFormat::I3bar) {
+    // The bar's lines are JSON the feed has escaped; they go out as they are.
+    feed_.emplace(format, [this](const std::string& line, bool) {
+      std::fputs(line.c_str(), out_);
+      std::fputc('\n', out_);
+      if (std::fflush(out_) != 0 && !outputLost_) {
+        outputLost_ = true;
+        platform::PostInput(platform::input::EndSession{});
+      }
+    });
+    ringListener = this;
+    alarmRingObserver = &FollowDriver::OnAlarmRing;
+  }
+}
+
+void FollowDriver::OnAlarmRing(int) {
+  if (ringListener != nullptr && ringListener->feed_) ringListener->feed_->AlarmRang();
 }
 
 FollowDriver::~FollowDriver() {
+  if (ringListener == this) {
+    ringListener = nullptr;
+    alarmRingObserver = nullptr;
+  }
   if (&platform::CurrentDriver() == this) platform::InstallDriver(nullptr);
   if (wakeFd_ >= 0) ::close(wakeFd_);
 }
@@ -96,12 +121,26 @@ void FollowDriver::PrintLine(const std::string& text) {
   }
 }
 
+void FollowDriver::PrintNote(const std::string& text) {
+  if (!feed_) {
+    PrintLine(text);
+    return;
+  }
+  const std::string line = TerminalLine(text) + "\n";
+  std::fputs(line.c_str(), bell_);
+  std::fflush(bell_);
+}
+
 void FollowDriver::WindowChanged(HWND hwnd, unsigned changes) {
   if ((changes & platform::kChangeText) == 0) return;
   const platform::WindowSnapshot shot = platform::DescribeWindow(hwnd);
   if (!IsClockWindow(shot) || shot.text == lastFace_) return;
   lastFace_ = shot.text;
-  PrintLine(shot.text);
+  if (feed_) {
+    feed_->Face(shot.text);
+  } else {
+    PrintLine(shot.text);
+  }
 }
 
 void FollowDriver::WindowDestroyed(HWND hwnd) { answered_.erase(hwnd); }
@@ -114,7 +153,7 @@ bool FollowDriver::AnswerOpenWindows() {
     if (shot.kind != platform::WindowKind::MessageBox && shot.kind != platform::WindowKind::Dialog) continue;
     answered_.insert(hwnd);
     const std::string text = ReadableText(shot);
-    PrintLine(shot.text + ": " + text);
+    PrintNote(shot.text + ": " + text);
     if (const auto notice = NoticeOf(shot, text)) {
       notifier_.Notify(notice->summary, notice->body,
                        notice->alarm ? platform::bus::Urgency::Critical : platform::bus::Urgency::Normal);
@@ -139,6 +178,15 @@ void FollowDriver::WaitForInput(std::optional<std::uint64_t> deadlineMs) {
   if (deadlineMs) {
     const std::uint64_t now = MonotonicNowMs();
     timeoutMs = *deadlineMs > now ? static_cast<int>(std::min<std::uint64_t>(*deadlineMs - now, 60'000)) : 0;
+  }
+  // A ring marks the bar's line until its minute ends, whether or not the
+  // face changes then.
+  if (feed_) {
+    feed_->Refresh();
+    if (const auto redrawAt = feed_->RedrawAtMs()) {
+      const auto left = std::max<std::int64_t>(*redrawAt - UtcNowMs(), 0);
+      if (timeoutMs < 0 || left < timeoutMs) timeoutMs = static_cast<int>(left);
+    }
   }
   // The session bus is watched too, so the screen saver's signals are taken
   // as they come.
@@ -177,7 +225,7 @@ BOOL FollowDriver::Beep(DWORD frequencyHz, DWORD durationMs) {
 BOOL FollowDriver::WinHelp(HWND, const char* helpFile, UINT command, UINT_PTR data) {
   const std::string address = HelpDocumentAddress(helpFile, command, data);
   if (address.empty()) return FALSE;
-  PrintLine(address);
+  PrintNote(address);
   return TRUE;
 }
 

@@ -5,6 +5,9 @@
 // What it implements:
 //   [x] each new face of the clock window, one line, flushed at once; the
 //       clock ends (and saves) when nobody reads the lines any more
+//   [x] or, for a status bar, its lines instead (follow_feed.h): the face,
+//       the next alarms and running timers, an alarm's ring; the notes then
+//       go to standard error
 //   [x] each message box and dialog (an alarm's note) as "caption: text",
 //       with control characters shown as "\xNN" (line ends as blanks),
 //       answered with OK at once
@@ -26,6 +29,8 @@
 #include <set>
 #include <string>
 
+#include "cli/command_line.h"
+#include "cli/follow_feed.h"
 #include "platform/core/driver.h"
 #include "platform/bus/desktop_notifier.h"
 #include "platform/bus/screen_saver_watch.h"
@@ -34,8 +39,9 @@ namespace cli {
 
 class FollowDriver final : public platform::Driver {
  public:
-  // Lines go to out; the bell goes to bell.
-  FollowDriver(std::FILE* out, std::FILE* bell);
+  // Lines go to out; the bell goes to bell. A status bar's format puts its
+  // lines on out and the notes beside the bell.
+  FollowDriver(std::FILE* out, std::FILE* bell, OutputFormat format = OutputFormat::Plain);
   ~FollowDriver() override;
   FollowDriver(const FollowDriver&) = delete;
   FollowDriver& operator=(const FollowDriver&) = delete;
@@ -54,6 +60,10 @@ class FollowDriver final : public platform::Driver {
 
  private:
   void PrintLine(const std::string& text);
+  // A note, a notice or the help's address: a line of its own, or, beside a
+  // status bar's lines, on standard error.
+  void PrintNote(const std::string& text);
+  static void OnAlarmRing(int index);
   // Prints and answers every box and dialog not answered yet; true when an
   // answer was handed to the core.
   bool AnswerOpenWindows();
@@ -67,6 +77,7 @@ class FollowDriver final : public platform::Driver {
   std::set<HWND> answered_;
   platform::bus::ScreenSaverWatch screenSaver_;
   platform::bus::DesktopNotifier notifier_;
+  std::optional<FollowFeed> feed_;
 };
 
 // Where the help document of a help file named by the program lies, as an

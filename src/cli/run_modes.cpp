@@ -124,12 +124,12 @@ bool DesktopAvailable() {
 #endif
 }
 
-int RunFollowClock() {
+int RunFollowClock(OutputFormat format) {
   // A reader that goes away is noticed as a failed write, not by a signal
   // that would end the clock without saving.
   std::signal(SIGPIPE, SIG_IGN);
   cli::StartEndSignalWatch();
-  cli::FollowDriver driver(stdout, stderr);
+  cli::FollowDriver driver(stdout, stderr, format);
   driver.SetMetrics(FollowMetrics());
   platform::InstallDriver(&driver);
   const int exitCode = RunClock();
