@@ -15,7 +15,14 @@ constexpr int kLookAheadDays = 400;
 std::vector<std::string> NextAlarmLines(const AlarmRecord* table, std::int64_t fromWallMinute) {
   std::vector<std::string> lines;
   if (table == nullptr) return lines;
-  for (const Occurrence& occurrence : UpcomingAlarms(table, fromWallMinute, kLookAheadDays)) {
+  // The next few days hold the three next alarms of most settings; the
+  // year is searched only when they do not.
+  std::vector<Occurrence> coming;
+  for (const int days : {2, 35, kLookAheadDays}) {
+    coming = UpcomingAlarms(table, fromWallMinute, days);
+    if (coming.size() >= kMostAlarms) break;
+  }
+  for (const Occurrence& occurrence : coming) {
     if (lines.size() == kMostAlarms) break;
     const AlarmRecord& r = table[occurrence.alarmNumber - 1];
     std::size_t noteLength = 0;
