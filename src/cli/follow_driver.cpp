@@ -11,8 +11,8 @@
 #include <thread>
 #include <vector>
 
-#include "cli/desktop_notice.h"
 #include "alarms/alarm_scan.h"
+#include "cli/desktop_notice.h"
 #include "cli/instance_commands.h"
 #include "cli/terminal_text.h"
 #include "platform/core/event_sources.h"
