@@ -29,6 +29,7 @@ void Prepare(const std::uint8_t* data, std::size_t size) {
   WriteFuzzFile("HORATICK.INI", profile, profileLength);
   WriteFuzzFile("HORATICK.CFG", profile + profileLength, rest - profileLength);
   std::remove((FuzzFolder() + "/HORATICK.CFG.bad").c_str());
+  std::remove((FuzzFolder() + "/HORATICK.INI.bad").c_str());
 }
 
 void StartFresh() { UseFreshRecords(record, table); }

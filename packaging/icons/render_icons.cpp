@@ -4,7 +4,10 @@
 // a navy rim, a paper face, twelve hour marks, dark hands and a red second
 // hand. Built on demand (the target horatick_icon_renderer) and run as
 //   horatick_icon_renderer packaging/icons
-// to write horatick.svg and hicolor/NxN/apps/horatick.png there.
+// to write horatick.svg and hicolor/NxN/apps/horatick.png there, and
+// horatick.ico, the Windows executable's icon.
+#include <QBuffer>
+#include <QDataStream>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
@@ -103,6 +106,37 @@ QImage DrawPng(int size) {
   return image;
 }
 
+// A Windows icon file holding the drawing at the sizes Windows shows a
+// program at, each image stored as PNG (which Windows reads in icon files
+// since Vista).
+bool WriteIco(const QString& path) {
+  const int sizes[] = {16, 20, 24, 32, 40, 48, 64, 256};
+  std::vector<QByteArray> images;
+  for (int size : sizes) {
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    if (!DrawPng(size).save(&buffer, "PNG")) return false;
+    images.push_back(png);
+  }
+  QFile file(path);
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
+  QDataStream out(&file);
+  out.setByteOrder(QDataStream::LittleEndian);
+  const quint16 count = static_cast<quint16>(images.size());
+  out << quint16(0) << quint16(1) << count;
+  quint32 offset = 6 + 16 * count;
+  for (std::size_t i = 0; i < images.size(); ++i) {
+    const int size = sizes[i];
+    // 256 is written as 0, as the format has it.
+    out << quint8(size >= 256 ? 0 : size) << quint8(size >= 256 ? 0 : size) << quint8(0) << quint8(0);
+    out << quint16(1) << quint16(32) << quint32(images[i].size()) << offset;
+    offset += static_cast<quint32>(images[i].size());
+  }
+  for (const QByteArray& image : images) out.writeRawData(image.constData(), static_cast<int>(image.size()));
+  return out.status() == QDataStream::Ok;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -118,5 +152,5 @@ int main(int argc, char** argv) {
     QDir().mkpath(sub);
     if (!DrawPng(size).save(sub + "/horatick.png")) return 1;
   }
-  return 0;
+  return WriteIco(folder + "/horatick.ico") ? 0 : 1;
 }

@@ -10,8 +10,10 @@ HORATICK_PACKAGES=(
   qt6-base-dev libxcb1-dev libasound2-dev alsa-utils fonts-dejavu-core
   xvfb xdotool x11-utils x11-apps imagemagick dbus-x11 openbox metacity
   dpkg-dev lintian appstream desktop-file-utils
+  at-spi2-core python3-pyatspi
   libsystemd-dev pkg-config dbus-daemon ccache
   python3-icalendar python3-dateutil debhelper
+  g++-mingw-w64-x86-64-posix wine64
 )
 
 horatick_missing_packages() {

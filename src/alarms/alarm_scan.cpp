@@ -8,7 +8,6 @@
 #include "alarms/schedule.h"
 #include "base/clock_app.h"
 #include "base/time_source.h"
-#include "resources/resources.h"
 
 std::uint8_t alarmMinuteSeen[10] = {99, 99, 99, 99, 99, 99, 99, 99, 99, 99};
 
@@ -17,12 +16,7 @@ namespace {
 // False when the tick cannot be started again.
 bool RingWithTickStopped(HWND window, TickTimer tick, int index) {
   KillTimer(window, tick.id);
-  FireAlarm(window, index);
-  if (SetTimer(window, tick.id, tick.intervalMs, nullptr) == 0) {
-    ShowErrorBox(window, IDS_NO_TIMERS);
-    return false;
-  }
-  return true;
+  return FireAlarm(window, index, &tick);
 }
 
 }  // namespace
@@ -87,7 +81,7 @@ void RemindAtStartup(HWND owner) {
     // the alarm wholly retired.
     const bool oneDate = r.dateMode == kAlarmOneDate;
     if (oneDate) r.remindOnStartup = 0;
-    FireAlarm(owner, i);
+    FireAlarm(owner, i, nullptr);
     if (oneDate) r.enabled = 0;
   }
 }

@@ -10,8 +10,9 @@ extern std::uint8_t alarmMinuteSeen[10];
 extern char alarmCaption[132];
 extern char alarmMessage[132];
 
-// The window timer that ticks the scan. Firing blocks (beeps, a modal
-// message), so the scan stops this timer around a firing and starts it again.
+// The window timer that ticks the scan. The beeps of a firing hold the
+// program, so the scan stops this timer for them; the firing starts it again
+// as soon as they are over, before a note that may wait for hours.
 struct TickTimer {
   UINT_PTR id;
   UINT intervalMs;
@@ -20,7 +21,11 @@ struct TickTimer {
 // The scan of every timer message; true when the window procedure must return at once.
 bool CheckAlarms(HWND window, TickTimer tick);
 void RemindAtStartup(HWND owner);
-int FireAlarm(HWND owner, int index);
+// Beeps, then shows the note or starts the program. tick, when given, is the
+// tick the scan stopped for the beeps: it is started again after them, before
+// the note is shown or once the program is started. False when it could not
+// be started again; error 1000 has then been shown.
+bool FireAlarm(HWND owner, int index, const TickTimer* tick);
 
 // Told of every ring before it sounds, with the alarm's index; nullptr (the
 // default) tells no one. The randomised month counts the rings through it.

@@ -11,6 +11,10 @@ namespace {
 struct AlarmJumpMemory {
   std::int64_t rangMinute = kNoLocalMinute;      // the local minute the scan last rang it at
   std::int64_t examinedMinute = kNoLocalMinute;  // the local minute the scan last examined it at
+  // The one before: a scan that an earlier alarm's beeps carried into the
+  // next minute examines the alarm again there, and the minute examined
+  // first must still count as examined.
+  std::int64_t earlierExaminedMinute = kNoLocalMinute;
   std::int64_t passedByMinute = kNoLocalMinute;  // the scan's minute when it last passed it by
   bool catchUpPending = false;
   std::int64_t catchUpMinute = kNoLocalMinute;
@@ -40,7 +44,8 @@ void MarkCatchUps(std::int64_t after, std::int64_t before) {
   for (int i = 0; i < kAlarmCount; ++i) {
     if (!AlarmWatched(alarms[i])) continue;
     // The previous scan's own minute, for an alarm that scan never came to at it.
-    const bool missedAfter = memory[i].examinedMinute != after && memory[i].passedByMinute != after;
+    const bool missedAfter = memory[i].examinedMinute != after && memory[i].earlierExaminedMinute != after &&
+                             memory[i].passedByMinute != after;
     const std::int64_t due = DueMinuteBetween(alarms[i], missedAfter ? after - 1 : after, before);
     if (due == kNoLocalMinute || AlarmRangAt(i, due)) continue;
     memory[i].catchUpPending = true;
@@ -71,6 +76,7 @@ bool TakeCatchUp(int index, std::int64_t* dueMinute) {
 
 bool ExamineAlarmOnce(int index, std::int64_t localMinute) {
   if (memory[index].examinedMinute == localMinute) return false;
+  memory[index].earlierExaminedMinute = memory[index].examinedMinute;
   memory[index].examinedMinute = localMinute;
   return true;
 }

@@ -6,6 +6,7 @@
 #include "alarms/alarm_scan.h"
 #include "base/clock_app.h"
 #include "base/time_source.h"
+#include "resources/resources.h"
 
 namespace {
 
@@ -48,12 +49,22 @@ void CopyField(char (&to)[N], const char (&from)[M]) {
   to[length] = '\0';
 }
 
+// The scan stopped the tick for the beeps, which hold the program; once they
+// are over it runs again, so that the face, the date advance, the hourly beep
+// and the timers go on while a note waits to be read.
+bool StartTickAgain(HWND owner, const TickTimer* tick) {
+  if (tick == nullptr) return true;
+  if (SetTimer(owner, tick->id, tick->intervalMs, nullptr) != 0) return true;
+  ShowErrorBox(owner, IDS_NO_TIMERS);
+  return false;
+}
+
 }  // namespace
 
 void (*alarmRingObserver)(int index) = nullptr;
 
-int FireAlarm(HWND owner, int index) {
-  if (alarms == nullptr || index < 0 || index >= kAlarmCount) return 0;
+bool FireAlarm(HWND owner, int index, const TickTimer* tick) {
+  if (alarms == nullptr || index < 0 || index >= kAlarmCount) return StartTickAgain(owner, tick);
   if (alarmRingObserver != nullptr) alarmRingObserver(index);
   AlarmRecord& r = alarms[index];
   ClockDate today{};
@@ -73,15 +84,20 @@ int FireAlarm(HWND owner, int index) {
   }
 
   if (r.action == kAlarmActionNote) {
+    // Error 1000, if the tick cannot run again, comes before the note: the
+    // note may stay open for hours.
+    const bool ticking = StartTickAgain(owner, tick);
     CopyField(alarmCaption, caption);
     CopyField(alarmMessage, r.note);
     DialogBoxParam(instance, "ShowAlarmMessage", owner, AlarmMessageDialogProc, 0);
-  } else if (r.action == kAlarmActionProgram) {
+    return ticking;
+  }
+  if (r.action == kAlarmActionProgram) {
     char commandLine[sizeof r.program + 1];
     CopyField(commandLine, r.program);
     // A program that cannot be started is passed over in silence; the
     // Alarm Settings dialog warns about a missing one when it is saved.
     WinExec(commandLine, static_cast<UINT>(ShowCommandFor(r.showMode)));
   }
-  return 1;
+  return StartTickAgain(owner, tick);
 }

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "alarms/alarm_settings_text.h"
+#include "alarms/windows_command_line.h"
 
 namespace {
 
@@ -181,6 +182,9 @@ bool IsPlainPathChar(char c) {
 }  // namespace
 
 std::optional<std::string> ProgramWordOf(const char* commandLine) {
+#ifdef _WIN32
+  return WindowsProgramWord(commandLine);
+#endif
   const char* p = commandLine;
   ShellWord word;
   while (ReadShellWord(p, word)) {
@@ -193,6 +197,15 @@ std::optional<std::string> ProgramWordOf(const char* commandLine) {
 }
 
 bool ProgramExists(const char* commandLine) {
+#ifdef _WIN32
+  // As Windows starts it: each name the line may mean, looked for where
+  // Windows looks for programs, ".exe" added to a name with no extension.
+  for (const std::string& candidate : WindowsProgramCandidates(commandLine)) {
+    char found[MAX_PATH];
+    if (SearchPathA(nullptr, candidate.c_str(), ".exe", MAX_PATH, found, nullptr) != 0) return true;
+  }
+  return false;
+#endif
   const std::optional<std::string> program = ProgramWordOf(commandLine);
   if (!program) return true;
   if (program->empty()) return false;
@@ -201,6 +214,9 @@ bool ProgramExists(const char* commandLine) {
 }
 
 std::string CommandLineForPath(const char* path) {
+#ifdef _WIN32
+  return WindowsCommandLineForPath(path);
+#endif
   bool plain = *path != '\0' && *path != '~';
   for (const char* p = path; *p != '\0' && plain; ++p) plain = IsPlainPathChar(*p);
   if (plain) return path;

@@ -7,6 +7,8 @@
 #include "settings/alarm_record.h"
 #include "platform/win32.h"
 
+// On Windows these follow Windows' rules instead (windows_command_line.h).
+
 // The program a command line runs: its first word after any NAME=value
 // assignments, with $NAME, ${NAME} and a leading ~ expanded from the
 // environment and quotes and backslashes removed, as the shell does. Empty

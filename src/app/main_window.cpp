@@ -32,6 +32,7 @@ void ResetMainWindowState() {
   iconRight = 0;
   iconTop = 0;
   ResetHourlyBeepState();
+  ResetFaceShape();
 }
 
 namespace {
@@ -175,8 +176,11 @@ LRESULT OnCreate(HWND window) {
   // save may wait for hours, and the alarms go on going off meanwhile.
   const bool scanTimerSet = SetTimer(window, kAlarmScanTimer, kAlarmScanMs, nullptr) != 0;
   if (versionMismatch == 1) {
-    MessageBoxEx(window, kVersionNotice, "Horatick", MB_OK | MB_ICONINFORMATION, 0);
+    // The notice ends by saying where the settings that were not used were kept.
+    const std::string notice = kVersionNotice + std::move(keptFilesNote);
+    keptFilesNote.clear();
     versionMismatch = 0;
+    MessageBoxEx(window, notice.c_str(), "Horatick", MB_OK | MB_ICONINFORMATION, 0);
   }
   if (!unreadableConfigNotice.empty()) {
     // Cleared before the box opens, so a window made again meanwhile does not repeat it.

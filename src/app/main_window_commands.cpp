@@ -46,6 +46,8 @@ void OpenPreferences(HWND window) {
   }
 }
 
+// The layout puts the new face on at once, at its width: a timer started or
+// stopped in the dialog shows as it closes.
 void OpenTimers(HWND window) {
   DialogBoxParam(instance, "TIMERS", window, TimersDialogProc, 0);
   SendMessage(window, WM_SYSCOMMAND, IDM_RELAYOUT, 0);

@@ -16,6 +16,7 @@
 #include "settings/alarm_record.h"
 #include "resources/resources.h"
 #include "settings/preferences.h"
+#include "timers/timer_engine.h"
 #include "timers/timer_record.h"
 
 // The minute the face last showed, so that a face without seconds is
@@ -26,6 +27,56 @@ std::int32_t halfSecondCount = 0;
 namespace {
 
 int ClockWidth() { return avgCharWidth * clockWidthChars; }
+
+// Which timers run, and which of those have their piece on the face, as the
+// face last put on the window showed them. A timer that starts, stops or
+// finishes changes the face's length: its piece, and the time part that a
+// running timer takes away unless "Display Time" is on.
+unsigned timersOnFace = 0;
+
+unsigned TimersShape() {
+  unsigned shape = 0;
+  for (int i = 0; i < kTimerCount; ++i) {
+    if (timers[i].running == 0) continue;
+    shape |= 1u << (2 * i);
+    if (timers[i].showTimer != 0) shape |= 2u << (2 * i);
+  }
+  return shape;
+}
+
+bool TimerPieceOnFace() {
+  for (const TimerRecord& timer : timers) {
+    if (timer.running != 0 && timer.showTimer != 0) return true;
+  }
+  return false;
+}
+
+bool CountdownRunning() {
+  for (int i = kFirstCountdown; i < kTimerCount; ++i) {
+    if (timers[i].running != 0) return true;
+  }
+  return false;
+}
+
+void PlaceWindow(HWND window, int width) {
+  programMove = 1;
+  MoveWindow(window, prefs->xPos - width, prefs->yPos, width, GetSystemMetrics(SM_CYCAPTION), TRUE);
+  programMove = 0;
+}
+
+// Puts the composed face on the window at the width it needs. A longer face
+// gets its wider window before its text is drawn; a shorter one is drawn
+// before the window narrows: neither face is ever shown cut off.
+void ShowFaceAtWidth(HWND window) {
+  const int width = ClockWidth();
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  const bool widening = width >= rect.right - rect.left;
+  if (widening) PlaceWindow(window, width);
+  SetWindowText(window, clockText);
+  if (!widening) PlaceWindow(window, width);
+  timersOnFace = TimersShape();
+}
 
 }  // namespace
 
@@ -43,7 +94,13 @@ void AdjustClockWidth() {
 void RefreshFace(HWND window) {
   FormatClockTime();
   FormatClockFace(window);
+  if (TimersShape() != timersOnFace && !IsIconic(window)) {
+    AdjustClockWidth();
+    ShowFaceAtWidth(window);
+    return;
+  }
   SetWindowText(window, clockText);
+  timersOnFace = TimersShape();
 }
 
 HWND CreateClockWindow(HINSTANCE moduleInstance) {
@@ -75,10 +132,9 @@ LRESULT OnRelayout(HWND window, LPARAM lParam) {
   FormatClockTime();
   FormatClockFace(window);
   AdjustClockWidth();
-  const int width = ClockWidth();
-  programMove = 1;
-  MoveWindow(window, prefs->xPos - width, prefs->yPos, width, GetSystemMetrics(SM_CYCAPTION), TRUE);
-  programMove = 0;
+  // The face is put on with its width, so a face that changed since the last
+  // refresh (a timer started in the Timers dialog) shows at once.
+  ShowFaceAtWidth(window);
   ApplyStayInFront(window);
   InvalidateRect(window, nullptr, TRUE);
   UpdateWindow(window);
@@ -88,9 +144,12 @@ LRESULT OnRelayout(HWND window, LPARAM lParam) {
 
 // xPos is the window's right edge and yPos its top. A move the program did
 // not ask for goes back there when Anti-Cascade is on; any other move is the
-// new place. The message carries the client area's corner as two unsigned
-// 16-bit numbers, and the place is kept modulo 2^16 like the fields.
-void OnMove(HWND window, LPARAM lParam) {
+// new place, read from the window's rectangle: the message's client corner
+// lies inside a frame whose width differs between systems (one pixel here,
+// the dialog frame on Windows), and a place worked out from it would creep
+// by the difference at every start. The place is kept modulo 2^16 like the
+// fields.
+void OnMove(HWND window, LPARAM) {
   RECT rect{};
   GetWindowRect(window, &rect);
   const int width = rect.right - rect.left;
@@ -101,10 +160,8 @@ void OnMove(HWND window, LPARAM lParam) {
     programMove = 0;
     return;
   }
-  const unsigned x = LOWORD(static_cast<std::uintptr_t>(lParam));
-  const unsigned y = HIWORD(static_cast<std::uintptr_t>(lParam));
-  prefs->xPos = static_cast<std::int16_t>(static_cast<std::uint16_t>(width + x - 1));
-  prefs->yPos = static_cast<std::int16_t>(static_cast<std::uint16_t>(y - GetSystemMetrics(SM_CYCAPTION)));
+  prefs->xPos = static_cast<std::int16_t>(static_cast<std::uint16_t>(rect.right));
+  prefs->yPos = static_cast<std::int16_t>(static_cast<std::uint16_t>(rect.top));
 }
 
 void ToggleSystemBox(HWND window) {
@@ -117,20 +174,22 @@ void ToggleSystemBox(HWND window) {
 namespace {
 
 // Whether this tick changes what the face shows: a new minute, a second shown
-// (every second tick, counted in ticks), or the colon's blink.
+// (every second tick, counted in ticks) on the clock or on a running timer's
+// piece, the colon's blink, or a timer started, stopped or finished.
 bool FaceIsDue() {
-  bool refresh = false;
+  bool refresh = TimersShape() != timersOnFace;
   if (nowTime.minute != lastMinuteShown && prefs->displaySeconds == 0) {
     lastMinuteShown = static_cast<std::uint8_t>(nowTime.minute);
     refresh = true;
   }
-  if (prefs->displaySeconds == 1) {
+  if (prefs->displaySeconds == 1 || TimerPieceOnFace()) {
     halfSecondCount += static_cast<std::int32_t>(kClockTickMs);
     if (halfSecondCount == 1000) {
       refresh = true;
       halfSecondCount = 0;
     }
-  } else if (prefs->blinkColon != 0) {
+  }
+  if (prefs->displaySeconds != 1 && prefs->blinkColon != 0) {
     blinkPhase ^= 1;
     refresh = true;
   }
@@ -146,7 +205,15 @@ LRESULT OnTimer(HWND window, UINT_PTR timerId) {
   AdvanceDateAtMidnight();
   GetClockTime(&nowTime, nullptr);
   if (IsWindow(timersDialog)) SendMessage(timersDialog, WM_TIMERS_REFRESH, 0, 0);
-  if (FaceIsDue()) RefreshFace(window);
+  if (FaceIsDue()) {
+    RefreshFace(window);
+  } else if (CountdownRunning()) {
+    // A countdown ends within a tick of its time, whether its piece is on
+    // the face or not, and while the face waits for its next minute; the
+    // face then has its time back as soon as the notice is dismissed.
+    UpdateTimers(window);
+    if (TimersShape() != timersOnFace) RefreshFace(window);
+  }
   // After the face, so the new hour is on show when it sounds.
   CheckHourlyBeep();
   return 0;
@@ -179,6 +246,8 @@ bool AlreadySounded(std::int64_t key) {
 }
 
 }  // namespace
+
+void ResetFaceShape() { timersOnFace = 0; }
 
 void ResetHourlyBeepState() {
   hourLastSeen = -1;

@@ -18,6 +18,8 @@ void StartHourlyBeepWatch();
 // Two short beeps when the local hour has changed and alarm 1 asks for it.
 void CheckHourlyBeep();
 void ResetHourlyBeepState();
+// Forgets which timers the face last showed.
+void ResetFaceShape();
 
 LRESULT OnRelayout(HWND window, LPARAM lParam);
 // Topmost exactly when stayInFront is 1.

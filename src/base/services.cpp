@@ -5,6 +5,7 @@
 
 #include "base/clock_app.h"
 #include "base/face_text.h"
+#include "base/path_text.h"
 
 void ShowErrorBox(HWND owner, UINT id) {
   char message[255];
@@ -37,7 +38,7 @@ void BuildHelpPath(char* buffer, std::size_t size) {
 
 void PlaceHelpFileName(char* path, std::size_t size) {
   // A name without a folder is in the working folder, and so is the help file.
-  const char* slash = std::strrchr(path, '/');
+  const char* slash = LastPathSeparator(path);
   const std::size_t nameStart = slash == nullptr ? 0 : static_cast<std::size_t>(slash - path) + 1;
   if (nameStart + sizeof kHelpFileName <= size) {
     std::memcpy(path + nameStart, kHelpFileName, sizeof kHelpFileName);

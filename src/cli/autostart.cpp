@@ -13,8 +13,11 @@
 #include <string>
 #include <vector>
 
+#include "base/terminal_text.h"
 #include "cli/desktop_exec.h"
+#include "platform/core/profile_file.h"
 #include "platform/core/settings_folder.h"
+#include "settings/error_text.h"
 
 namespace cli {
 
@@ -77,6 +80,11 @@ std::string ProgramToStart() {
   return self;
 }
 
+bool Failed(const char* doing, const std::string& file, const std::string& reason) {
+  std::fprintf(stderr, "horatick: cannot %s %s: %s\n", doing, TerminalLine(file).c_str(), reason.c_str());
+  return false;
+}
+
 // An entry is off when it exists but is hidden, as the XDG rules and the
 // desktops' own startup tools mark one they keep but do not run.
 enum class EntryState { Missing, On, Off };
@@ -114,32 +122,14 @@ bool MakeFolders(const std::string& path) {
   return ::mkdir(path.c_str(), 0700) == 0 || errno == EEXIST;
 }
 
-// Writes the entry beside its place and moves it there when complete, so a
-// session never reads half an entry.
+// Writes the entry as the settings files are written: a new file of a unique
+// name, created exclusively without following links, renamed over the entry
+// when complete, so a session never reads half an entry and nothing planted
+// beside it is written through.
 bool WriteEntry(const std::string& file, const std::string& text) {
-  if (!MakeFolders(file.substr(0, file.find_last_of('/')))) return false;
-  const std::string temporary = file + ".new";
-  {
-    std::ofstream out(temporary, std::ios::trunc);
-    out << text;
-    out.flush();
-    if (!out) {
-      ::unlink(temporary.c_str());
-      return false;
-    }
-  }
-  if (::rename(temporary.c_str(), file.c_str()) != 0) {
-    const int error = errno;
-    ::unlink(temporary.c_str());
-    errno = error;
-    return false;
-  }
+  if (!MakeFolders(file.substr(0, file.find_last_of('/')))) return Failed("write", file, std::strerror(errno));
+  if (!platform::profile::ReplaceFile(file, text)) return Failed("write", file, LastErrorText());
   return true;
-}
-
-int Failed(const char* doing, const std::string& file) {
-  std::fprintf(stderr, "horatick: cannot %s %s: %s\n", doing, file.c_str(), std::strerror(errno));
-  return 1;
 }
 
 }  // namespace
@@ -154,7 +144,9 @@ int RunAutostart(std::optional<bool> turnOn, bool settingsFolderNamed) {
     }
     const auto exec = DesktopExecLine(arguments);
     if (!exec) {
-      std::fputs("horatick: a login entry cannot name a path with a line break or control character\n", stderr);
+      std::fputs("horatick: a login entry cannot name a path with a line break, a control character or bytes "
+                 "that are not UTF-8\n",
+                 stderr);
       return 1;
     }
     const std::string text =
@@ -167,13 +159,16 @@ int RunAutostart(std::optional<bool> turnOn, bool settingsFolderNamed) {
         "Icon=horatick\n"
         "Terminal=false\n"
         "StartupNotify=false\n";
-    if (!WriteEntry(entry, text)) return Failed("write", entry);
+    if (!WriteEntry(entry, text)) return 1;
   } else if (turnOn == false) {
-    if (::unlink(entry.c_str()) != 0 && errno != ENOENT) return Failed("remove", entry);
+    if (::unlink(entry.c_str()) != 0 && errno != ENOENT) {
+      Failed("remove", entry, std::strerror(errno));
+      return 1;
+    }
     // An entry of the system's still runs unless the user's own hides it.
     if (StartingEntry(entry) &&
         !WriteEntry(entry, "[Desktop Entry]\nType=Application\nName=Horatick\nExec=horatick\nHidden=true\n")) {
-      return Failed("write", entry);
+      return 1;
     }
   }
   if (const auto starting = StartingEntry(entry)) {

@@ -4,7 +4,7 @@
 #include <cstring>
 #include <vector>
 
-#include "cli/terminal_text.h"
+#include "base/terminal_text.h"
 
 namespace {
 
@@ -82,8 +82,8 @@ ParseResult ParseCommandLine(int argc, const char* const* argv) {
     }
     const OptionSpec* option = FindOption(argument);
     if (option == nullptr) {
-      if (argument.rfind("-", 0) == 0) return fail("unknown option '" + cli::TerminalLine(argument) + "'");
-      return fail("unexpected argument '" + cli::TerminalLine(argument) + "'");
+      if (argument.rfind("-", 0) == 0) return fail("unknown option '" + TerminalLine(argument) + "'");
+      return fail("unexpected argument '" + TerminalLine(argument) + "'");
     }
     for (const std::string& earlier : seen) {
       if (earlier == argument) return fail("option '" + argument + "' given more than once");
@@ -103,29 +103,29 @@ ParseResult ParseCommandLine(int argc, const char* const* argv) {
       line.mode = *mode;
     }
     if (argument == "--autostart" && value) {
-      if (*value != "on" && *value != "off") return fail("option '--autostart' takes on or off, not '" + cli::TerminalLine(*value) + "'");
+      if (*value != "on" && *value != "off") return fail("option '--autostart' takes on or off, not '" + TerminalLine(*value) + "'");
       line.autostart = *value == "on";
     } else if (argument == "--settings-dir") {
       if (value->empty()) return fail("option '--settings-dir' needs a folder");
       line.settingsDir = *value;
     } else if (argument == "--at") {
       line.at = ParseMoment(*value, MomentPrecision::Second);
-      if (!line.at) return fail("option '--at' needs a moment as \"YYYY-MM-DD HH:MM:SS\", not '" + cli::TerminalLine(*value) + "'");
+      if (!line.at) return fail("option '--at' needs a moment as \"YYYY-MM-DD HH:MM:SS\", not '" + TerminalLine(*value) + "'");
     } else if (argument == "--from") {
       line.from = ParseMoment(*value, MomentPrecision::Minute);
       if (!line.from) {
-        return fail("option '--from' needs a minute as \"YYYY-MM-DD HH:MM\", not '" + cli::TerminalLine(*value) + "'");
+        return fail("option '--from' needs a minute as \"YYYY-MM-DD HH:MM\", not '" + TerminalLine(*value) + "'");
       }
     } else if (argument == "--format") {
       const auto format = ParseFormat(*value);
       if (!format) {
         return fail("option '--format' takes plain, waybar or i3bar (--follow) or plain or ics (--upcoming), not '" +
-                    cli::TerminalLine(*value) + "'");
+                    TerminalLine(*value) + "'");
       }
       line.format = *format;
     } else if (argument == "--days") {
       const auto days = ParseDays(*value);
-      if (!days) return fail("option '--days' needs a whole number from 1 to 3660, not '" + cli::TerminalLine(*value) + "'");
+      if (!days) return fail("option '--days' needs a whole number from 1 to 3660, not '" + TerminalLine(*value) + "'");
       line.days = *days;
     }
   }

@@ -1,5 +1,7 @@
 #include "cli/desktop_exec.h"
 
+#include "base/terminal_text.h"
+
 namespace cli {
 
 namespace {
@@ -9,6 +11,8 @@ namespace {
 constexpr char kReserved[] = " \t\"'\\><~|&;$*?#()`";
 
 std::optional<std::string> QuotedArgument(const std::string& argument) {
+  // An entry is UTF-8 text: one that is not is skipped by the desktops.
+  if (!IsUtf8(argument)) return std::nullopt;
   const bool quote = argument.empty() || argument.find_first_of(kReserved) != std::string::npos;
   std::string word;
   if (quote) word += '"';

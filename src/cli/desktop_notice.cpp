@@ -2,7 +2,7 @@
 
 #include <strings.h>
 
-#include "cli/terminal_text.h"
+#include "base/terminal_text.h"
 
 namespace cli {
 namespace {

@@ -1,6 +1,6 @@
 #include "cli/feed_tooltip.h"
 
-#include "cli/terminal_text.h"
+#include "base/terminal_text.h"
 #include "cli/upcoming.h"
 
 namespace cli {

@@ -14,7 +14,7 @@
 #include "alarms/alarm_scan.h"
 #include "cli/desktop_notice.h"
 #include "cli/instance_commands.h"
-#include "cli/terminal_text.h"
+#include "base/terminal_text.h"
 #include "platform/core/event_sources.h"
 #include "platform/core/help_document.h"
 #include "platform/core/inspect.h"
@@ -76,17 +76,19 @@ std::string HelpDocumentAddress(const char* helpFile, UINT command, UINT_PTR dat
   return platform::help::HelpAddress(*document, command, data).value_or(std::string());
 }
 
-FollowDriver::FollowDriver(std::FILE* out, std::FILE* bell, OutputFormat format)
-    : out_(out), bell_(bell) {
+FollowDriver::FollowDriver(LineOutput& out, LineOutput& errors, OutputFormat format) : out_(out), errors_(errors) {
   wakeFd_ = ::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
+  // When the reader has gone (a status bar closed, `| head` done), the clock
+  // ends as at the end of a session, saving its settings.
+  out_.OnLost([] { platform::PostInput(platform::input::EndSession{}); });
   if (format == OutputFormat::Waybar || format == OutputFormat::I3bar) {
     // The bar's lines are JSON the feed has escaped; they go out as they are.
-    feed_.emplace(format, [this](const std::string& line, bool) {
-      std::fputs(line.c_str(), out_);
-      std::fputc('\n', out_);
-      if (std::fflush(out_) != 0 && !outputLost_) {
-        outputLost_ = true;
-        platform::PostInput(platform::input::EndSession{});
+    // A status is a face: only the newest waits for a slow reader.
+    feed_.emplace(format, [this](const std::string& line, bool mustArrive) {
+      if (mustArrive) {
+        out_.PutLine(line);
+      } else {
+        out_.PutFace(line);
       }
     });
     ringListener = this;
@@ -107,28 +109,23 @@ FollowDriver::~FollowDriver() {
   if (wakeFd_ >= 0) ::close(wakeFd_);
 }
 
-void FollowDriver::PrintLine(const std::string& text) {
+void FollowDriver::PrintLine(const std::string& text, bool face) {
   // Notes and captions come from the settings file as they were typed (or
   // planted): a terminal gets no control character of theirs.
   const std::string line = TerminalLine(text);
-  std::fputs(line.c_str(), out_);
-  std::fputc('\n', out_);
-  // When the reader has gone (a status bar closed, `| head` done), the clock
-  // ends as at the end of a session, saving its settings.
-  if (std::fflush(out_) != 0 && !outputLost_) {
-    outputLost_ = true;
-    platform::PostInput(platform::input::EndSession{});
+  if (face) {
+    out_.PutFace(line);
+  } else {
+    out_.PutLine(line);
   }
 }
 
 void FollowDriver::PrintNote(const std::string& text) {
-  if (!feed_) {
+  if (feed_) {
+    errors_.PutLine(TerminalLine(text));
+  } else {
     PrintLine(text);
-    return;
   }
-  const std::string line = TerminalLine(text) + "\n";
-  std::fputs(line.c_str(), bell_);
-  std::fflush(bell_);
 }
 
 void FollowDriver::WindowChanged(HWND hwnd, unsigned changes) {
@@ -139,7 +136,7 @@ void FollowDriver::WindowChanged(HWND hwnd, unsigned changes) {
   if (feed_) {
     feed_->Face(shot.text);
   } else {
-    PrintLine(shot.text);
+    PrintLine(shot.text, true);
   }
 }
 
@@ -216,8 +213,7 @@ BOOL FollowDriver::Beep(DWORD frequencyHz, DWORD durationMs) {
 #else
   (void)frequencyHz;
 #endif
-  std::fputc('\a', bell_);
-  std::fflush(bell_);
+  errors_.PutText("\a");
   std::this_thread::sleep_for(std::chrono::milliseconds(durationMs));
   return TRUE;
 }

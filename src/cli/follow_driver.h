@@ -3,8 +3,10 @@
 // standard output.
 //
 // What it implements:
-//   [x] each new face of the clock window, one line, flushed at once; the
-//       clock ends (and saves) when nobody reads the lines any more
+//   [x] each new face of the clock window, one line, written at once, never
+//       waiting on the reader (line_output.h): a reader that stops reading
+//       gets the newest face when it reads again; the clock ends (and saves)
+//       when nobody reads the lines any more
 //   [x] or, for a status bar, its lines instead (follow_feed.h): the face,
 //       the next alarms and running timers, an alarm's ring; the notes then
 //       go to standard error
@@ -12,7 +14,8 @@
 //       with control characters shown as "\xNN" (line ends as blanks),
 //       answered with OK at once
 //   [x] beeps: the tone on the sound card (ALSA) when there is one, else the
-//       terminal bell on standard error, for the tone's time
+//       terminal bell on standard error (never waiting on it either), for the
+//       tone's time
 //   [x] alarm programs really started
 //   [x] help requests: the help document's address
 //   [x] commands of a copy started from outside (horatick --show), taken
@@ -25,12 +28,12 @@
 //   [ ] any window on the screen, and with it any user input
 #pragma once
 
-#include <cstdio>
 #include <set>
 #include <string>
 
 #include "cli/command_line.h"
 #include "cli/follow_feed.h"
+#include "cli/line_output.h"
 #include "platform/core/driver.h"
 #include "platform/bus/desktop_notifier.h"
 #include "platform/bus/screen_saver_watch.h"
@@ -39,9 +42,10 @@ namespace cli {
 
 class FollowDriver final : public platform::Driver {
  public:
-  // Lines go to out; the bell goes to bell. A status bar's format puts its
-  // lines on out and the notes beside the bell.
-  FollowDriver(std::FILE* out, std::FILE* bell, OutputFormat format = OutputFormat::Plain);
+  // Faces and notes go to out; the bell goes to errors. A lost out ends the
+  // clock as the end of the session does. A status bar's format puts its
+  // lines on out and the notes on errors.
+  FollowDriver(LineOutput& out, LineOutput& errors, OutputFormat format = OutputFormat::Plain);
   ~FollowDriver() override;
   FollowDriver(const FollowDriver&) = delete;
   FollowDriver& operator=(const FollowDriver&) = delete;
@@ -59,7 +63,8 @@ class FollowDriver final : public platform::Driver {
   bool ScreenSaverRunning() override { return screenSaver_.Active(); }
 
  private:
-  void PrintLine(const std::string& text);
+  // A face waits as the one pending face; any other line is queued.
+  void PrintLine(const std::string& text, bool face = false);
   // A note, a notice or the help's address: a line of its own, or, beside a
   // status bar's lines, on standard error.
   void PrintNote(const std::string& text);
@@ -69,10 +74,9 @@ class FollowDriver final : public platform::Driver {
   bool AnswerOpenWindows();
 
   platform::DisplayMetrics metrics_;
-  std::FILE* out_;
-  std::FILE* bell_;
+  LineOutput& out_;
+  LineOutput& errors_;
   int wakeFd_ = -1;
-  bool outputLost_ = false;
   std::string lastFace_;
   std::set<HWND> answered_;
   platform::bus::ScreenSaverWatch screenSaver_;

@@ -1,6 +1,6 @@
 #include "cli/ics_text.h"
 
-#include "cli/terminal_text.h"
+#include "base/terminal_text.h"
 
 namespace cli {
 namespace {

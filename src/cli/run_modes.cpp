@@ -2,12 +2,16 @@
 // terminal clock (--follow) and the show command sent to a running copy.
 #include "cli/run_modes.h"
 
+#include <unistd.h>
+
 #include <csignal>
 #include <cstdio>
 #include <string>
 
 #include "app/entry.h"
+#include "base/terminal_text.h"
 #include "cli/end_signals.h"
+#include "cli/error_stream.h"
 #include "cli/follow_driver.h"
 #include "cli/instance_commands.h"
 #include "platform/core/driver.h"
@@ -44,7 +48,8 @@ platform::DisplayMetrics FollowMetrics() {
 // empty when it can.
 std::string SettingsFolderProblem() {
   platform::EnsureSettingsFolder();
-  const std::string folder = platform::SettingsFolderPath();
+  // Shown escaped, as the command line's errors show what they quote.
+  const std::string folder = TerminalLine(platform::SettingsFolderPath());
   switch (platform::CheckSettingsFolderTrust()) {
     case platform::FolderTrust::OwnedByAnother:
       return "The settings folder " + folder +
@@ -52,6 +57,9 @@ std::string SettingsFolderProblem() {
     case platform::FolderTrust::WritableByAll:
       return "Every user may write the settings folder " + folder + ". Take that right away (chmod o-w " + folder +
              ") or use a folder of your own.";
+    case platform::FolderTrust::NotAFolder:
+      return "The settings folder " + folder +
+             " is not a folder. Name a folder for the settings (horatick --settings-dir DIR, or HORATICK_HOME).";
     case platform::FolderTrust::Usable:
       break;
   }
@@ -129,12 +137,24 @@ int RunFollowClock(OutputFormat format) {
   // that would end the clock without saving.
   std::signal(SIGPIPE, SIG_IGN);
   cli::StartEndSignalWatch();
-  cli::FollowDriver driver(stdout, stderr, format);
-  driver.SetMetrics(FollowMetrics());
-  platform::InstallDriver(&driver);
-  const int exitCode = RunClock();
-  platform::InstallDriver(nullptr);
+  // Neither output ever waits on its reader: a reader that stops reading
+  // holds up no face, alarm, command or signal.
+  cli::LineOutput lines(STDOUT_FILENO);
+  cli::LineOutput errors(STDERR_FILENO);
+  int exitCode;
+  {
+    const cli::ErrorStreamThrough notices(errors);
+    cli::FollowDriver driver(lines, errors, format);
+    driver.SetMetrics(FollowMetrics());
+    platform::InstallDriver(&driver);
+    exitCode = RunClock();
+    platform::InstallDriver(nullptr);
+  }
   cli::StopEndSignalWatch();
+  // The end is not held up either: what the readers take now is theirs, the
+  // rest is given up.
+  lines.Flush();
+  errors.Flush();
   return exitCode;
 }
 

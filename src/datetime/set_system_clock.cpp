@@ -8,7 +8,7 @@
 namespace {
 
 constexpr char kCaption[] = "Horatick";
-constexpr char kNotSetNotice[] = "Time Setting not yet implemented in Windows NT version.";
+constexpr char kNoTimeService[] = "The clock cannot be set here: the system's time service does not answer.";
 constexpr char kNetworkTimeQuestion[] =
     "The time is set automatically from the network. Turn that off and set the time by hand?";
 
@@ -25,18 +25,16 @@ class DialogHeld {
   HWND dialog_;
 };
 
-// The failure of the call just made; a system that cannot set its clock at
-// all gets the notice it always had.
+// The failure of the call just made, with its reason. With no time service
+// to ask (no system bus, no service on it) the clock cannot be set on this
+// system at all, and the box says so rather than that this one try failed.
 void ReportFailure(HWND dialog, DWORD error) {
-  if (error == ERROR_NOT_SUPPORTED) {
-    MessageBox(dialog, kNotSetNotice, kCaption, MB_OK | MB_ICONEXCLAMATION);
-    return;
-  }
   char reason[256];
   FormatMessage(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0, reason, sizeof reason,
                 nullptr);
-  char text[320];
-  std::snprintf(text, sizeof text, "The clock was not set.\n%s", reason);
+  const char* headline = error == ERROR_NOT_SUPPORTED ? kNoTimeService : "The clock was not set.";
+  char text[384];
+  std::snprintf(text, sizeof text, "%s\n%s", headline, reason);
   MessageBox(dialog, text, kCaption, MB_OK | MB_ICONEXCLAMATION);
 }
 

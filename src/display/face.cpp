@@ -26,6 +26,9 @@ bool AnyTimerRunning() {
   return false;
 }
 
+// While a timer runs, the time is shown only when Display Time is on.
+bool TimeLeftOut() { return timers[0].showTime == 0 && AnyTimerRunning(); }
+
 bool AnyTimerShown() {
   for (const TimerRecord& timer : timers) {
     if (timer.running != 0 && timer.showTimer != 0) return true;
@@ -72,8 +75,7 @@ void ApplyTimerOptions(const char* timePart, bool timerShown) {
 
 int FormatClockTime() {
   const Preferences& p = *prefs;
-  // While a timer runs, the time is shown only when Display Time is on.
-  if (timers[0].showTime == 0 && AnyTimerRunning()) {
+  if (TimeLeftOut()) {
     clockText[0] = '\0';
     return 0;
   }
@@ -113,7 +115,14 @@ void FormatClockFace(HWND window) {
   char datePart[kDateTextSize];
   BuildDateText(p, today, datePart, sizeof datePart);
 
+  const bool timeLeftOut = TimeLeftOut();
   FormatTimerText(window);
+  if (timeLeftOut && !TimeLeftOut()) {
+    // The last running timer finished just now, behind its notice: the face
+    // has its time back at once.
+    FormatClockTime();
+    CopyText(timePart, clockText);
+  }
   const bool timerRunning = AnyTimerRunning();
   const bool timerShown = AnyTimerShown();
 

@@ -8,14 +8,23 @@
 // The API is split as Win32 splits it: the types and macros, the windows,
 // messages, dialogs and menus (user), and the files, time, profile and
 // processes (kernel). The additions that Win32 has in other forms (resources
-// as C++ data and the module registration) are at the end of this file.
+// as C++ data, the module registration, the network time) are at the end of
+// this file.
+//
+// Built for Windows, the program gets the system's own API instead, and
+// src/platform/windows carries out the additions and the few calls whose
+// Windows meaning is not the clock's (see windows_api.h there).
 #pragma once
 
 #include <cstdint>
 
+#ifdef _WIN32
+#include "platform/windows/windows_api.h"
+#else
 #include "platform/win32/kernel.h"
 #include "platform/win32/types.h"
 #include "platform/win32/user.h"
+#endif
 
 // ---------------------------------------------------------------------------
 // Additions: resources as C++ data, and the program's module
@@ -78,3 +87,18 @@ struct ResourceModule {
 };
 
 HINSTANCE RegisterResourceModule(const ResourceModule* module);
+
+// ---------------------------------------------------------------------------
+// Additions: the network time, and errors Win32 has under other numbers
+// ---------------------------------------------------------------------------
+// Whether the machine keeps its clock from the network by itself, and turning
+// that on or off (the desktop may ask for authorisation; messages go on
+// meanwhile, as for SetLocalTime). FALSE with the error where it cannot be
+// read or set.
+BOOL GetNetworkTimeSync(BOOL* enabled);
+BOOL SetNetworkTimeSync(BOOL enabled);
+
+// A folder where a file was wanted.
+#ifndef ERROR_DIRECTORY_NOT_SUPPORTED
+constexpr DWORD ERROR_DIRECTORY_NOT_SUPPORTED = 336;
+#endif

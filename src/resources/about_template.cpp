@@ -8,10 +8,16 @@ namespace {
 
 using namespace template_style;
 
+#ifdef _WIN32
+constexpr char kVersionLine[] = "Version 1.0.0 for Windows, December 2026";
+#else
+constexpr char kVersionLine[] = "Version 1.0.0 for Linux, December 2026";
+#endif
+
 const DialogItemTemplate kItems[] = {
     {"STATIC", kIcon, IDC_ABOUT_ICON, "Horatick", 8, 8, 18, 20},
     {"STATIC", kCentredLabel, IDC_ABOUT_NAME, "Horatick", 36, 8, 156, 10},
-    {"STATIC", kCentredLabel, IDC_ABOUT_VERSION, "Version 1.0.0 for Linux, December 2026", 36, 19, 156, 8},
+    {"STATIC", kCentredLabel, IDC_ABOUT_VERSION, kVersionLine, 36, 19, 156, 8},
     {"STATIC", kCentredLabel, IDC_ABOUT_SUMMARY, "A desk clock with alarms and timers", 36, 28, 156, 8},
     {"STATIC", kRule, IDC_ABOUT_RULE, "", 104, 40, 20, 2},
     {"STATIC", kLabel, IDC_ABOUT_LICENCE,

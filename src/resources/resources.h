@@ -15,4 +15,8 @@ enum : UINT {
   IDS_CANNOT_SAVE_ALARMS = 1011,
   IDS_INVALID_TIME = 1020,
   IDS_INVALID_DATE = 1021,
+  // The program's notice for a system whose clock it could not set. It names
+  // another platform and is not true here: kept with the program's texts, not
+  // shown (Time and Date says why the clock cannot be set instead).
+  IDS_TIME_SETTING_NOTICE = 1030,
 };

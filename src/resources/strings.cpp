@@ -28,6 +28,7 @@ const StringResource kHoratickStrings[] = {
     {IDS_CANNOT_SAVE_ALARMS, "Unable to save alarm configuration file"},
     {IDS_INVALID_TIME, "Invalid time entered"},
     {IDS_INVALID_DATE, "Invalid date entered"},
+    {IDS_TIME_SETTING_NOTICE, "Time Setting not yet implemented in Windows NT version."},
 };
 
 const int kHoratickStringCount = static_cast<int>(sizeof kHoratickStrings / sizeof kHoratickStrings[0]);

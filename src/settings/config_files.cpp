@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "base/clock_app.h"
+#include "base/path_text.h"
 #include "settings/config_image.h"
 #include "settings/settings_files.h"
 #include "resources/resources.h"
@@ -35,7 +36,7 @@ bool WriteWhole(HANDLE file, const unsigned char* bytes, DWORD size) {
 // The sweep after the next successful replace knows the name.
 HANDLE CreateTemporaryBeside(const char* path, char* temporary, std::size_t size) {
   static int counter = 0;
-  const char* slash = std::strrchr(path, '/');
+  const char* slash = LastPathSeparator(path);
   const int folderLength = slash != nullptr ? static_cast<int>(slash - path + 1) : 0;
   const char* base = path + folderLength;
   for (int attempt = 0; attempt < 8; ++attempt) {

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <string>
 
+#include "base/terminal_text.h"
 #include "settings/config_files.h"
 #include "settings/config_image.h"
 #include "settings/damaged_copies.h"
@@ -11,6 +12,7 @@
 #include "settings/settings_files.h"
 
 std::string unreadableConfigNotice;
+std::string keptFilesNote;
 
 namespace {
 
@@ -21,10 +23,15 @@ bool ProfileIsOtherVersion() {
   return length != 0 && std::strncmp(version, kSettingsVersion, kSettingsVersionLength) != 0;
 }
 
-void DeleteSettingsOfOtherVersion(const char* path) {
-  char profilePath[MAX_PATH];
-  if (SettingsFilePath(kProfileFile, profilePath, sizeof profilePath)) DeleteFile(profilePath);
-  DeleteFile(path);
+// Moves a settings file that is not used into its .bad generations before
+// the defaults are saved in its place, and says where in the version
+// notice's last sentences. `what` is the file as the notice names it.
+void KeepUnusedFile(const char* path, const char* what) {
+  if (KeepDamagedFile(path)) {
+    keptFilesNote += std::string(" The ") + what + " was kept as \"" + TerminalLine(path) + ".bad\".";
+  } else {
+    keptFilesNote += std::string(" The ") + what + " could not be kept aside (" + LastErrorText() + ").";
+  }
 }
 
 // Missing: there is none yet. Short: a file too short to be ours (another
@@ -52,12 +59,15 @@ FileRead ReadConfigImage(const char* path, unsigned char* image, std::string& re
 // the desktop clock, see it there) and keeps the words for the clock's box.
 void ReportUnreadableFile(const char* path, const std::string& reason, bool kept, const std::string& keepReason,
                           bool writable) {
-  std::string notice = std::string("The Horatick configuration file \"") + path + "\" could not be read (" + reason +
+  // The path is shown escaped: a control byte in a folder's name must not
+  // reach the terminal as it is.
+  const std::string shownPath = TerminalLine(path);
+  std::string notice = "The Horatick configuration file \"" + shownPath + "\" could not be read (" + reason +
                        "), so the default settings are used.";
   if (!writable) {
     notice += " The file was left as it is.";
   } else if (kept) {
-    notice += std::string(" The file was kept as \"") + path + ".bad\".";
+    notice += " The file was kept as \"" + shownPath + ".bad\".";
   } else {
     notice += " The file could not be kept aside (" + keepReason + ").";
   }
@@ -79,23 +89,34 @@ void LoadConfiguration() {
 
 bool LoadConfigurationFile(const char* path, SettingsAccess access) {
   const bool writable = access == SettingsAccess::ReadWrite;
-  if (ProfileIsOtherVersion()) {
+  keptFilesNote.clear();
+  const bool otherVersion = ProfileIsOtherVersion();
+  if (otherVersion && !writable) {
+    // Start-up would put both files aside: what it would then use is the defaults.
     versionMismatch = 1;
-    if (!writable) {
-      // Start-up would delete both files: what it would then use is the defaults.
-      SetDefaultConfiguration();
-      return false;
-    }
-    DeleteSettingsOfOtherVersion(path);
+    SetDefaultConfiguration();
+    return false;
   }
   unsigned char image[kConfigFileBytes];
   std::string reason;
-  switch (ReadConfigImage(path, image, reason)) {
+  const FileRead read = ReadConfigImage(path, image, reason);
+  if (otherVersion) {
+    // Settings of another version are not used, but what they hold is not
+    // lost either (a mistyped Version= would otherwise take every alarm):
+    // both files go to their .bad generations instead of being deleted.
+    versionMismatch = 1;
+    if (read != FileRead::Missing) KeepUnusedFile(path, "file");
+    char profilePath[MAX_PATH];
+    if (SettingsFilePath(kProfileFile, profilePath, sizeof profilePath)) KeepUnusedFile(profilePath, "profile");
+    SetDefaultConfiguration();
+    return true;
+  }
+  switch (read) {
     case FileRead::Missing:
       SetDefaultConfiguration();
       return true;
     case FileRead::Short:
-      if (writable) KeepDamagedFile(path);
+      if (writable) KeepUnusedFile(path, "file");
       versionMismatch = 1;
       SetDefaultConfiguration();
       return true;
@@ -110,7 +131,10 @@ bool LoadConfigurationFile(const char* path, SettingsAccess access) {
       break;
   }
   if (std::memcmp(image, kSettingsVersion, kSettingsVersionLength) != 0) {
+    // Another version's file, or ours with a damaged header: either way the
+    // alarms in it stay in the kept copy.
     versionMismatch = 1;
+    if (writable) KeepUnusedFile(path, "file");
     SetDefaultConfiguration();
     return true;
   }
@@ -120,4 +144,7 @@ bool LoadConfigurationFile(const char* path, SettingsAccess access) {
   return true;
 }
 
-void ResetConfigLoadState() { unreadableConfigNotice.clear(); }
+void ResetConfigLoadState() {
+  unreadableConfigNotice.clear();
+  keptFilesNote.clear();
+}

@@ -10,8 +10,11 @@ enum class SettingsAccess {
 };
 
 // The profile's version check, then the configuration file at path read into
-// prefs and alarms, repaired, or the defaults. Returns false when the
-// profile belongs to another version (then its keys are not to be used).
+// prefs and alarms, repaired, or the defaults. ReadWrite keeps a file that is
+// not used (short, another version's, its header damaged, or beside a profile
+// of another version, which is kept too) in the .bad generations. Returns
+// false when a ReadOnly load finds a profile of another version (then its
+// keys are not to be used).
 bool LoadConfigurationFile(const char* path, SettingsAccess access);
 
 // Both records at their defaults.
@@ -24,5 +27,10 @@ void LoadConfiguration();
 // window shows it once, then clears it. Empty when there is nothing to say.
 extern std::string unreadableConfigNotice;
 
-// Forgets the notice above.
+// Where the files that were not used were kept, as the sentences the version
+// notice ends with (" The file was kept as \"…/HORATICK.CFG.bad\"."). Set by
+// loading; empty when nothing was kept.
+extern std::string keptFilesNote;
+
+// Forgets the notice and the note above.
 void ResetConfigLoadState();

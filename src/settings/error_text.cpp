@@ -17,6 +17,9 @@ std::string LastErrorText() {
     case ERROR_READ_FAULT:
     case ERROR_WRITE_FAULT: errnoValue = EIO; break;
     case ERROR_DIRECTORY_NOT_SUPPORTED: errnoValue = EISDIR; break;
+    case ERROR_DISK_FULL: errnoValue = ENOSPC; break;
+    case ERROR_DISK_QUOTA_EXCEEDED: errnoValue = EDQUOT; break;
+    case ERROR_FILE_TOO_LARGE: errnoValue = EFBIG; break;
     case ERROR_BAD_FILE_TYPE: return "not a regular file";
     default: break;
   }

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "base/clock_app.h"
+#include "base/terminal_text.h"
 #include "settings/config_image.h"
 #include "settings/error_text.h"
 #include "settings/settings_files.h"
@@ -79,15 +80,17 @@ void WriteProfileKey(const char* key, const char* value) {
   std::fprintf(stderr,
                "horatick: The Horatick profile \"%s\" could not be written (%s), so the window's place and the "
                "settings kept there are not saved.\n",
-               path, reason.c_str());
+               TerminalLine(path).c_str(), reason.c_str());
 }
 
 void ResetProfileWriteState() { profileWriteFailureSaid = false; }
 
 void LoadProfileKeys(SettingsAccess access, bool profileUsable) {
   const ProfileReader profile{access == SettingsAccess::ReadWrite, profileUsable};
-  const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
-  const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
+  // The whole desktop, every screen together: a clock kept on a second
+  // screen stays there.
+  const int screenWidth = GetSystemMetrics(SM_CXVIRTUALSCREEN);
+  const int screenHeight = GetSystemMetrics(SM_CYVIRTUALSCREEN);
 
   pmStyle = RepairPmStyle(profile.Number("PMPM", 80, Decimal(pmStyle).c_str()));
   flashAlarm = profile.Number("FlashAlarm", 80, "1");

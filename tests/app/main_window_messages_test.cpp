@@ -34,8 +34,10 @@ TEST(ClockMessages, CreationBuildsTheFaceThenLaysOutTwice) {
                                   {WM_SETTEXT, 0},                // the first face
                                   {WM_SYSCOMMAND, IDM_RELAYOUT},  // sent at the end of the creation
                                   {WM_MOVE, 0},                   // ... which places the window
+                                  {WM_SETTEXT, 0},                // ... and puts the face on it
                                   {WM_MOVE, 0},                   // the creation's own report of the place
                                   {WM_SYSCOMMAND, IDM_RELAYOUT},  // the one posted during the creation
+                                  {WM_SETTEXT, 0},
                               }));
 }
 

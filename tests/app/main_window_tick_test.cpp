@@ -9,6 +9,7 @@
 #include "support/desk.h"
 #include "support/message_sequence.h"
 #include "timers/timer_record.h"
+#include "timers/timers_dialog.h"
 
 using clock_files::Configuration;
 
@@ -80,6 +81,101 @@ TEST(ClockTick, AFinishedCountdownLaysTheWindowOutAfterwards) {
   EXPECT_TRUE(desk::MatchesSequence(
       desk.trace(clock, {WM_TIMER_FINISHED, WM_SYSCOMMAND}),
       {{WM_TIMER_FINISHED, 0, 0, desk::kCompareParams}, {WM_SYSCOMMAND, IDM_RELAYOUT, 0, desk::kCompareParams}}));
+}
+
+// A timer started in the Timers dialog with seconds not shown on the clock:
+// its piece moves every second; a one-minute countdown's notice comes within
+// a tick of its end, with its piece on the face, left off it ("Display Timer"
+// off) or the window minimised; once the notice is dismissed the face has its
+// time back.
+struct RunningTimerCase {
+  const char* name;
+  int timer;           // the radio of the timer started
+  bool displayTimer;   // "Display Timer" left on
+  bool minimised;
+  std::vector<std::string> faces;  // a second, two and three after the start
+};
+
+void PrintTo(const RunningTimerCase& c, std::ostream* out) { *out << c.name; }
+
+class RunningTimer : public testing::TestWithParam<RunningTimerCase> {};
+
+TEST_P(RunningTimer, MovesEverySecondAndEndsOnTime) {
+  const RunningTimerCase& c = GetParam();
+  Desk desk{Settings().at("1992-12-07 15:05:09.100")};
+  desk.start();
+  if (c.minimised) desk.minimize();
+  desk.sysCommand(IDM_TIMERS);
+  DialogView dialog = desk.dialog("Timers").click(c.timer);
+  const bool countdown = c.timer == IDC_TIMERS_COUNTDOWN1;
+  if (countdown) dialog.type(IDC_TIMERS_COUNTDOWN_FROM, "1");
+  if (!c.displayTimer) dialog.click(IDC_TIMERS_DISPLAY_TIMER);
+  dialog.click(IDC_TIMERS_START_STOP).click(IDOK);
+  const std::uint64_t startMs = desk.tickCount();
+  std::vector<std::string> faces;
+  for (int second = 1; second <= 3; ++second) {
+    desk.advance(1000);
+    faces.push_back(desk.clockTitle());
+  }
+  EXPECT_EQ(faces, c.faces);
+  if (!countdown) return;
+  desk.advanceUntil([&] { return desk.hasMessageBox(); }, 60'000, "the countdown's notice");
+  // Less than a second left counts as finished: the first tick after that.
+  EXPECT_GE(desk.tickCount() - startMs, 59'000u);
+  EXPECT_LE(desk.tickCount() - startMs, 59'500u);
+  desk.messageBox().ok();
+  EXPECT_EQ(desk.clockTitle(), " 3:06 PM  Mon 12/07/92 ");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, RunningTimer,
+    testing::Values(
+        RunningTimerCase{"StopwatchOnTheFace", IDC_TIMERS_STOPWATCH1, true, false,
+                         {" S1 00:00:01 ", " S1 00:00:02 ", " S1 00:00:03 "}},
+        RunningTimerCase{"CountdownOnTheFace", IDC_TIMERS_COUNTDOWN1, true, false,
+                         {" C1 00:00:59 ", " C1 00:00:58 ", " C1 00:00:57 "}},
+        RunningTimerCase{"CountdownOffTheFace", IDC_TIMERS_COUNTDOWN1, false, false,
+                         {" ", " ", " "}},  // a running timer takes the time off, and this one's piece is left off
+        RunningTimerCase{"CountdownMinimised", IDC_TIMERS_COUNTDOWN1, true, true,
+                         {" C1 00:00:59 ", " C1 00:00:58 ", " C1 00:00:57 "}}),
+    [](const testing::TestParamInfo<RunningTimerCase>& info) { return std::string(info.param.name); });
+
+// Timers' OK puts the new face on at once, and the window takes the face's
+// width in the order that never shows a face cut off: wider before a longer
+// text, narrower only after a shorter one.
+TEST(TimersOk, ShowsTheNewFaceAtOnceAndNeverCutOff) {
+  struct Case {
+    const char* name;
+    std::vector<int> clicks;  // in the dialog, before OK
+    const char* face;
+  };
+  const Case cases[] = {
+      {"a stopwatch alone", {IDC_TIMERS_START_STOP}, " S1 00:00:00 "},
+      {"a stopwatch with the time and date",
+       {IDC_TIMERS_DISPLAY_TIME, IDC_TIMERS_DISPLAY_DATE, IDC_TIMERS_START_STOP},
+       " 3:05 PM  Mon 12/07/92 S1 00:00:00 "},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Desk desk{Settings().at("1992-12-07 15:05:09.100")};
+    desk.start();
+    desk.recordFrames();
+    for (const char* step : {"start", "stop"}) {
+      SCOPED_TRACE(step);
+      desk.sysCommand(IDM_TIMERS);
+      DialogView dialog = desk.dialog("Timers");
+      if (std::string(step) == "start") {
+        for (int id : c.clicks) dialog.click(id);
+      } else {
+        dialog.click(IDC_TIMERS_START_STOP);
+      }
+      dialog.click(IDOK);
+      EXPECT_EQ(desk.clockTitle(), std::string(step) == "start" ? c.face : " 3:05 PM  Mon 12/07/92 ");
+    }
+    for (const WindowFrame& frame : desk.frames(desk.clockWindow())) {
+      EXPECT_LE(static_cast<long>(frame.text.size()) * 8, frame.rect.right - frame.rect.left) << frame.text;
+    }
+  }
 }
 
 // The hourly beep: two beeps of 200 Hz for 100 ms when the hour changes.

@@ -58,26 +58,56 @@ TEST(Startup, FirstRunWritesEveryKeyAndPlacesTheWindowBelowTheTopRightCorner) {
   EXPECT_NE(desk.cursor(), LoadCursor(nullptr, IDC_WAIT)) << "the hourglass is gone once the window shows";
 }
 
-TEST(Startup, SettingsOfAnotherVersionAreDiscardedWithOneNotice) {
-  Desk desk{Settings().settingsFile("HORATICK.INI", "[Horatick]\nVersion=02.00\nxPos=500\n")};
-  desk.start();
+TEST(Startup, SettingsOfAnotherVersionAreSetAsideWithOneNoticeThatSaysWhere) {
+  Configuration files;
+  files.alarms[3] = clock_files::SilentOneDateAlarm(1993, 1, 1, 9, 0);
+  std::string damaged = files.Image();
+  damaged[1] = 'X';
+  const std::string otherProfile = "[Horatick]\nVersion=02.00\nxPos=500\n";
+  const struct {
+    const char* name;
+    std::string config;
+    const char* profile;  // nullptr: none
+  } cases[] = {
+      {"a damaged header", damaged, nullptr},
+      {"a profile of another version beside a whole file", files.Image(), otherProfile.c_str()},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    TempFolder folder;
+    const std::string config = folder / "HORATICK.CFG";
+    const std::string profile = folder / "HORATICK.INI";
+    clock_files::WriteWholeFile(config, c.config);
+    if (c.profile != nullptr) clock_files::WriteWholeFile(profile, c.profile);
+    Desk desk{Settings().settingsFolder(folder.path())};
+    desk.start();
 
-  ASSERT_TRUE(desk.hasMessageBox());
-  MessageBoxView notice = desk.messageBox();
-  EXPECT_EQ(notice.text(), kVersionNotice);
-  EXPECT_EQ(notice.caption(), "Horatick");
-  EXPECT_EQ(notice.style(), MB_OK | MB_ICONINFORMATION);
-  EXPECT_EQ(notice.owner(), desk.clockWindow());
-  notice.ok();
+    ASSERT_TRUE(desk.hasMessageBox());
+    MessageBoxView notice = desk.messageBox();
+    std::string expected = std::string(kVersionNotice) + " The file was kept as \"" + config + ".bad\".";
+    if (c.profile != nullptr) expected += " The profile was kept as \"" + profile + ".bad\".";
+    EXPECT_EQ(notice.text(), expected);
+    EXPECT_EQ(notice.caption(), "Horatick");
+    EXPECT_EQ(notice.style(), MB_OK | MB_ICONINFORMATION);
+    EXPECT_EQ(notice.owner(), desk.clockWindow());
+    notice.ok();
 
-  // The profile was deleted with the configuration: the defaults are back.
-  EXPECT_EQ(ProfileValue(desk.settingsFolder(), "xPos"), "1034");
-  EXPECT_EQ(desk.clock().rect.right, 1014);
+    // The alarms are in the kept copy; the defaults are in force and saved.
+    EXPECT_EQ(clock_files::ReadWholeFile(config + ".bad"), c.config);
+    if (c.profile != nullptr) {
+      EXPECT_EQ(clock_files::ReadWholeFile(profile + ".bad"), c.profile);
+    }
+    EXPECT_EQ(ProfileValue(folder.path(), "xPos"), "1034");
+    EXPECT_EQ(desk.clock().rect.right, 1014);
+    const auto saved = ReadConfiguration(folder.path());
+    ASSERT_TRUE(saved.has_value());
+    EXPECT_EQ(saved->alarms[3].enabled, 0);
 
-  // A new window (after a restore) does not show the notice again.
-  desk.minimize();
-  desk.restore();
-  EXPECT_EQ(desk.messageBoxes().size(), 1u);
+    // A new window (after a restore) does not show the notice again.
+    desk.minimize();
+    desk.restore();
+    EXPECT_EQ(desk.messageBoxes().size(), 1u);
+  }
 }
 
 TEST(Startup, ASecondCopyIsRefusedAndTouchesNothing) {

@@ -2,6 +2,10 @@
 // on a private session bus with fake services.
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <string>
+#include <vector>
+
 #include "platform/bus/screen_saver_watch.h"
 #include "platform/core/event_sources.h"
 #include "support/private_bus.h"
@@ -45,6 +49,44 @@ TEST(ScreenSaverWatch, FollowsEachServiceAppearingChangingAndVanishing) {
     busfake::FakeService later(session, {"saver", kind, "active"});
     ASSERT_TRUE(later.ready());
     EXPECT_TRUE(Reaches(watch, true)) << "the service came";
+  }
+}
+
+// Whether the watch still reports `active` after taking what came within a
+// short guard's time.
+bool StaysAt(ScreenSaverWatch& watch, bool active) {
+  return !busfake::WorkUntil([&] { return watch.Active() != active; }, [] { platform::ProcessEventSources(); }, 300);
+}
+
+// A program that does not own the name sends ActiveChanged: nothing changes,
+// while the owner's own signals are still taken, for an owner found at the
+// start and for one that came later.
+TEST(ScreenSaverWatch, TakesActiveChangedOnlyFromTheNamesOwner) {
+  for (const bool ownerFirst : {true, false}) {
+    for (const char* kind : {"freedesktop", "gnome"}) {
+      SCOPED_TRACE(std::string(kind) + (ownerFirst ? ", owner there at the start" : ", owner came later"));
+      busfake::PrivateBus session;
+      busfake::ScopedBusAddress use("DBUS_SESSION_BUS_ADDRESS", session.address());
+      busfake::FakeService spoofer(session, {"spoof", kind});
+      ASSERT_TRUE(spoofer.ready());
+      const std::vector<std::string> ownerArgs = {"saver", kind, "active"};
+      std::optional<busfake::FakeService> owner;
+      if (ownerFirst) owner.emplace(session, ownerArgs);
+      ScreenSaverWatch watch;
+      ASSERT_TRUE(watch.Connected());
+      if (!ownerFirst) owner.emplace(session, ownerArgs);
+      ASSERT_TRUE(owner->ready());
+      ASSERT_TRUE(Reaches(watch, true)) << "the owner's answer";
+      owner->command("off");
+      ASSERT_TRUE(Reaches(watch, false));
+
+      spoofer.command("on");
+      EXPECT_TRUE(StaysAt(watch, false)) << "a spoofed ActiveChanged(true) silenced the alarms";
+      owner->command("on");
+      EXPECT_TRUE(Reaches(watch, true)) << "the owner's ActiveChanged(true)";
+      spoofer.command("off");
+      EXPECT_TRUE(StaysAt(watch, true)) << "a spoofed ActiveChanged(false)";
+    }
   }
 }
 

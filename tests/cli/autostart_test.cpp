@@ -98,4 +98,39 @@ TEST_F(CliAutostart, AnEntryThatCannotBeWrittenFailsWithAReason) {
   EXPECT_EQ(r.out, "");
 }
 
+// A desktop skips an entry that is not UTF-8 text or whose Exec line breaks:
+// such a folder is refused rather than written into an entry that never runs.
+TEST_F(CliAutostart, AFolderNameNoEntryCanCarryIsRefused) {
+  const struct {
+    const char* name;
+    std::string folder;
+  } cases[] = {
+      {"a line break", "a\nb"},
+      {"bytes that are not UTF-8", "\xff\xfe"},
+      {"a Latin-1 letter", "caf\xe9"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const CliResult r = Run({"--settings-dir", root / c.folder, "--autostart", "on"}, root / "bin");
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.err.rfind("horatick: a login entry cannot name a path with", 0), 0u) << r.err;
+    EXPECT_EQ(r.out, "");
+    EXPECT_FALSE(ReadTextFile(Entry()).has_value());
+  }
+}
+
+// The entry is written beside its place under a name nobody can plant: a
+// link that waits under a name the entry could have been written through is
+// left alone, and so is the file it points to.
+TEST_F(CliAutostart, ALinkPlantedBesideTheEntryIsNotFollowed) {
+  ::mkdir((root / "config/autostart").c_str(), 0700);
+  WriteTextFile(root / "other/victim", "untouched");
+  ASSERT_EQ(::symlink((root / "other/victim").c_str(), (root / "config/autostart/horatick.desktop.new").c_str()), 0);
+  const CliResult r = Run({"--autostart", "on"}, root / "bin");
+  EXPECT_EQ(r.exitCode, 0) << r.err;
+  EXPECT_EQ(ReadTextFile(root / "other/victim"), "untouched");
+  EXPECT_NE(ReadTextFile(Entry()).value_or("").find("\nExec="), std::string::npos);
+  EXPECT_EQ(FolderListing(root / "config/autostart"), "horatick.desktop horatick.desktop.new");
+}
+
 }  // namespace

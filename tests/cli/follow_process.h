@@ -111,6 +111,8 @@ class FollowProcess {
 
   bool Signal(int signal) { return pid_ > 0 && ::kill(pid_, signal) == 0; }
 
+  pid_t pid() const { return pid_; }
+
   bool StillRunning() {
     if (exitStatus_) return false;
     int status = 0;

@@ -50,18 +50,26 @@ INSTANTIATE_TEST_SUITE_P(Signals, EndSignal, testing::Values(SIGTERM, SIGHUP, SI
                            return std::string(info.param == SIGTERM ? "Term" : info.param == SIGHUP ? "Hangup" : "Interrupt");
                          });
 
+// Also when the two see different runtime folders (XDG_RUNTIME_DIR set for
+// one of them, or cleaned in between): the settings folder is theirs to share.
 TEST(Follow, ASecondCopyIsRefusedAndTheFirstRunsOn) {
-  TempSettingsFolder folder;
-  FollowProcess first(folder.path(), {"--follow"});
-  ASSERT_TRUE(first.NextLine().has_value());
+  for (const bool ownRuntimeFolders : {false, true}) {
+    SCOPED_TRACE(ownRuntimeFolders ? "a runtime folder each" : "one runtime folder");
+    TempSettingsFolder folder;
+    TempSettingsFolder runtimeOfFirst;
+    TempSettingsFolder runtimeOfSecond;
+    FollowProcess first(folder.path(), {"--follow"}, {{"XDG_RUNTIME_DIR", runtimeOfFirst.path()}});
+    ASSERT_TRUE(first.NextLine().has_value());
 
-  FollowProcess second(folder.path(), {"--follow"});
-  EXPECT_EQ(second.NextLine(), "Horatick: Horatick is already running.");
-  EXPECT_EQ(second.WaitForExit(), 0);
-  EXPECT_TRUE(first.StillRunning());
+    const std::string& runtime = ownRuntimeFolders ? runtimeOfSecond.path() : runtimeOfFirst.path();
+    FollowProcess second(folder.path(), {"--follow"}, {{"XDG_RUNTIME_DIR", runtime}});
+    EXPECT_EQ(second.NextLine(), "Horatick: Horatick is already running.");
+    EXPECT_EQ(second.WaitForExit(), 0);
+    EXPECT_TRUE(first.StillRunning());
 
-  ASSERT_TRUE(first.Signal(SIGTERM));
-  EXPECT_EQ(first.WaitForExit(), 0);
+    ASSERT_TRUE(first.Signal(SIGTERM));
+    EXPECT_EQ(first.WaitForExit(), 0);
+  }
 }
 
 TEST(Follow, KeepsTheScreenTheDesktopClockSaw) {

@@ -9,7 +9,7 @@
 
 #include "cli/alarm_spec.h"
 #include "cli/cli_run.h"
-#include "cli/terminal_text.h"
+#include "base/terminal_text.h"
 #include "core/files_temp_folder.h"
 
 namespace {
@@ -93,7 +93,7 @@ TEST_F(IcsExport, ARetiringOneDateAlarmIsListedOnceWhicheverRuleComesFirst) {
 bool ValidUtf8(std::string_view text) {
   while (!text.empty()) {
     unsigned codePoint = 0;
-    const std::size_t length = cli::Utf8CharacterAt(text, codePoint);
+    const std::size_t length = Utf8CharacterAt(text, codePoint);
     if (length == 0) return false;
     text.remove_prefix(length);
   }

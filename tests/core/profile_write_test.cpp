@@ -1,6 +1,8 @@
 // Writing profile files: each change touches only its own line, and a write
 // that cannot finish leaves the old file as it was.
 #include <gtest/gtest.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
 
 #include <string>
 
@@ -92,13 +94,17 @@ TEST_F(ProfileWrite, ReadOnlyModeWritesNothing) {
 }
 
 TEST_F(ProfileWrite, EveryFailingStepLeavesTheOldFileWhole) {
+  // Each step's own reason is what the caller hears, not that of a later step.
   const struct {
     const char* name;
     platform::FileCall call;
+    DWORD error;
   } steps[] = {
-      {"create", platform::FileCall::CreateFile},     {"write", platform::FileCall::WriteFile},
-      {"flush", platform::FileCall::FlushFileBuffers}, {"close", platform::FileCall::CloseHandle},
-      {"rename", platform::FileCall::MoveFileEx},
+      {"create", platform::FileCall::CreateFile, ERROR_ACCESS_DENIED},
+      {"write on a full disk", platform::FileCall::WriteFile, ERROR_DISK_FULL},
+      {"flush", platform::FileCall::FlushFileBuffers, ERROR_WRITE_FAULT},
+      {"close", platform::FileCall::CloseHandle, ERROR_WRITE_FAULT},
+      {"rename", platform::FileCall::MoveFileEx, ERROR_ACCESS_DENIED},
   };
   const std::string before = "; mine\n[s]\nk=1\n";
   for (const auto& step : steps) {
@@ -106,8 +112,9 @@ TEST_F(ProfileWrite, EveryFailingStepLeavesTheOldFileWhole) {
     WriteTextFile(folder / "TEST.INI", before);
     // The read of the old file opens and closes it once before the new file is made.
     const int earlier = step.call == platform::FileCall::CreateFile || step.call == platform::FileCall::CloseHandle;
-    platform::FailFileCall(step.call, earlier, 1, ERROR_ACCESS_DENIED);
+    platform::FailFileCall(step.call, earlier, 1, step.error);
     EXPECT_FALSE(WritePrivateProfileString("s", "k", "2", "TEST.INI"));
+    EXPECT_EQ(GetLastError(), step.error);
     EXPECT_EQ(Contents(), before);
     EXPECT_EQ(FolderListing(folder.path()), "TEST.INI");
     platform::ClearFileFaults();
@@ -116,11 +123,47 @@ TEST_F(ProfileWrite, EveryFailingStepLeavesTheOldFileWhole) {
   }
 }
 
-TEST_F(ProfileWrite, AFileThatCannotBeReadIsNotReplaced) {
-  WriteTextFile(folder / "TEST.INI", "[s]\nk=1\n");
-  platform::FailFileCall(platform::FileCall::ReadFile, 0, 1, ERROR_READ_FAULT);
-  EXPECT_FALSE(WritePrivateProfileString("s", "j", "2", "TEST.INI"));
-  EXPECT_EQ(Contents(), "[s]\nk=1\n");
+TEST_F(ProfileWrite, AFileThatCannotBeReadIsNotReplacedAndSaysWhy) {
+  const std::string huge = "[s]\n" + std::string((16u << 20) - 3, ';');
+  const struct {
+    const char* name;
+    std::string before;
+    bool readFails;
+    DWORD error;
+  } cases[] = {
+      {"a failing read", "[s]\nk=1\n", true, ERROR_READ_FAULT},
+      {"larger than any profile", huge, false, ERROR_FILE_TOO_LARGE},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    WriteTextFile(folder / "TEST.INI", c.before);
+    if (c.readFails) platform::FailFileCall(platform::FileCall::ReadFile, 0, 1, ERROR_READ_FAULT);
+    EXPECT_FALSE(WritePrivateProfileString("s", "j", "2", "TEST.INI"));
+    EXPECT_EQ(GetLastError(), c.error);
+    EXPECT_TRUE(Contents() == c.before);
+    platform::ClearFileFaults();
+  }
+}
+
+// A disk that really fills up: the profile's folder on a small file system of
+// its own, filled before the write. Needs the right to mount one.
+TEST_F(ProfileWrite, AFullDiskIsReportedAsOne) {
+  const std::string small = folder / "small";
+  ::mkdir(small.c_str(), 0700);
+  if (::mount("horatick-test", small.c_str(), "tmpfs", 0, "size=64k") != 0) {
+    GTEST_SKIP() << "no small file system can be mounted here";
+  }
+  WriteTextFile(small + "/TEST.INI", "[s]\nk=1\n");
+  WriteTextFile(small + "/filler", std::string(1 << 20, 'x'));
+  platform::SetSettingsFolder(small.c_str());
+  EXPECT_FALSE(WritePrivateProfileString("s", "k", std::string(8192, '2').c_str(), "TEST.INI"));
+  const DWORD error = GetLastError();
+  const std::string contents = ReadTextFile(small + "/TEST.INI").value_or("<missing>");
+  const std::string listing = FolderListing(small);
+  ::umount2(small.c_str(), MNT_DETACH);
+  EXPECT_EQ(error, ERROR_DISK_FULL);
+  EXPECT_EQ(contents, "[s]\nk=1\n");
+  EXPECT_EQ(listing, "TEST.INI filler") << "no temporary file is left";
 }
 
 }  // namespace

@@ -94,6 +94,9 @@ TEST_F(Resources, TheCursorAndTheMetricsComeFromTheDriver) {
   EXPECT_EQ(SetCursor(arrow), wait);
   EXPECT_EQ(GetSystemMetrics(SM_CXSCREEN), 1024);
   EXPECT_EQ(GetSystemMetrics(SM_CYSCREEN), 768);
+  // The desktop is the screen here; the program keeps its place by the desktop.
+  EXPECT_EQ(GetSystemMetrics(SM_CXVIRTUALSCREEN), 1024);
+  EXPECT_EQ(GetSystemMetrics(SM_CYVIRTUALSCREEN), 768);
   EXPECT_EQ(GetSystemMetrics(SM_CYCAPTION), 20);
   HDC display = CreateIC("DISPLAY", nullptr, nullptr, nullptr);
   TEXTMETRIC metrics{};

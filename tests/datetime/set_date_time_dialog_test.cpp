@@ -10,7 +10,10 @@
 
 namespace {
 
-constexpr char kNotice[] = "Time Setting not yet implemented in Windows NT version.";
+// This desk's driver offers no time service at all.
+constexpr char kNotice[] =
+    "The clock cannot be set here: the system's time service does not answer.\n"
+    "No time service can be reached from here.";
 
 desk::DialogView OpenTimeAndDate(Desk& desk) {
   desk.sysCommand(IDM_SETDATETIME);
@@ -123,7 +126,7 @@ TEST(TimeAndDateDialog, UpdatingAFieldKeepsTheFocusAndTheSelection) {
   }
 }
 
-TEST(TimeAndDateDialog, OkAlwaysShowsTheNoticeAndStoresTheTwoPreferences) {
+TEST(TimeAndDateDialog, OkWithNoTimeServiceSaysSoAndStoresTheTwoPreferences) {
   Desk desk{Settings().at("1992-12-07 15:07:09")};
   desk.start();
   auto dialog = OpenTimeAndDate(desk);

@@ -16,7 +16,7 @@ namespace {
 
 constexpr char kCentralEurope[] = "CET-1CEST,M3.5.0,M10.5.0/3";
 constexpr char kEasternUs[] = "EST5EDT,M3.2.0,M11.1.0";
-constexpr char kNotice[] = "Time Setting not yet implemented in Windows NT version.";
+constexpr char kCannotSet[] = "The clock cannot be set here: the system's time service does not answer.\n";
 constexpr char kQuestion[] = "The time is set automatically from the network. Turn that off and set the time by hand?";
 
 // A clock on the headless driver whose system bus is a private one, with the
@@ -137,13 +137,14 @@ TEST(SetSystemClock, AsksBeforeTurningNetworkTimeOff) {
 }
 
 // Every failure is told in plain words, the preferences are kept all the
-// same, and a system with no clock service keeps the old notice.
+// same, and a system with no time service to ask says that the clock cannot
+// be set here, and why.
 TEST(SetSystemClock, EachFailureIsToldAndThePreferencesAreKept) {
   const struct {
     const char* what;
     bool systemBus;
     std::vector<std::string> service;  // empty: no service on the bus
-    const char* box;
+    std::string box;
   } cases[] = {
       {"refused authorisation", true, {"fail=org.freedesktop.DBus.Error.AccessDenied"},
        "The clock was not set.\nYou are not allowed to set the clock: the authorisation was refused."},
@@ -152,8 +153,8 @@ TEST(SetSystemClock, EachFailureIsToldAndThePreferencesAreKept) {
        "(org.freedesktop.timedate1.Broken)."},
       {"network time not turned off", true, {"ntp", "fail-ntp=org.freedesktop.DBus.Error.AccessDenied"},
        "The clock was not set.\nYou are not allowed to set the clock: the authorisation was refused."},
-      {"no service", true, {}, kNotice},
-      {"no system bus", false, {}, kNotice},
+      {"no service", true, {}, std::string(kCannotSet) + "This system has no service that sets the clock."},
+      {"no system bus", false, {}, std::string(kCannotSet) + "There is no system bus to reach the time and date service."},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);

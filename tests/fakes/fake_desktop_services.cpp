@@ -1,10 +1,13 @@
 // Small stand-ins for the desktop's services, for the tests: a screen-saver
 // service on the session bus, or the time and date service on the system
-// bus. Each prints "ready" once its name is taken, then one line for every
-// call it gets, and takes commands on standard input.
+// bus. Each prints "ready" once its name is taken (a spoofer: once it is on
+// the bus), then one line for every call it gets, and takes commands on
+// standard input.
 //
 //   fake_desktop_services saver freedesktop|gnome [active]
 //       stdin: "on" / "off" (the state changes, ActiveChanged is sent)
+//   fake_desktop_services spoof freedesktop|gnome
+//       the same signals from a program that does not own the name
 //   fake_desktop_services timedate [ntp] [hold] [fail=NAME] [fail-ntp=NAME]
 //       prints "SetTime <usec> <relative> <interactive>", "SetNTP <on> <interactive>";
 //       hold: SetTime is answered only after "release" on stdin;
@@ -185,14 +188,15 @@ int main(int argc, char** argv) {
   const std::string kind = argv[1];
   sd_bus* bus = nullptr;
   const char* name = nullptr;
-  if (kind == "saver" && argc >= 3) {
+  const bool spoof = kind == "spoof";
+  if ((kind == "saver" || spoof) && argc >= 3) {
     const bool gnome = std::strcmp(argv[2], "gnome") == 0;
     name = gnome ? "org.gnome.ScreenSaver" : "org.freedesktop.ScreenSaver";
     saver.path = gnome ? "/org/gnome/ScreenSaver" : "/org/freedesktop/ScreenSaver";
     saver.interface = name;
     saver.active = argc >= 4 && std::strcmp(argv[3], "active") == 0;
     if (sd_bus_open_user(&bus) < 0) return 1;
-    sd_bus_add_object_vtable(bus, nullptr, saver.path, saver.interface, kSaverTable, nullptr);
+    if (!spoof) sd_bus_add_object_vtable(bus, nullptr, saver.path, saver.interface, kSaverTable, nullptr);
   } else if (kind == "timedate") {
     for (int i = 2; i < argc; ++i) {
       const std::string arg = argv[i];
@@ -211,7 +215,7 @@ int main(int argc, char** argv) {
   } else {
     return 2;
   }
-  if (sd_bus_request_name(bus, name, 0) < 0) return 1;
+  if (!spoof && sd_bus_request_name(bus, name, 0) < 0) return 1;
   Say("ready");
   std::string pending;
   for (;;) {

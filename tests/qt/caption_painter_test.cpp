@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QRawFont>
+#include <cmath>
 #include <cstdlib>
 
 #include "platform/qt/caption_layout.h"
@@ -80,6 +81,40 @@ TEST_F(CaptionPainterTest, ActiveAndInactiveCaptionsLookDifferent) {
   const QImage inactive = Draw(style, "12:00", false);
   const auto layout = platform::qt::LayOutCaption(kBar, style);
   EXPECT_NE(active.pixel(layout.title.center()), inactive.pixel(layout.title.center()));
+}
+
+// On a screen of any pixel ratio the caption covers every pixel of its
+// window: none is left as it was before the paint (a stray last row or
+// column shows whatever was there before).
+TEST_F(CaptionPainterTest, EveryDevicePixelIsPainted) {
+  struct Case {
+    QSize size;
+    qreal ratio;
+  };
+  for (const Case& c : {Case{kBar, 1.0}, Case{kBar, 2.0}, Case{QSize(241, 21), 1.5}, Case{QSize(241, 21), 2.0}}) {
+    SCOPED_TRACE(c.ratio);
+    const QSize pixels(static_cast<int>(std::ceil(c.size.width() * c.ratio)),
+                       static_cast<int>(std::ceil(c.size.height() * c.ratio)));
+    QImage image(pixels, QImage::Format_ARGB32);
+    image.setDevicePixelRatio(c.ratio);
+    image.fill(Qt::magenta);
+    QPainter painter(&image);
+    const QFont& font = Driver().Fonts().caption;
+    platform::qt::PaintCaption(painter, platform::qt::LayOutCaption(c.size, WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX),
+                               platform::qt::CaptionTitle(QStringLiteral(" 3:05 PM "), font, QRawFont::fromFont(font)),
+                               font, platform::qt::CaptionColoursFor(QApplication::palette(), false));
+    painter.end();
+    int stray = 0;
+    for (int y = 0; y < image.height(); ++y) {
+      for (int x = 0; x < image.width(); ++x) stray += image.pixel(x, y) == QColor(Qt::magenta).rgb() ? 1 : 0;
+    }
+    EXPECT_EQ(stray, 0);
+    if (c.ratio == 2.0 && c.size == kBar) {
+      if (const char* dir = std::getenv("HORATICK_SCREENSHOT_DIR"); dir != nullptr && dir[0] != '\0') {
+        image.save(QString::fromUtf8(dir) + "/caption-at-2x.png");
+      }
+    }
+  }
 }
 
 // Where the text left ink on a plain background: the box around every pixel

@@ -43,7 +43,7 @@ void PostMouse(QWidget* widget, QEvent::Type type, QPoint at, Qt::MouseButton bu
 class QtDesk::StepTimer : public QTimer {};
 
 void QtDesk::SetUp() {
-  setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  setenv("QT_QPA_PLATFORM", platform_, 1);
   platform::ResetCore();
   Recording().clear();
   Reaction() = nullptr;

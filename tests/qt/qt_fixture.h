@@ -58,6 +58,9 @@ class QtDesk : public ::testing::Test {
   // Once ready() holds while the toolkit is idle, act() runs; the steps run
   // in the order they were given, each after the one before.
   void When(std::function<bool()> ready, std::function<void()> act);
+  // Where the desk is shown: the offscreen platform, unless a test with a
+  // display of its own names another before SetUp.
+  void UsePlatform(const char* platform) { platform_ = platform; }
 
   QWidget* WidgetOf(HWND hwnd) const { return driver_->WidgetOf(hwnd); }
   // The one top-level widget of a visible dialog or message box with this title.
@@ -79,6 +82,7 @@ class QtDesk : public ::testing::Test {
   };
   void RunSteps();
 
+  const char* platform_ = "offscreen";
   int argc_ = 1;
   char name_[16] = "horatick_tests";
   char* argv_[2] = {name_, nullptr};

@@ -3,7 +3,12 @@
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QToolButton>
 #include <QSortFilterProxyModel>
 #include <QObject>
 #include <QUrl>
@@ -12,6 +17,7 @@
 #include <fstream>
 
 #include "platform/qt/file_chooser.h"
+#include "platform/qt/help_window.h"
 #include "platform/core/help_document.h"
 #include "qt_fixture.h"
 
@@ -105,17 +111,50 @@ class HelpOpener : public QObject {
 
 class WinHelpTest : public QtDesk {};
 
-TEST_F(WinHelpTest, OpensTheDocumentAtTheContextsAnchorInTheBrowser) {
+// Help opens in the clock's own window at the section asked for, and no
+// browser is started: Back and Forward go between the sections opened, Find
+// finds a word.
+TEST_F(WinHelpTest, OpensInTheClocksOwnWindowAtTheSection) {
   HelpOpener opener;
   QDesktopServices::setUrlHandler(QStringLiteral("file"), &opener, "Open");
-  const std::string source = HORATICK_SOURCE_DIR;
-  const std::string helpFile = source + "/build/release/horatick.hlp";
+  const std::string helpFile = std::string(HORATICK_SOURCE_DIR) + "/build/release/horatick.hlp";
   EXPECT_TRUE(WinHelp(nullptr, helpFile.c_str(), HELP_CONTEXT, 1004));
   EXPECT_FALSE(WinHelp(nullptr, "/nowhere/other.hlp", HELP_INDEX, 0));
+  Settle();
+  platform::qt::HelpWindow* help = Driver().Help();
+  ASSERT_NE(help, nullptr);
+  EXPECT_TRUE(help->isVisible());
+  EXPECT_EQ(help->windowTitle(), QStringLiteral("Horatick Help"));
+  QTextBrowser* browser = help->Browser();
+  EXPECT_EQ(browser->source().fragment(), QStringLiteral("context-1004"));
+  EXPECT_TRUE(browser->source().path().endsWith(QStringLiteral("/docs/help.html")));
+  auto topLine = [&] { return browser->cursorForPosition(QPoint(8, 8)).block().text(); };
+  EXPECT_EQ(topLine(), QStringLiteral("Alarm Settings"));
+  if (const char* dir = std::getenv("HORATICK_SCREENSHOT_DIR"); dir != nullptr && dir[0] != '\0') {
+    help->grab().save(QString::fromUtf8(dir) + "/help-window.png");
+  }
+
+  // The index opens at the top; Back returns to the section before.
+  EXPECT_TRUE(WinHelp(nullptr, helpFile.c_str(), HELP_INDEX, 0));
+  Settle();
+  EXPECT_EQ(browser->verticalScrollBar()->value(), 0);
+  QToolButton* back = nullptr;
+  for (QToolButton* button : help->findChildren<QToolButton*>()) {
+    if (button->text() == QStringLiteral("&Back")) back = button;
+  }
+  ASSERT_NE(back, nullptr);
+  ASSERT_TRUE(back->isEnabled());
+  back->click();
+  Settle();
+  EXPECT_EQ(topLine(), QStringLiteral("Alarm Settings"));
+
+  help->FindField()->setText(QStringLiteral("Countdown From"));
+  Key(help->FindField(), Qt::Key_Return);
+  Settle();
+  EXPECT_EQ(browser->textCursor().selectedText(), QStringLiteral("Countdown From"));
+
   QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
-  ASSERT_EQ(opener.opened.size(), 1);
-  EXPECT_EQ(opener.opened.front().fragment(), QStringLiteral("context-1004"));
-  EXPECT_TRUE(opener.opened.front().path().endsWith(QStringLiteral("/docs/help.html")));
+  EXPECT_TRUE(opener.opened.isEmpty());
 }
 
 // A request for help where no document exists is answered with a box that

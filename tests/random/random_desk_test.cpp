@@ -60,10 +60,6 @@ struct Ring {
 std::vector<Ring> rings;
 const Desk* ringingDesk = nullptr;
 
-}  // namespace
-
-namespace {
-
 // Every ring passes here: the program tells its ring observer of each.
 void CountRing(int index) {
   {

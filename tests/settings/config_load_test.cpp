@@ -37,7 +37,9 @@ TEST_F(ConfigLoad, ProfileVersionRules) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    std::remove(ProfilePath().c_str());
+    for (const std::string& file : {ProfilePath(), ConfigPath(), ProfilePath() + ".bad", ConfigPath() + ".bad"}) {
+      std::remove(file.c_str());
+    }
     if (c.profile) PutProfile(c.profile);
     PutConfig(CustomImage());
     versionMismatch = 0;
@@ -45,15 +47,26 @@ TEST_F(ConfigLoad, ProfileVersionRules) {
     LoadConfiguration();
     EXPECT_EQ(versionMismatch, c.mismatch);
     EXPECT_EQ(record.timeFormat, c.fileUsed ? 106 : 105);
-    // Settings of another version are deleted, both files; otherwise nothing is touched.
+    // Settings of another version leave their names, both files, but each is
+    // kept with all it holds; otherwise nothing is touched.
     EXPECT_EQ(PathExists(ConfigPath()), c.fileUsed);
     EXPECT_EQ(PathExists(ProfilePath()), c.profile != nullptr && c.fileUsed);
+    if (c.fileUsed) {
+      EXPECT_EQ(keptFilesNote, "");
+      continue;
+    }
+    EXPECT_EQ(ReadTextFile(ConfigPath() + ".bad"), CustomImage().Text());
+    EXPECT_EQ(ReadTextFile(ProfilePath() + ".bad"), c.profile);
+    EXPECT_EQ(keptFilesNote, " The file was kept as \"" + ConfigPath() + ".bad\". The profile was kept as \"" +
+                                 ProfilePath() + ".bad\".");
   }
 }
 
 TEST_F(ConfigLoad, FileStampAndLength) {
   ConfigImage otherStamp = CustomImage();
   otherStamp.PutText(0, "00.99");
+  ConfigImage damagedStamp = CustomImage();
+  damagedStamp.Put8(1, 0xFF);
   const struct {
     const char* name;
     std::optional<std::string> file;
@@ -64,7 +77,8 @@ TEST_F(ConfigLoad, FileStampAndLength) {
       {"missing file: defaults, silently", std::nullopt, false, 0, false},
       {"current file", CustomImage().Text(), true, 0, false},
       {"longer file: the rest is ignored", CustomImage().Text() + "tail", true, 0, false},
-      {"another stamp", otherStamp.Text(), false, 1, false},
+      {"another stamp", otherStamp.Text(), false, 1, true},
+      {"a damaged stamp", damagedStamp.Text(), false, 1, true},
       {"one byte short", CustomImage().Text().substr(0, 3643), false, 1, true},
       {"only the stamp", std::string("01.00", 6), false, 1, true},
       {"empty file", std::string(), false, 1, true},
@@ -86,7 +100,9 @@ TEST_F(ConfigLoad, FileStampAndLength) {
       EXPECT_FALSE(PathExists(ConfigPath()));
       EXPECT_EQ(ReadTextFile(ConfigPath() + ".bad"), c.file);
       EXPECT_EQ(ReadTextFile(ConfigPath() + ".bad.1"), "older");
+      EXPECT_EQ(keptFilesNote, " The file was kept as \"" + ConfigPath() + ".bad\".");
     } else {
+      EXPECT_EQ(keptFilesNote, "");
       EXPECT_EQ(ReadTextFile(ConfigPath() + ".bad"), "older");
       if (c.file) {
         EXPECT_EQ(ReadTextFile(ConfigPath()), c.file);
@@ -143,6 +159,21 @@ TEST_F(ConfigLoad, AFileThatCannotBeReadIsKeptAsideWithTheReason) {
     }
     platform::ClearFileFaults();
   }
+}
+
+TEST_F(ConfigLoad, TheUnreadableFileNoticeShowsControlBytesOfThePathEscaped) {
+  const std::string settings = folder / "odd\x1b[2J\r";
+  std::filesystem::create_directories(settings + "/HORATICK.CFG");
+  platform::SetSettingsFolder(settings.c_str());
+  testing::internal::CaptureStderr();
+  LoadConfiguration();
+  const std::string said = testing::internal::GetCapturedStderr();
+  const std::string shown = folder / "odd\\x1b[2J /HORATICK.CFG";
+  const std::string notice = "The Horatick configuration file \"" + shown +
+                             "\" could not be read (Is a directory), so the default settings are used. "
+                             "The file was kept as \"" + shown + ".bad\".";
+  EXPECT_EQ(unreadableConfigNotice, notice);
+  EXPECT_EQ(said, "horatick: " + notice + "\n");
 }
 
 TEST_F(ConfigLoad, TheLastFiveDamagedFilesAreKept) {

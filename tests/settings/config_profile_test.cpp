@@ -1,6 +1,13 @@
 // The profile keys at start-up: defaults written on the first run, the
 // window place and its repairs, the AM/PM spelling.
+#include <fcntl.h>
+#include <sys/stat.h>
+
+#include <ctime>
+
+#include "platform/core/profile_text.h"
 #include "settings/config_test_support.h"
+#include "settings/settings_files.h"
 
 namespace {
 
@@ -93,6 +100,63 @@ TEST_F(ConfigProfile, KeysOfTheUserAndOtherSectionsStay) {
   EXPECT_EQ(ReadTextFile(ProfilePath()),
             "; my clock\n[Other]\na=1\n[Horatick]\nPMPM=149\nCustom=yes\nFlashAlarm=1\nFlashHourly=1\n"
             "xPos=1034\nyPos=30\nxScreen=1024\nyScreen=768\nVersion=01.00\n");
+}
+
+// The message of a profile that cannot be written gives the real reason and
+// shows the path's control bytes escaped.
+TEST_F(ConfigProfile, AProfileThatCannotBeWrittenIsSaidWithItsReason) {
+  enum class Trouble { FullDisk, HugeFile, FolderInItsPlace };
+  const struct {
+    const char* name;
+    Trouble trouble;
+    const char* subfolder;
+    const char* shownSubfolder;
+    const char* reason;
+  } cases[] = {
+      {"a full disk", Trouble::FullDisk, "full", "full", "No space left on device"},
+      {"larger than any profile", Trouble::HugeFile, "huge", "huge", "File too large"},
+      {"a control byte in the folder's name", Trouble::FolderInItsPlace, "odd\x1b]0;x\x07", "odd\\x1b]0;x\\x07",
+       "Is a directory"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const std::string settings = folder / c.subfolder;
+    ASSERT_EQ(::mkdir(settings.c_str(), 0700), 0);
+    platform::SetSettingsFolder(settings.c_str());
+    ResetProfileWriteState();
+    const std::string profile = settings + "/HORATICK.INI";
+    if (c.trouble == Trouble::FullDisk) platform::FailFileCall(platform::FileCall::WriteFile, 0, 0, ERROR_DISK_FULL);
+    if (c.trouble == Trouble::HugeFile) WriteTextFile(profile, std::string((16u << 20) + 1, ';'));
+    if (c.trouble == Trouble::FolderInItsPlace) ::mkdir(profile.c_str(), 0700);
+    testing::internal::CaptureStderr();
+    Load();
+    const std::string said = testing::internal::GetCapturedStderr();
+    platform::ClearFileFaults();
+    EXPECT_EQ(said, "horatick: The Horatick profile \"" + folder.path() + "/" + c.shownSubfolder +
+                        "/HORATICK.INI\" could not be written (" + c.reason +
+                        "), so the window's place and the settings kept there are not saved.\n");
+  }
+}
+
+// A profile of 1.5 million lines (15 MB) is read and split once at start-up,
+// however many keys start-up looks up; the clock's own write is seen at once.
+TEST_F(ConfigProfile, AHugeProfileIsParsedOnceAtStartUp) {
+  std::string text = "[Horatick]\nPMPM=149\nFlashAlarm=1\nFlashHourly=1\nxPos=500\nyPos=30\n"
+                     "xScreen=1024\nyScreen=768\nVersion=01.00\n[Filler]\n";
+  for (int i = 0; i < 1'500'000; ++i) text += "k" + std::to_string(1'000'000 + i).substr(1) + "=1\n";
+  PutProfile(text);
+  // Last changed a while ago, as a profile is when the clock starts.
+  const timespec times[2] = {{0, UTIME_OMIT}, {::time(nullptr) - 3600, 0}};
+  ASSERT_EQ(::utimensat(AT_FDCWD, ProfilePath().c_str(), times, 0), 0);
+  const long before = platform::profile::ProfileParseCount();
+  Load();
+  EXPECT_EQ(platform::profile::ProfileParseCount() - before, 1);
+  EXPECT_EQ(pmStyle, 149);
+  EXPECT_EQ(record.xPos, 500);
+  EXPECT_TRUE(ReadTextFile(ProfilePath()) == text) << "nothing needed writing";
+
+  WriteProfileKey("xPos", "600");
+  EXPECT_EQ(GetPrivateProfileInt(kProfileSection, "xPos", 0, kProfileFile), 600u);
 }
 
 }  // namespace

@@ -82,6 +82,7 @@ TEST_F(ConfigSave, ReadOnlyLoadChangesNothingOnDisk) {
       {"profile of another version", "[Horatick]\nPMPM=149\nVersion=00.50\n", ConfigImage::Defaults(1, 2).Text(),
        105, 148},
       {"short configuration file", "[Horatick]\nPMPM=149\n", std::string(100, 'x'), 105, 149},
+      {"damaged header", "[Horatick]\nPMPM=149\n", "0X" + ConfigImage::Defaults(1, 2).Text().substr(2), 105, 149},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);

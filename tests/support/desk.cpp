@@ -206,6 +206,16 @@ const std::vector<HelpRequest>& Desk::helpRequests() const { return driver_->Hel
 
 const std::vector<MessageBoxRecord>& Desk::messageBoxes() const { return driver_->MessageBoxes(); }
 
+void Desk::recordFrames() { driver_->RecordFrames(); }
+
+std::vector<WindowFrame> Desk::frames(HWND hwnd) const {
+  std::vector<WindowFrame> shown;
+  for (const WindowFrame& frame : driver_->Frames()) {
+    if (frame.hwnd == hwnd) shown.push_back(frame);
+  }
+  return shown;
+}
+
 HCURSOR Desk::cursor() const { return driver_->Cursor(); }
 
 std::vector<TraceEntry> Desk::trace() const { return *trace_; }

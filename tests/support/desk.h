@@ -42,6 +42,7 @@ using platform::headless::BeepRecord;
 using platform::headless::HelpRequest;
 using platform::headless::MessageBoxRecord;
 using platform::headless::ProgramStart;
+using platform::headless::WindowFrame;
 
 class DeskError : public std::runtime_error {
  public:
@@ -286,6 +287,10 @@ class Desk {
   const std::vector<BeepRecord>& beeps() const;
   const std::vector<ProgramStart>& programsStarted() const;
   const std::vector<HelpRequest>& helpRequests() const;
+  // From recordFrames() on: a window's text and rectangle after each change
+  // of either, so every face that was on show can be looked at.
+  void recordFrames();
+  std::vector<WindowFrame> frames(HWND hwnd) const;
   HCURSOR cursor() const;
   // Every message since the start (or the last clearTrace), optionally only
   // those for one window and of the given kinds.
@@ -328,3 +333,4 @@ using desk::MenuView;
 using desk::MessageBoxView;
 using desk::Settings;
 using desk::TraceEntry;
+using desk::WindowFrame;

@@ -17,6 +17,10 @@ int OnAnswer(sd_bus_message* reply, void* userdata, sd_bus_error*) {
   auto* question = static_cast<Question*>(userdata);
   ScreenSaverWatch::Service& service = *question->service;
   if (service.news != question->newsWhenAsked) return 0;
+  // Whoever answered a call to the well-known name owns it; an error from
+  // the bus itself (no such name) comes from a name that is not unique.
+  const char* sender = sd_bus_message_get_sender(reply);
+  service.owner = sender != nullptr && sender[0] == ':' ? sender : "";
   int active = 0;
   // An error (no such service, no such object) means not active.
   service.active = sd_bus_message_is_method_error(reply, nullptr) == 0 &&
@@ -55,7 +59,8 @@ ScreenSaverWatch::ScreenSaverWatch()
   });
   for (Service& service : services_) {
     // Matched by interface alone: the signal comes from the service's own
-    // connection, whose unique name is not its well-known one.
+    // connection, whose unique name is not its well-known one; the handler
+    // takes it only from the connection that owns the name.
     sd_bus_match_signal_async(bus, nullptr, nullptr, nullptr, service.interface, "ActiveChanged",
                               &ScreenSaverWatch::OnActiveChanged, nullptr, &service);
     const std::string ownerRule = std::string("type='signal',sender='org.freedesktop.DBus',"
@@ -75,6 +80,8 @@ bool ScreenSaverWatch::Active() const {
 
 int ScreenSaverWatch::OnActiveChanged(sd_bus_message* message, void* userdata, sd_bus_error*) {
   auto* service = static_cast<Service*>(userdata);
+  const char* sender = sd_bus_message_get_sender(message);
+  if (sender == nullptr || service->owner.empty() || service->owner != sender) return 0;
   int active = 0;
   if (sd_bus_message_read(message, "b", &active) < 0) return 0;
   ++service->news;
@@ -86,13 +93,18 @@ int ScreenSaverWatch::OnOwnerChanged(sd_bus_message* message, void* userdata, sd
   const char* name = nullptr;
   const char* oldOwner = nullptr;
   const char* newOwner = nullptr;
+  // Only the bus itself says who owns a name; a peer may send a signal of
+  // that name too.
+  const char* sender = sd_bus_message_get_sender(message);
+  if (sender == nullptr || std::strcmp(sender, "org.freedesktop.DBus") != 0) return 0;
   if (sd_bus_message_read(message, "sss", &name, &oldOwner, &newOwner) < 0) return 0;
   // A service that went is no longer active; one that came is asked.
   auto* service = static_cast<Service*>(userdata);
   if (std::strcmp(name, service->name) != 0) return 0;
   ++service->news;
   service->active = false;
-  if (newOwner != nullptr && newOwner[0] != '\0') Ask(sd_bus_message_get_bus(message), *service);
+  service->owner = newOwner != nullptr ? newOwner : "";
+  if (!service->owner.empty()) Ask(sd_bus_message_get_bus(message), *service);
   return 0;
 }
 

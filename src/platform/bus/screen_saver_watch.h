@@ -3,13 +3,16 @@
 // others) and org.gnome.ScreenSaver. Each is asked once (GetActive) when it
 // is there, and followed by its ActiveChanged signal and by its name coming
 // and going on the bus, so that reading the state costs no round trip. No
-// session bus, or no service, means not active.
+// session bus, or no service, means not active. Any program on the session
+// bus may send a signal of that name; only the one from the name's current
+// owner is taken, or anyone could keep alarms silent.
 #pragma once
 
 #include <systemd/sd-bus.h>
 
 #include <cstdint>
 #include <memory>
+#include <string>
 
 #include "platform/bus/bus_connection.h"
 
@@ -35,6 +38,10 @@ class ScreenSaverWatch {
     // Counts the signals and owner changes seen, so that an answer to a
     // GetActive asked before the latest of them is not taken over it.
     std::uint64_t news = 0;
+    // The unique name of the connection that owns the name now, empty while
+    // nobody does (or it is not known yet): from the answer to GetActive,
+    // then from NameOwnerChanged.
+    std::string owner{};
   };
 
  private:

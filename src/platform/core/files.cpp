@@ -92,6 +92,12 @@ DWORD Win32ErrorFromErrno(int errnoValue, DWORD fallback) {
       return ERROR_INVALID_HANDLE;
     case ENOMEM:
       return ERROR_NOT_ENOUGH_MEMORY;
+    case ENOSPC:
+      return ERROR_DISK_FULL;
+    case EDQUOT:
+      return ERROR_DISK_QUOTA_EXCEEDED;
+    case EFBIG:
+      return ERROR_FILE_TOO_LARGE;
     default:
       return fallback;
   }

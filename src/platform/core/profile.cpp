@@ -1,8 +1,10 @@
 // GetPrivateProfileString, GetPrivateProfileInt and WritePrivateProfileString,
-// with the return values and buffer rules of Windows. Every call reads the
-// file as it is on disk now; there is no cache to go stale.
+// with the return values and buffer rules of Windows. Every call sees the
+// file as it is on disk now: the parse kept between calls is used only while
+// the file is unchanged.
 #include <climits>
 #include <cstring>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -50,10 +52,10 @@ DWORD CopyList(const std::vector<std::string>& names, LPSTR buffer, DWORD size) 
   return size - 2;
 }
 
-std::string ReadProfile(LPCSTR fileName) {
-  std::string text;
-  platform::profile::ReadWholeFile(platform::profile::ProfilePath(fileName), text);
-  return text;
+std::shared_ptr<const platform::profile::ParsedProfile> ReadProfile(LPCSTR fileName) {
+  std::shared_ptr<const platform::profile::ParsedProfile> parsed;
+  platform::profile::ReadParsedFile(platform::profile::ProfilePath(fileName), parsed);
+  return parsed;
 }
 
 std::string DefaultText(LPCSTR defaultValue) {
@@ -67,7 +69,8 @@ std::string DefaultText(LPCSTR defaultValue) {
 DWORD GetPrivateProfileString(LPCSTR section, LPCSTR key, LPCSTR defaultValue, LPSTR buffer, DWORD size,
                               LPCSTR fileName) {
   if (buffer == nullptr || size == 0) return 0;
-  const std::string file = ReadProfile(fileName);
+  const auto profile = ReadProfile(fileName);
+  const platform::profile::ParsedProfile& file = *profile;
   if (section == nullptr) return CopyList(platform::profile::SectionNames(file), buffer, size);
   if (key == nullptr) {
     const auto keys = platform::profile::KeyNames(file, section);
@@ -79,7 +82,7 @@ DWORD GetPrivateProfileString(LPCSTR section, LPCSTR key, LPCSTR defaultValue, L
 
 UINT GetPrivateProfileInt(LPCSTR section, LPCSTR key, INT defaultValue, LPCSTR fileName) {
   if (section == nullptr || key == nullptr) return static_cast<UINT>(defaultValue);
-  const auto value = platform::profile::FindValue(ReadProfile(fileName), section, key);
+  const auto value = platform::profile::FindValue(*ReadProfile(fileName), section, key);
   // As on Windows, an empty value counts as missing.
   if (!value || value->empty()) return static_cast<UINT>(defaultValue);
   const char* p = value->c_str();
@@ -99,8 +102,10 @@ UINT GetPrivateProfileInt(LPCSTR section, LPCSTR key, INT defaultValue, LPCSTR f
 
 BOOL WritePrivateProfileString(LPCSTR section, LPCSTR key, LPCSTR value, LPCSTR fileName) {
   if (section == nullptr) {
-    // Windows flushes its cache for a call with nothing to write; there is no cache here.
-    return key == nullptr && value == nullptr ? TRUE : FALSE;
+    // A call with nothing to write flushes the cache, as on Windows: the kept parse is dropped.
+    if (key != nullptr || value != nullptr) return FALSE;
+    platform::profile::ForgetParsedFile();
+    return TRUE;
   }
   // A line break in a name or value would add lines (even sections) that the
   // caller never meant to write.
@@ -115,12 +120,13 @@ BOOL WritePrivateProfileString(LPCSTR section, LPCSTR key, LPCSTR value, LPCSTR 
     return FALSE;
   }
   const std::string path = platform::profile::ProfilePath(fileName);
-  std::string old;
-  if (platform::profile::ReadWholeFile(path, old) == platform::profile::ReadResult::Failed) return FALSE;
-  const std::string updated = platform::profile::WithValue(old, section, key, value);
-  if (updated == old) {
+  std::shared_ptr<const platform::profile::ParsedProfile> old;
+  if (platform::profile::ReadParsedFile(path, old) == platform::profile::ReadResult::Failed) return FALSE;
+  const std::string updated = platform::profile::WithValue(*old, section, key, value);
+  if (updated == old->Text()) {
     SetLastError(ERROR_SUCCESS);
     return TRUE;
   }
+  platform::profile::ForgetParsedFile();
   return platform::profile::ReplaceFile(path, updated) ? TRUE : FALSE;
 }

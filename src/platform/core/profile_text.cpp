@@ -1,13 +1,13 @@
 #include "platform/core/profile_text.h"
 
 #include <cstddef>
+#include <utility>
 
 namespace platform::profile {
-namespace {
 
 enum class LineKind { Blank, Comment, Section, Key, Other };
 
-struct Line {
+struct ParsedProfile::Line {
   std::size_t begin = 0;      // offset of the line in the file
   std::size_t length = 0;     // without its line end
   std::size_t endLength = 0;  // 0, 1 ("\n" or "\r") or 2 ("\r\n")
@@ -17,6 +17,12 @@ struct Line {
   std::size_t valueOffset = 0;  // where a key's value begins within the line, after blanks
   int section = -1;        // index of the section header that the line belongs to
 };
+
+namespace {
+
+using Line = ParsedProfile::Line;
+
+long parseCount = 0;
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
@@ -72,6 +78,7 @@ void Classify(std::string_view file, Line& line, int& currentSection, int lineIn
 
 std::vector<Line> SplitLines(std::string_view file) {
   std::vector<Line> lines;
+  if (!file.empty()) ++parseCount;
   int currentSection = -1;
   std::size_t pos = 0;
   while (pos < file.size()) {
@@ -142,8 +149,28 @@ std::string WithKeyRemoved(std::string_view file, const std::vector<Line>& lines
 
 }  // namespace
 
+ParsedProfile::ParsedProfile(std::string text) : text_(std::move(text)), lines_(SplitLines(text_)) {}
+
+ParsedProfile::~ParsedProfile() = default;
+
+long ProfileParseCount() { return parseCount; }
+
 std::optional<std::string> FindValue(std::string_view file, std::string_view section, std::string_view key) {
-  const std::vector<Line> lines = SplitLines(file);
+  return FindValue(ParsedProfile(std::string(file)), section, key);
+}
+
+std::vector<std::string> SectionNames(std::string_view file) { return SectionNames(ParsedProfile(std::string(file))); }
+
+std::optional<std::vector<std::string>> KeyNames(std::string_view file, std::string_view section) {
+  return KeyNames(ParsedProfile(std::string(file)), section);
+}
+
+std::string WithValue(std::string_view file, std::string_view section, const char* key, const char* value) {
+  return WithValue(ParsedProfile(std::string(file)), section, key, value);
+}
+
+std::optional<std::string> FindValue(const ParsedProfile& file, std::string_view section, std::string_view key) {
+  const std::vector<Line>& lines = file.Lines();
   const int header = FindSection(lines, Trim(section));
   if (header < 0) return std::nullopt;
   const int found = FindKey(lines, header, Trim(key));
@@ -151,9 +178,9 @@ std::optional<std::string> FindValue(std::string_view file, std::string_view sec
   return std::string(Unquote(lines[static_cast<std::size_t>(found)].value));
 }
 
-std::vector<std::string> SectionNames(std::string_view file) {
+std::vector<std::string> SectionNames(const ParsedProfile& file) {
   std::vector<std::string> names;
-  const std::vector<Line> lines = SplitLines(file);
+  const std::vector<Line>& lines = file.Lines();
   for (std::size_t i = 0; i < lines.size(); ++i) {
     if (lines[i].kind == LineKind::Section && FindSection(lines, lines[i].name) == static_cast<int>(i)) {
       names.emplace_back(lines[i].name);
@@ -162,8 +189,8 @@ std::vector<std::string> SectionNames(std::string_view file) {
   return names;
 }
 
-std::optional<std::vector<std::string>> KeyNames(std::string_view file, std::string_view section) {
-  const std::vector<Line> lines = SplitLines(file);
+std::optional<std::vector<std::string>> KeyNames(const ParsedProfile& file, std::string_view section) {
+  const std::vector<Line>& lines = file.Lines();
   const int header = FindSection(lines, Trim(section));
   if (header < 0) return std::nullopt;
   std::vector<std::string> names;
@@ -179,8 +206,9 @@ bool IsWritableText(std::string_view text) {
   return text.find_first_of("\r\n") == std::string_view::npos;
 }
 
-std::string WithValue(std::string_view file, std::string_view sectionArg, const char* keyArg, const char* value) {
-  const std::vector<Line> lines = SplitLines(file);
+std::string WithValue(const ParsedProfile& parsed, std::string_view sectionArg, const char* keyArg, const char* value) {
+  const std::string_view file = parsed.Text();
+  const std::vector<Line>& lines = parsed.Lines();
   const std::string_view section = Trim(sectionArg);
   if (keyArg == nullptr) return WithSectionRemoved(file, lines, section);
   const std::string_view key = Trim(keyArg);

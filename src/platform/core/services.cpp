@@ -22,8 +22,10 @@ SHORT GetKeyState(int virtualKey) { return platform::CurrentDriver().KeyState(vi
 int GetSystemMetrics(int index) {
   const platform::DisplayMetrics metrics = platform::CurrentDriver().Metrics();
   switch (index) {
-    case SM_CXSCREEN: return metrics.screenWidth;
-    case SM_CYSCREEN: return metrics.screenHeight;
+    case SM_CXSCREEN:
+    case SM_CXVIRTUALSCREEN: return metrics.screenWidth;
+    case SM_CYSCREEN:
+    case SM_CYVIRTUALSCREEN: return metrics.screenHeight;
     case SM_CYCAPTION: return metrics.captionHeight;
     case SM_CXBORDER:
     case SM_CYBORDER: return 1;

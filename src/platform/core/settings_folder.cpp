@@ -88,6 +88,8 @@ FolderTrust CheckFolderTrust(const std::string& folder, unsigned user) {
   struct stat info {};
   // A folder that is not there holds nothing to be tricked by; saving into it fails plainly.
   if (::stat(folder.c_str(), &info) != 0) return FolderTrust::Usable;
+  // Settings could be neither read nor saved there: nothing to start on.
+  if (!S_ISDIR(info.st_mode)) return FolderTrust::NotAFolder;
   if (info.st_uid != user) return FolderTrust::OwnedByAnother;
   // A folder of the user's own that the group may write is the user's choice.
   if ((info.st_mode & S_IWOTH) != 0) return FolderTrust::WritableByAll;

@@ -31,6 +31,7 @@ enum class FolderTrust {
   Usable,          // the user's own, not writable by every user (or not there)
   OwnedByAnother,  // another user owns it
   WritableByAll,   // every user may write it
+  NotAFolder,      // something else is there under that name (a file, say)
 };
 FolderTrust CheckFolderTrust(const std::string& folder, unsigned user);
 

@@ -16,6 +16,7 @@
 #include <cstring>
 
 #include "platform/core/command_socket.h"
+#include "platform/core/folder_lock.h"
 #include "platform/core/runtime_folder.h"
 #include "platform/core/settings_folder.h"
 
@@ -23,6 +24,7 @@ namespace platform {
 namespace {
 
 int lockFd = -1;
+FolderLock folderLock;
 
 // How long the sending side waits for the running copy; a local peer answers at once.
 constexpr int kAnswerWaitMs = 3000;
@@ -119,6 +121,18 @@ InstanceStart AcquireSingleInstance(std::string* problem) {
     if (problem != nullptr) *problem = "cannot lock " + lockPath + ": " + std::strerror(error);
     return InstanceStart::NoLock;
   }
+  // The runtime folder depends on the environment (XDG_RUNTIME_DIR, TMPDIR)
+  // and may be cleaned at logout, so the settings folder itself is locked
+  // too: two clocks on one folder never run, whatever their environments
+  // say. Where the folder cannot be locked, the runtime lock decides alone.
+  const std::string folder = SettingsFolderPath();
+  folderLock = LockFolder(folder);
+  if (folderLock.state == FolderLockState::HeldByAnother || folderLock.state == FolderLockState::Moved) {
+    ::close(fd);
+    if (folderLock.state == FolderLockState::HeldByAnother) return InstanceStart::AnotherRuns;
+    if (problem != nullptr) *problem = "the settings folder " + folder + " was replaced while it was being locked";
+    return InstanceStart::NoLock;
+  }
   lockFd = fd;
   // Without a socket the clock runs on; only --show cannot reach it.
   command_socket::Open(InstanceFilePath("sock", nullptr));
@@ -163,6 +177,7 @@ void ReleaseSingleInstance() {
     ::close(lockFd);  // closing the only descriptor drops the flock
     lockFd = -1;
   }
+  ReleaseFolderLock(folderLock);
 }
 
 }  // namespace platform

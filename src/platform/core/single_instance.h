@@ -5,7 +5,9 @@
 // on the Unix socket "horatick-HASH.sock", both in the runtime folder (see
 // runtime_folder.h), HASH made from the settings folder's real path: so two
 // names for one folder share one lock, and a read-only settings folder still
-// gets one. The socket is mode 0600; each side checks that the other is the
+// gets one. It also holds a lock on the settings folder itself
+// (folder_lock.h), which every clock on that folder meets whatever its
+// runtime folder is. The socket is mode 0600; each side checks that the other is the
 // same user. A command is one line of text ("show"), answered "ok".
 #pragma once
 

@@ -13,6 +13,8 @@ namespace platform {
 
 namespace {
 
+constexpr char kNoClockService[] = "No time service can be reached from here.";
+
 // The reason the last failing call of the clock service gave, kept for
 // FormatMessage.
 struct KeptReason {
@@ -117,7 +119,7 @@ BOOL SetLocalTime(const SYSTEMTIME* time) {
   const auto instant = LocalTimeToUtcMicroseconds(*time);
   if (!instant) return Fail(ERROR_INVALID_PARAMETER, "That time does not exist here.");
   SystemClockService* service = CurrentDriver().SystemClock();
-  if (service == nullptr) return Fail(ERROR_NOT_SUPPORTED);
+  if (service == nullptr) return Fail(ERROR_NOT_SUPPORTED, kNoClockService);
   return Finish(AwaitAnswer([&](ClockServiceDone done) { service->SetTime(*instant, std::move(done)); }));
 }
 
@@ -137,7 +139,7 @@ BOOL TzSpecificLocalTimeToSystemTime(const void* timeZone, const SYSTEMTIME* loc
 BOOL GetNetworkTimeSync(BOOL* enabled) {
   using namespace platform;
   SystemClockService* service = CurrentDriver().SystemClock();
-  if (service == nullptr) return Fail(ERROR_NOT_SUPPORTED);
+  if (service == nullptr) return Fail(ERROR_NOT_SUPPORTED, kNoClockService);
   const ClockServiceAnswer answer =
       AwaitAnswer([&](ClockServiceDone done) { service->ReadNetworkTime(std::move(done)); });
   if (answer.error == ERROR_SUCCESS && enabled != nullptr) *enabled = answer.value ? TRUE : FALSE;
@@ -147,7 +149,7 @@ BOOL GetNetworkTimeSync(BOOL* enabled) {
 BOOL SetNetworkTimeSync(BOOL enabled) {
   using namespace platform;
   SystemClockService* service = CurrentDriver().SystemClock();
-  if (service == nullptr) return Fail(ERROR_NOT_SUPPORTED);
+  if (service == nullptr) return Fail(ERROR_NOT_SUPPORTED, kNoClockService);
   return Finish(AwaitAnswer([&](ClockServiceDone done) { service->SetNetworkTime(enabled != FALSE, std::move(done)); }));
 }
 

@@ -66,6 +66,13 @@ BOOL HeadlessDriver::WinHelp(HWND hwnd, const char* helpFile, UINT command, UINT
   return TRUE;
 }
 
+void HeadlessDriver::WindowChanged(HWND hwnd, unsigned changes) {
+  if (!recordingFrames_ || (changes & (kChangeText | kChangeRect)) == 0) return;
+  const WindowSnapshot shot = DescribeWindow(hwnd);
+  if (!shot.exists || shot.parent != nullptr) return;
+  frames_.push_back(WindowFrame{hwnd, shot.text, shot.rect});
+}
+
 void HeadlessDriver::MessageBoxOpened(HWND box) {
   const WindowSnapshot shot = DescribeWindow(box);
   messageBoxes_.push_back(MessageBoxRecord{box, shot.owner, shot.messageBoxText, shot.text, shot.messageBoxStyle});

@@ -8,6 +8,8 @@
 //   [x] Beep: recorded; the virtual clock moves on by the tone's length
 //   [x] WinExec: recorded, answers 33 ("started") or a chosen result
 //   [x] WinHelp: recorded
+//   [x] drawing, as frames when asked for: a top-level window's text and
+//       rectangle after each change of either, every face that was on show
 //   [x] key state: set by its user
 //   [x] metrics: a configurable screen and caption font (1024 x 768, 8 x 16)
 //   [x] a window timer refused on demand
@@ -17,7 +19,7 @@
 //       layer's event sources (a test's private bus) are looked at before
 //       the program is reported idle
 // What it leaves out:
-//   [ ] drawing: window state is read from the core (platform/core/inspect.h)
+//   [ ] drawing pixels: window state is read from the core (platform/core/inspect.h)
 //   [ ] the machine's clocks, real sound and real program starts: the
 //       terminal clock's driver has them
 #pragma once
@@ -56,6 +58,14 @@ struct HelpRequest {
   UINT_PTR data;
 };
 
+// A top-level window as it would be drawn after a change of its text or its
+// rectangle.
+struct WindowFrame {
+  HWND hwnd;
+  std::string text;
+  RECT rect;
+};
+
 struct MessageBoxRecord {
   HWND box;
   HWND owner;
@@ -91,6 +101,9 @@ class HeadlessDriver : public Driver {
   const std::vector<ProgramStart>& ProgramStarts() const { return programStarts_; }
   const std::vector<HelpRequest>& HelpRequests() const { return helpRequests_; }
   const std::vector<MessageBoxRecord>& MessageBoxes() const { return messageBoxes_; }
+  // Frames are recorded from this call on (none before: a day of faces is a lot).
+  void RecordFrames() { recordingFrames_ = true; }
+  const std::vector<WindowFrame>& Frames() const { return frames_; }
   const std::optional<FileChooserRequest>& OpenFileChooser() const { return fileChooser_; }
   HCURSOR Cursor() const { return cursor_; }
   bool Moving() const { return moving_ != nullptr; }
@@ -135,6 +148,7 @@ class HeadlessDriver : public Driver {
   void MoveStarted(HWND hwnd) override;
   void MoveEnded(HWND hwnd) override;
   void CursorChanged(HCURSOR cursor) override { cursor_ = cursor; }
+  void WindowChanged(HWND hwnd, unsigned changes) override;
   bool ScreenSaverRunning() override { return screenSaverRunning_; }
   SystemClockService* SystemClock() override { return systemClock_; }
 
@@ -158,6 +172,8 @@ class HeadlessDriver : public Driver {
   std::vector<ProgramStart> programStarts_;
   std::vector<HelpRequest> helpRequests_;
   std::vector<MessageBoxRecord> messageBoxes_;
+  std::vector<WindowFrame> frames_;
+  bool recordingFrames_ = false;
   std::optional<FileChooserRequest> fileChooser_;
   HCURSOR cursor_ = nullptr;
   HWND moving_ = nullptr;

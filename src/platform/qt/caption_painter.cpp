@@ -66,9 +66,13 @@ CaptionColours CaptionColoursFor(const QPalette& palette, bool active) {
 void PaintCaption(QPainter& painter, const CaptionLayout& layout, const CaptionTitle& title, const QFont& font,
                   const CaptionColours& colours, const QRect& dirty) {
   if (!layout.title.contains(dirty)) {
+    // The border is the whole window filled, and the bar over it: a line
+    // drawn round the edge covers only part of its pixels on a screen of
+    // two or one and a half device pixels to the unit. The fill reaches a
+    // unit past the window so that a last device row or column that a
+    // fractional ratio leaves is covered too.
     const QRect whole = layout.bar.adjusted(-1, -1, 1, 1);
-    painter.setPen(colours.frame);
-    painter.drawRect(whole.adjusted(0, 0, -1, -1));
+    painter.fillRect(whole.adjusted(0, 0, 1, 1), colours.frame);
     painter.fillRect(layout.bar, colours.bar);
     if (!layout.systemBox.isEmpty()) PaintSystemBox(painter, layout.systemBox, colours);
     if (!layout.minimizeBox.isEmpty()) PaintMinimizeBox(painter, layout.minimizeBox, colours);

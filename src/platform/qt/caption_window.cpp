@@ -13,6 +13,7 @@
 #include <QWindow>
 
 #include "platform/core/driver.h"
+#include "platform/qt/accessibility.h"
 #include "platform/qt/caption_layout.h"
 #include "platform/qt/caption_painter.h"
 #include "platform/qt/program_turn.h"
@@ -69,6 +70,7 @@ void CaptionWindow::Apply(const WindowSnapshot& window, unsigned bits) {
       title_ = text;
       titleText_ = CaptionTitle(title_, font_, glyphs_);
       SetTitleOnWindow();
+      AnnounceNameChange(this);
       update(LayOutCaption(size(), style_).title);
     }
   }

@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "platform/core/driver.h"
+#include "platform/qt/accessibility.h"
 
 namespace platform::qt {
 
@@ -139,6 +140,7 @@ void DialogWindow::LinkControls() {
     }
     SetTextBuddy(control.widget, buddy);
   }
+  LabelControlsForReaders(Handle(), [this](HWND control) { return ControlWidget(control); });
 }
 
 QWidget* DialogWindow::MnemonicTargetAfter(const QWidget* marker) const {

@@ -4,7 +4,6 @@
 #include <QAbstractNativeEventFilter>
 #include <QApplication>
 #include <QCursor>
-#include <QDesktopServices>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QPixmap>
@@ -24,10 +23,12 @@
 #include "platform/core/inspect.h"
 #include "platform/core/single_instance.h"
 #include "platform/sound/alsa_beep.h"
+#include "platform/qt/accessibility.h"
 #include "platform/qt/caption_window.h"
 #include "platform/qt/dialog_window.h"
 #include "platform/qt/file_chooser.h"
 #include "platform/core/help_document.h"
+#include "platform/qt/help_window.h"
 #include "platform/qt/icon_image.h"
 #include "platform/qt/key_router.h"
 #include "platform/qt/message_box_window.h"
@@ -113,6 +114,7 @@ QtDriver::QtDriver()
                    [](QSessionManager&) { PostInput(input::EndSession{}); });
   screenSaver_ = std::make_unique<bus::ScreenSaverWatch>();
   mapWatch_ = WatchMaps([this](unsigned long id) { WindowMapped(id); });
+  InstallAccessibility();
   installedDriver = this;
 }
 
@@ -123,6 +125,7 @@ QtDriver::~QtDriver() {
   watch_.reset();
   screenSaver_.reset();
   fileChooser_.reset();
+  help_.reset();
   systemMenu_.reset();
   for (auto& [handle, window] : windows_) delete window;
   windows_.clear();
@@ -390,15 +393,24 @@ BOOL QtDriver::Beep(DWORD frequencyHz, DWORD durationMs) {
   return TRUE;
 }
 
+// The help is shown in the clock's own window, never handed to a browser:
+// a desktop without one, or whose file handler is an editor, would show the
+// page's source or nothing at all.
 BOOL QtDriver::WinHelp(HWND hwnd, const char* helpFile, UINT command, UINT_PTR data) {
-  if (command == HELP_QUIT) return TRUE;
+  if (command == HELP_QUIT) {
+    if (help_ != nullptr && !lost_) help_->close();
+    return TRUE;
+  }
   if (lost_ || !help::IsClockHelpFile(helpFile)) return FALSE;
   const auto document = help::FindHelpDocument(helpFile);
   const auto address = document ? help::HelpAddress(*document, command, data) : std::nullopt;
   if (document && !address) return FALSE;
-  if (address && QDesktopServices::openUrl(QUrl(QString::fromStdString(*address)))) return TRUE;
+  if (address) {
+    if (help_ == nullptr) help_ = std::make_unique<HelpWindow>();
+    if (help_->Open(QUrl(QString::fromStdString(*address)))) return TRUE;
+  }
   // A request for help is never met with nothing at all.
-  const std::string text = document ? "The help document could not be opened in a browser:\n" + *document
+  const std::string text = document ? "The help document could not be read:\n" + *document
                                     : std::string(kNoHelpText);
   MessageBoxEx(hwnd, text.c_str(), "Horatick", MB_OK | MB_ICONINFORMATION, 0);
   return FALSE;

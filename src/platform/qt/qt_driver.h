@@ -29,8 +29,9 @@
 //   [x] message boxes with their icons and buttons; the file chooser, whose
 //       Executables are the folders and the files one may run
 //   [x] Beep through ALSA, the display bell when there is no sound device
-//   [x] WinHelp: the help document in the desktop's browser, a message box
-//       when there is none or it cannot be opened
+//   [x] WinHelp: the help document in the clock's own help window, at the
+//       section asked for, with Back, Forward and Find (no browser is
+//       started); a message box when there is none or it cannot be read
 //   [x] metrics: the whole desktop's size, the caption font, the dialog units
 //   [x] the end of the desktop session as the end of the program's session;
 //       so is the loss of the X connection, after which the program saves
@@ -38,6 +39,9 @@
 //   [x] the screen saver's state, from the session's screen-saver services;
 //       the system clock set through the system's time and date service;
 //       both buses watched by the toolkit's loop
+//   [x] screen readers (AT-SPI through the toolkit): the clock window named
+//       by its face as it changes, roles by class and style, edits named by
+//       their labels, radio buttons with their groups, alerts (accessibility.h)
 // What it leaves out:
 //   [ ] moves of dialogs by the user are not reported (the program keeps no
 //       dialog places)
@@ -65,6 +69,7 @@ namespace platform::qt {
 
 class CaptionWindow;
 class FileChooser;
+class HelpWindow;
 class KeyRouter;
 class MirrorWindow;
 class SystemMenuPopup;
@@ -106,6 +111,8 @@ class QtDriver final : public Driver {
   QWidget* WidgetOf(HWND hwnd) const;
   SystemMenuPopup& SystemMenu() { return *systemMenu_; }
   FileChooser& Chooser() { return *fileChooser_; }
+  // The help window, nullptr until help was first asked for.
+  HelpWindow* Help() const { return help_.get(); }
   const DesktopFonts& Fonts() const { return fonts_; }
   // The window the core is moving now (a caption drag), nullptr when none.
   HWND MovingWindow() const { return moving_; }
@@ -136,6 +143,7 @@ class QtDriver final : public Driver {
   std::unique_ptr<KeyRouter> keys_;
   std::unique_ptr<SystemMenuPopup> systemMenu_;
   std::unique_ptr<FileChooser> fileChooser_;
+  std::unique_ptr<HelpWindow> help_;
   std::unique_ptr<QSocketNotifier> watch_;
   int watchedFd_ = -1;
   std::function<void()> onInstanceCommand_;

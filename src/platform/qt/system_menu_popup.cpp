@@ -24,6 +24,8 @@ void SystemMenuPopup::Open(HMENU handle, QPoint at) {
   const auto described = DescribeMenu(handle);
   if (!described) return;
   menu_ = new QMenu;
+  // What a screen reader calls the menu.
+  menu_->setAccessibleName(QStringLiteral("System Menu"));
   for (const MenuItemSnapshot& item : described->items) {
     if ((item.flags & MF_SEPARATOR) != 0) {
       menu_->addSeparator();

@@ -41,13 +41,15 @@ constexpr DWORD ERROR_INVALID_HANDLE = 6;
 constexpr DWORD ERROR_NOT_ENOUGH_MEMORY = 8;
 constexpr DWORD ERROR_WRITE_FAULT = 29;
 constexpr DWORD ERROR_READ_FAULT = 30;
+constexpr DWORD ERROR_DISK_FULL = 112;
+constexpr DWORD ERROR_FILE_TOO_LARGE = 223;
+constexpr DWORD ERROR_DISK_QUOTA_EXCEEDED = 1295;
 constexpr DWORD ERROR_BAD_FILE_TYPE = 222;            // a pipe, a device or a socket where a file was wanted
 constexpr DWORD ERROR_ALREADY_EXISTS = 183;
 constexpr DWORD ERROR_ENVVAR_NOT_FOUND = 203;
 constexpr DWORD ERROR_GEN_FAILURE = 31;
 constexpr DWORD ERROR_NOT_SUPPORTED = 50;
 constexpr DWORD ERROR_INVALID_PARAMETER = 87;
-constexpr DWORD ERROR_DIRECTORY_NOT_SUPPORTED = 336;  // a folder where a file was wanted
 constexpr DWORD ERROR_CANCELLED = 1223;
 constexpr DWORD ERROR_TIMEOUT = 1460;
 constexpr DWORD ERROR_INVALID_WINDOW_HANDLE = 1400;
@@ -72,12 +74,6 @@ BOOL SetLocalTime(const SYSTEMTIME* time);
 // nullptr): the first of a repeated hour; FALSE with ERROR_INVALID_PARAMETER
 // for a local time that does not exist.
 BOOL TzSpecificLocalTimeToSystemTime(const void* timeZone, const SYSTEMTIME* local, SYSTEMTIME* utc);
-// Whether the machine keeps its clock from the network by itself, and turning
-// that on or off (the desktop may ask for authorisation; messages go on
-// meanwhile, as for SetLocalTime). FALSE with the error where it cannot be
-// read or set. Win32 has these in another form.
-BOOL GetNetworkTimeSync(BOOL* enabled);
-BOOL SetNetworkTimeSync(BOOL enabled);
 
 // System parameters: only SPI_GETSCREENSAVERRUNNING (pvParam: a BOOL).
 constexpr UINT SPI_GETSCREENSAVERRUNNING = 0x0072;

@@ -209,6 +209,10 @@ constexpr int SM_CYSCREEN = 1;
 constexpr int SM_CYCAPTION = 4;
 constexpr int SM_CXBORDER = 5;
 constexpr int SM_CYBORDER = 6;
+// The desktop of all screens together; the same as SM_CXSCREEN and
+// SM_CYSCREEN on this platform, where the screen is the whole desktop.
+constexpr int SM_CXVIRTUALSCREEN = 78;
+constexpr int SM_CYVIRTUALSCREEN = 79;
 
 // ---------------------------------------------------------------------------
 // Menus

@@ -1,8 +1,7 @@
-#include "cli/terminal_text.h"
+#include "base/terminal_text.h"
 
 #include <cstdio>
 
-namespace cli {
 namespace {
 
 void AppendEscaped(std::string& out, unsigned value) {
@@ -63,4 +62,12 @@ std::string TerminalLine(std::string_view text) {
   return out;
 }
 
-}  // namespace cli
+bool IsUtf8(std::string_view text) {
+  while (!text.empty()) {
+    unsigned codePoint = 0;
+    const std::size_t length = Utf8CharacterAt(text, codePoint);
+    if (length == 0) return false;
+    text.remove_prefix(length);
+  }
+  return true;
+}

@@ -2,7 +2,7 @@
 // a settings file reaches the terminal.
 #include <gtest/gtest.h>
 
-#include "cli/terminal_text.h"
+#include "base/terminal_text.h"
 
 TEST(TerminalLine, ControlsAreShownEscapedAndEverythingElseAsItIs) {
   const struct {
@@ -20,6 +20,6 @@ TEST(TerminalLine, ControlsAreShownEscapedAndEverythingElseAsItIs) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    EXPECT_EQ(cli::TerminalLine(c.text), c.shown);
+    EXPECT_EQ(TerminalLine(c.text), c.shown);
   }
 }

@@ -1,0 +1,16 @@
+# Cross-building the Windows clock on Linux with MinGW-w64 (64-bit, the
+# compiler with POSIX threads, whose standard library has std::thread and
+# std::mutex).
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+
+set(HORATICK_MINGW_PREFIX x86_64-w64-mingw32)
+set(CMAKE_C_COMPILER ${HORATICK_MINGW_PREFIX}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${HORATICK_MINGW_PREFIX}-g++-posix)
+set(CMAKE_RC_COMPILER ${HORATICK_MINGW_PREFIX}-windres)
+
+set(CMAKE_FIND_ROOT_PATH /usr/${HORATICK_MINGW_PREFIX})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
