@@ -12,6 +12,7 @@ HORATICK_PACKAGES=(
   dpkg-dev lintian appstream desktop-file-utils
   at-spi2-core python3-pyatspi
   libsystemd-dev pkg-config dbus-daemon ccache
+  python3-icalendar python3-dateutil debhelper
   g++-mingw-w64-x86-64-posix wine64
 )
 

@@ -16,12 +16,7 @@ bool Set(std::int32_t flag) { return flag != 0; }
 struct IntervalPhase {
   CalendarDay first;
 
-  IntervalPhase(const AlarmRecord& r, const ClockDate& today) {
-    const int startWeekday = WeekdayOf(r.month, r.day, r.year);
-    int k = (static_cast<int>(today.weekday) - startWeekday) % 7;
-    if (k < 0) k += 7;
-    first = AddDays(r.month, r.day, r.year, k);
-  }
+  IntervalPhase(const AlarmRecord& r, const ClockDate& today) : first(IntervalFirstDate(r, today.weekday)) {}
 
   bool InCycle(const ClockDate& today, int cycleDays) const {
     return SameCycle(first.month, first.day, first.year, today.month, today.day, today.year, cycleDays) != 0;
@@ -35,6 +30,13 @@ bool MonthWeekMatches(const AlarmRecord& r, int dayOfMonth) {
 }
 
 }  // namespace
+
+CalendarDay IntervalFirstDate(const AlarmRecord& r, int weekday) {
+  const int startWeekday = WeekdayOf(r.month, r.day, r.year);
+  int k = (weekday - startWeekday) % 7;
+  if (k < 0) k += 7;
+  return AddDays(r.month, r.day, r.year, k);
+}
 
 int IsAlarmDueAt(const AlarmRecord& r, const ClockDate& today, const ClockTime& now, int checkTime) {
   const bool timeOk = checkTime == 0 || (r.minute == now.minute && r.hour == now.hour);

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 
+#include "alarms/calendar.h"
 #include "settings/alarm_record.h"
 #include "base/time_source.h"
 
@@ -14,6 +15,10 @@ extern std::int32_t screenSaverActive;
 int IsAlarmDue(int index, int checkTime);
 // The same rule for a given record and moment.
 int IsAlarmDueAt(const AlarmRecord& r, const ClockDate& today, const ClockTime& now, int checkTime);
+// The first date on or after the alarm's start date that falls on the
+// weekday (0 = Sunday): the interval rules match the days a whole number of
+// cycles from it, before the start date as well as after.
+CalendarDay IntervalFirstDate(const AlarmRecord& r, int weekday);
 // Whether the tick scan looks at this alarm now: enabled, and not held back
 // by an active screen saver.
 bool AlarmWatched(const AlarmRecord& r);

@@ -10,9 +10,9 @@ void AppendEscaped(std::string& out, unsigned value) {
   out += escaped;
 }
 
-// The length of the well-formed UTF-8 character at the start of text, and
-// its code point; 0 when the bytes there are not one.
-std::size_t CharacterAt(std::string_view text, unsigned& codePoint) {
+}  // namespace
+
+std::size_t Utf8CharacterAt(std::string_view text, unsigned& codePoint) {
   const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
   const unsigned lead = byte(0);
   std::size_t length;
@@ -39,14 +39,12 @@ std::size_t CharacterAt(std::string_view text, unsigned& codePoint) {
   return length;
 }
 
-}  // namespace
-
 std::string TerminalLine(std::string_view text) {
   std::string out;
   out.reserve(text.size());
   while (!text.empty()) {
     unsigned codePoint = 0;
-    const std::size_t length = CharacterAt(text, codePoint);
+    const std::size_t length = Utf8CharacterAt(text, codePoint);
     if (length == 0) {
       AppendEscaped(out, static_cast<unsigned char>(text.front()));
       text.remove_prefix(1);
@@ -67,7 +65,7 @@ std::string TerminalLine(std::string_view text) {
 bool IsUtf8(std::string_view text) {
   while (!text.empty()) {
     unsigned codePoint = 0;
-    const std::size_t length = CharacterAt(text, codePoint);
+    const std::size_t length = Utf8CharacterAt(text, codePoint);
     if (length == 0) return false;
     text.remove_prefix(length);
   }

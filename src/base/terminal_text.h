@@ -13,3 +13,7 @@ std::string TerminalLine(std::string_view text);
 
 // Whether every byte of text belongs to a well-formed UTF-8 character.
 bool IsUtf8(std::string_view text);
+
+// The length of the well-formed UTF-8 character at the start of text (not
+// empty), and its code point; 0 when the bytes there are not one.
+std::size_t Utf8CharacterAt(std::string_view text, unsigned& codePoint);

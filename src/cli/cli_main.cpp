@@ -38,7 +38,7 @@ int RunCommandLine(int argc, char** argv) {
     case RunMode::Upcoming:
       return RunUpcoming(line);
     case RunMode::Follow:
-      return RunFollowClock();
+      return RunFollowClock(line.format);
     case RunMode::Show:
       return SendShowCommand();
     case RunMode::Autostart: {

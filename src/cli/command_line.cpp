@@ -20,6 +20,7 @@ const OptionSpec kOptions[] = {
     {"--show", Value::None},         {"--print-face", Value::None}, {"--upcoming", Value::None},
     {"--desktop-available", Value::None}, {"--autostart", Value::Optional}, {"--settings-dir", Value::Needed},
     {"--at", Value::Needed},         {"--from", Value::Needed},   {"--days", Value::Needed},
+    {"--format", Value::Needed},
 };
 
 const OptionSpec* FindOption(const std::string& name) {
@@ -50,6 +51,14 @@ std::optional<int> ParseDays(const std::string& text) {
   }
   if (days < 1 || days > kMostUpcomingDays) return std::nullopt;
   return days;
+}
+
+std::optional<OutputFormat> ParseFormat(const std::string& text) {
+  if (text == "plain") return OutputFormat::Plain;
+  if (text == "waybar") return OutputFormat::Waybar;
+  if (text == "i3bar") return OutputFormat::I3bar;
+  if (text == "ics") return OutputFormat::Ics;
+  return std::nullopt;
 }
 
 }  // namespace
@@ -107,6 +116,13 @@ ParseResult ParseCommandLine(int argc, const char* const* argv) {
       if (!line.from) {
         return fail("option '--from' needs a minute as \"YYYY-MM-DD HH:MM\", not '" + TerminalLine(*value) + "'");
       }
+    } else if (argument == "--format") {
+      const auto format = ParseFormat(*value);
+      if (!format) {
+        return fail("option '--format' takes plain, waybar or i3bar (--follow) or plain or ics (--upcoming), not '" +
+                    TerminalLine(*value) + "'");
+      }
+      line.format = *format;
     } else if (argument == "--days") {
       const auto days = ParseDays(*value);
       if (!days) return fail("option '--days' needs a whole number from 1 to 3660, not '" + TerminalLine(*value) + "'");
@@ -119,6 +135,20 @@ ParseResult ParseCommandLine(int argc, const char* const* argv) {
   if (hasUpcomingOptions && line.mode != RunMode::Upcoming) {
     return fail(std::string("option '") + (line.from ? "--from" : "--days") + "' goes with '--upcoming' only");
   }
+  const bool hasFormat = std::find(seen.begin(), seen.end(), "--format") != seen.end();
+  if (hasFormat && line.mode != RunMode::Follow && line.mode != RunMode::Upcoming) {
+    return fail("option '--format' goes with '--follow' or '--upcoming' only");
+  }
+  if (line.mode == RunMode::Follow && line.format == OutputFormat::Ics) {
+    return fail("option '--follow' writes plain, waybar or i3bar, not ics");
+  }
+  if (line.mode == RunMode::Upcoming && (line.format == OutputFormat::Waybar || line.format == OutputFormat::I3bar)) {
+    return fail("option '--upcoming' writes plain or ics, not a status bar's lines");
+  }
+  // The calendar file holds the rules themselves, with no end.
+  if (line.format == OutputFormat::Ics && std::find(seen.begin(), seen.end(), "--days") != seen.end()) {
+    return fail("option '--days' goes with the plain list of '--upcoming', not with '--format ics'");
+  }
   return result;
 }
 
@@ -128,14 +158,18 @@ std::string UsageText() {
       "A desk clock: a small always-on-top window whose caption is the clock face.\n"
       "\n"
       "  (no option)                  run the clock\n"
-      "  --follow                     run the clock with no window, printing each new face\n"
-      "                               as a line on standard output\n"
+      "  --follow [--format plain|waybar|i3bar]\n"
+      "                               run the clock with no window, printing each new face\n"
+      "                               as a line on standard output (plain), or as the JSON\n"
+      "                               lines of a status bar\n"
       "  --show                       tell the running clock to lay out and show its window\n"
       "  --print-face [--at \"YYYY-MM-DD HH:MM:SS\"]\n"
       "                               print the face the saved settings give now (or then)\n"
       "  --upcoming [--from \"YYYY-MM-DD HH:MM\"] [--days N]\n"
       "                               list when each enabled alarm goes off, for N days\n"
-      "                               (1 to 3660, default 7) from the next minute\n"
+      "                               (1 to 3660, default 7) from the next minute;\n"
+      "  --upcoming --format ics [--from \"YYYY-MM-DD HH:MM\"]\n"
+      "                               write the enabled alarms as an iCalendar file\n"
       "  --autostart [on|off]         start the clock at login, or stop doing so;\n"
       "                               alone, say whether it does\n"
       "  --settings-dir DIR           use DIR as the settings folder\n"

@@ -8,6 +8,10 @@
 
 enum class RunMode { Clock, Follow, Show, PrintFace, Upcoming, Autostart, Help, Version, DesktopAvailable };
 
+// --follow: plain lines, or the JSON lines of a status bar; --upcoming: the
+// plain list, or an iCalendar file.
+enum class OutputFormat { Plain, Waybar, I3bar, Ics };
+
 struct CommandLine {
   RunMode mode = RunMode::Clock;
   std::optional<std::string> settingsDir;
@@ -15,6 +19,7 @@ struct CommandLine {
   std::optional<LocalMoment> from;  // --upcoming --from
   int days = 7;                     // --upcoming --days
   std::optional<bool> autostart;    // --autostart on|off; nothing to ask
+  OutputFormat format = OutputFormat::Plain;  // --format
 };
 
 inline constexpr int kMostUpcomingDays = 3660;

@@ -11,6 +11,8 @@
 #include <thread>
 #include <vector>
 
+#include "alarms/alarm_scan.h"
+#include "cli/desktop_notice.h"
 #include "cli/instance_commands.h"
 #include "base/terminal_text.h"
 #include "platform/core/event_sources.h"
@@ -23,6 +25,9 @@
 
 namespace cli {
 namespace {
+
+// The driver whose status bar is told of each ring.
+FollowDriver* ringListener = nullptr;
 
 constexpr char kClockClass[] = "Horatick";
 
@@ -71,14 +76,35 @@ std::string HelpDocumentAddress(const char* helpFile, UINT command, UINT_PTR dat
   return platform::help::HelpAddress(*document, command, data).value_or(std::string());
 }
 
-FollowDriver::FollowDriver(LineOutput& out, LineOutput& errors) : out_(out), errors_(errors) {
+FollowDriver::FollowDriver(LineOutput& out, LineOutput& errors, OutputFormat format) : out_(out), errors_(errors) {
   wakeFd_ = ::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
   // When the reader has gone (a status bar closed, `| head` done), the clock
   // ends as at the end of a session, saving its settings.
   out_.OnLost([] { platform::PostInput(platform::input::EndSession{}); });
+  if (format == OutputFormat::Waybar || format == OutputFormat::I3bar) {
+    // The bar's lines are JSON the feed has escaped; they go out as they are.
+    // A status is a face: only the newest waits for a slow reader.
+    feed_.emplace(format, [this](const std::string& line, bool mustArrive) {
+      if (mustArrive) {
+        out_.PutLine(line);
+      } else {
+        out_.PutFace(line);
+      }
+    });
+    ringListener = this;
+    alarmRingObserver = &FollowDriver::OnAlarmRing;
+  }
+}
+
+void FollowDriver::OnAlarmRing(int) {
+  if (ringListener != nullptr && ringListener->feed_) ringListener->feed_->AlarmRang();
 }
 
 FollowDriver::~FollowDriver() {
+  if (ringListener == this) {
+    ringListener = nullptr;
+    alarmRingObserver = nullptr;
+  }
   if (&platform::CurrentDriver() == this) platform::InstallDriver(nullptr);
   if (wakeFd_ >= 0) ::close(wakeFd_);
 }
@@ -94,12 +120,24 @@ void FollowDriver::PrintLine(const std::string& text, bool face) {
   }
 }
 
+void FollowDriver::PrintNote(const std::string& text) {
+  if (feed_) {
+    errors_.PutLine(TerminalLine(text));
+  } else {
+    PrintLine(text);
+  }
+}
+
 void FollowDriver::WindowChanged(HWND hwnd, unsigned changes) {
   if ((changes & platform::kChangeText) == 0) return;
   const platform::WindowSnapshot shot = platform::DescribeWindow(hwnd);
   if (!IsClockWindow(shot) || shot.text == lastFace_) return;
   lastFace_ = shot.text;
-  PrintLine(shot.text, true);
+  if (feed_) {
+    feed_->Face(shot.text);
+  } else {
+    PrintLine(shot.text, true);
+  }
 }
 
 void FollowDriver::WindowDestroyed(HWND hwnd) { answered_.erase(hwnd); }
@@ -111,7 +149,12 @@ bool FollowDriver::AnswerOpenWindows() {
     const platform::WindowSnapshot shot = platform::DescribeWindow(hwnd);
     if (shot.kind != platform::WindowKind::MessageBox && shot.kind != platform::WindowKind::Dialog) continue;
     answered_.insert(hwnd);
-    PrintLine(shot.text + ": " + ReadableText(shot));
+    const std::string text = ReadableText(shot);
+    PrintNote(shot.text + ": " + text);
+    if (const auto notice = NoticeOf(shot, text)) {
+      notifier_.Notify(notice->summary, notice->body,
+                       notice->alarm ? platform::bus::Urgency::Critical : platform::bus::Urgency::Normal);
+    }
     if (HWND button = AnswerButton(shot)) {
       platform::PostInput(platform::input::ClickControl{button});
     } else {
@@ -132,6 +175,15 @@ void FollowDriver::WaitForInput(std::optional<std::uint64_t> deadlineMs) {
   if (deadlineMs) {
     const std::uint64_t now = MonotonicNowMs();
     timeoutMs = *deadlineMs > now ? static_cast<int>(std::min<std::uint64_t>(*deadlineMs - now, 60'000)) : 0;
+  }
+  // A ring marks the bar's line until its minute ends, whether or not the
+  // face changes then.
+  if (feed_) {
+    feed_->Refresh();
+    if (const auto redrawAt = feed_->RedrawAtMs()) {
+      const auto left = std::max<std::int64_t>(*redrawAt - UtcNowMs(), 0);
+      if (timeoutMs < 0 || left < timeoutMs) timeoutMs = static_cast<int>(left);
+    }
   }
   // The session bus is watched too, so the screen saver's signals are taken
   // as they come.
@@ -169,7 +221,7 @@ BOOL FollowDriver::Beep(DWORD frequencyHz, DWORD durationMs) {
 BOOL FollowDriver::WinHelp(HWND, const char* helpFile, UINT command, UINT_PTR data) {
   const std::string address = HelpDocumentAddress(helpFile, command, data);
   if (address.empty()) return FALSE;
-  PrintLine(address);
+  PrintNote(address);
   return TRUE;
 }
 

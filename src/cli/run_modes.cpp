@@ -132,7 +132,7 @@ bool DesktopAvailable() {
 #endif
 }
 
-int RunFollowClock() {
+int RunFollowClock(OutputFormat format) {
   // A reader that goes away is noticed as a failed write, not by a signal
   // that would end the clock without saving.
   std::signal(SIGPIPE, SIG_IGN);
@@ -144,7 +144,7 @@ int RunFollowClock() {
   int exitCode;
   {
     const cli::ErrorStreamThrough notices(errors);
-    cli::FollowDriver driver(lines, errors);
+    cli::FollowDriver driver(lines, errors, format);
     driver.SetMetrics(FollowMetrics());
     platform::InstallDriver(&driver);
     exitCode = RunClock();

@@ -8,14 +8,10 @@
 #include "alarms/clock_jump.h"
 #include "alarms/schedule.h"
 #include "cli/command_line.h"
+#include "cli/ics_export.h"
 #include "cli/local_time.h"
 #include "cli/settings_view.h"
 
-namespace {
-
-// The minute at which the clock notices a due minute: itself, or for a
-// minute the local clock skips, the first minute after the gap; none when
-// the gap is longer than the clock catches up.
 std::optional<std::int64_t> NoticedAt(std::int64_t wallMinute) {
   if (WallMinuteExists(wallMinute)) return wallMinute;
   for (std::int64_t later = wallMinute + 1; later <= wallMinute + kCatchUpLimitMinutes; ++later) {
@@ -23,8 +19,6 @@ std::optional<std::int64_t> NoticedAt(std::int64_t wallMinute) {
   }
   return std::nullopt;
 }
-
-}  // namespace
 
 std::vector<Occurrence> UpcomingAlarms(const AlarmRecord* table, std::int64_t fromWallMinute, int days) {
   // The listing writes four-digit years, and so does every dialog: it ends with the year 9999.
@@ -34,6 +28,8 @@ std::vector<Occurrence> UpcomingAlarms(const AlarmRecord* table, std::int64_t fr
   // A day earlier too: a minute skipped late on it may be noticed inside the span.
   const std::int64_t firstDay = LocalDayOf(fromWallMinute) - 1;
   const std::int64_t lastDay = LocalDayOf(endWallMinute);
+  // A one-date alarm is retired at its first ring, whichever rule made it due.
+  bool retired[kAlarmCount] = {};
   for (std::int64_t day = firstDay; day <= lastDay; ++day) {
     const CalendarDay c = DateOfLocalDay(day);
     if (c.year < 1 || c.year > 9999) continue;
@@ -42,11 +38,14 @@ std::vector<Occurrence> UpcomingAlarms(const AlarmRecord* table, std::int64_t fr
     for (int i = 0; i < kAlarmCount; ++i) {
       const AlarmRecord& r = table[i];
       // The scan rings only alarms that are enabled, at a time of day that exists.
-      if (r.enabled != 1 || r.hour > 23 || r.minute > 59) continue;
+      if (r.enabled != 1 || r.hour > 23 || r.minute > 59 || retired[i]) continue;
       const ClockTime time{r.hour, r.minute, 0, 0};
       if (!IsAlarmDueAt(r, date, time, 1)) continue;
       const auto noticed = NoticedAt(day * kMinutesPerDay + r.hour * 60 + r.minute);
-      if (noticed && *noticed >= fromWallMinute && *noticed < endWallMinute) found.push_back({*noticed, i + 1});
+      if (noticed && *noticed >= fromWallMinute && *noticed < endWallMinute) {
+        found.push_back({*noticed, i + 1});
+        retired[i] = r.dateMode == kAlarmOneDate;
+      }
     }
   }
   std::sort(found.begin(), found.end(), [](const Occurrence& a, const Occurrence& b) {
@@ -72,6 +71,10 @@ int RunUpcoming(const CommandLine& commandLine) {
     // The next minute of the local clock.
     const std::int64_t now = static_cast<std::int64_t>(std::time(nullptr));
     from = WallMinuteOfUtc((now / 60 + 1) * 60);
+  }
+  if (commandLine.format == OutputFormat::Ics) {
+    std::fputs(IcsCalendar(alarms, from, static_cast<std::int64_t>(std::time(nullptr))).c_str(), stdout);
+    return std::fflush(stdout) == 0 ? 0 : 1;
   }
   for (const Occurrence& occurrence : UpcomingAlarms(alarms, from, commandLine.days)) {
     std::printf("%s\n", FormatOccurrence(occurrence).c_str());

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,7 +18,13 @@ struct Occurrence {
 // alarm number within a minute. In a zone with daylight saving this is what
 // the clock does: a repeated minute rings once, a skipped one rings at the
 // first minute after the gap (when the gap is no longer than the clock catches up).
+// A one-date alarm comes once at most: the clock retires it at its first ring.
 std::vector<Occurrence> UpcomingAlarms(const AlarmRecord* table, std::int64_t fromWallMinute, int days);
+
+// The minute at which the clock notices a due minute: itself, or for a
+// minute the local clock skips, the first minute after the gap; none when
+// the gap is longer than the clock catches up.
+std::optional<std::int64_t> NoticedAt(std::int64_t wallMinute);
 
 // "YYYY-MM-DD HH:MM alarm N"
 std::string FormatOccurrence(const Occurrence& occurrence);

@@ -10,7 +10,7 @@ TEST(CliOptions, HelpAndVersion) {
   const CliResult help = RunHoratick({"--help"});
   EXPECT_EQ(help.exitCode, 0);
   for (const char* option : {"--follow", "--show", "--print-face", "--at", "--upcoming", "--from", "--days",
-                             "--settings-dir", "--autostart", "--version"}) {
+                             "--settings-dir", "--autostart", "--version", "--format", "waybar", "i3bar", "ics"}) {
     EXPECT_NE(help.out.find(option), std::string::npos) << option;
   }
   const CliResult version = RunHoratick({"--version"});
@@ -43,6 +43,12 @@ TEST(CliOptions, BadCommandLinesExitWithTwo) {
       {"--autostart", "maybe"},
       {"--autostart="},
       {"--autostart", "on", "--follow"},
+      {"--format", "plain"},
+      {"--print-face", "--format", "ics"},
+      {"--follow", "--format", "ics"},
+      {"--upcoming", "--format", "waybar"},
+      {"--upcoming", "--format", "ics", "--days", "3"},
+      {"--follow", "--format", "json"},
       // Control characters in an argument are shown escaped, on the one line.
       {"--bogus\n\x1b[2J"},
       {"stray\xc2\x9b"},
@@ -67,6 +73,8 @@ TEST(CliOptions, GoodValuesAtTheEdgesAreTaken) {
       {"--upcoming", "--from", "2000-02-29 23:59", "--days", "1"},
       {"--upcoming", "--days=3660", "--from=1992-12-07 00:00"},
       {"--print-face", "--at", "2000-02-29 00:00:00"},
+      {"--upcoming", "--format=plain", "--days", "1"},
+      {"--upcoming", "--format", "ics", "--from", "9999-12-31 23:59"},
   };
   for (const auto& args : cases) {
     SCOPED_TRACE(args.back());

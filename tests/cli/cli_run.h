@@ -19,8 +19,9 @@ struct CliResult {
   std::string err;
 };
 
-// env entries replace (or, with an empty value and erase set, remove) variables of ours.
-inline CliResult RunHoratick(const std::vector<std::string>& args, const std::map<std::string, std::string>& env = {}) {
+// Runs the program at path; env entries replace variables of ours.
+inline CliResult RunProgram(const std::string& path, const std::vector<std::string>& args,
+                            const std::map<std::string, std::string>& env = {}) {
   int outPipe[2];
   int errPipe[2];
   if (::pipe2(outPipe, O_CLOEXEC) != 0 || ::pipe2(errPipe, O_CLOEXEC) != 0) return {};
@@ -30,10 +31,10 @@ inline CliResult RunHoratick(const std::vector<std::string>& args, const std::ma
     ::dup2(errPipe[1], STDERR_FILENO);
     for (const auto& [name, value] : env) ::setenv(name.c_str(), value.c_str(), 1);
     std::vector<char*> argv;
-    argv.push_back(const_cast<char*>(HORATICK_BINARY));
+    argv.push_back(const_cast<char*>(path.c_str()));
     for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
     argv.push_back(nullptr);
-    ::execv(HORATICK_BINARY, argv.data());
+    ::execv(path.c_str(), argv.data());
     ::_exit(127);
   }
   ::close(outPipe[1]);
@@ -60,4 +61,9 @@ inline CliResult RunHoratick(const std::vector<std::string>& args, const std::ma
   ::waitpid(child, &status, 0);
   result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   return result;
+}
+
+// env entries replace variables of ours.
+inline CliResult RunHoratick(const std::vector<std::string>& args, const std::map<std::string, std::string>& env = {}) {
+  return RunProgram(HORATICK_BINARY, args, env);
 }

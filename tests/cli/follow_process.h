@@ -136,11 +136,26 @@ class FollowProcess {
 
   // What the process wrote on standard error, once it has ended.
   std::string ErrorText() {
-    std::string text;
+    std::string text = errorsSeen_;
     char buffer[1024];
     ssize_t got;
     while (err_ >= 0 && (got = ::read(err_, buffer, sizeof buffer)) > 0) text.append(buffer, static_cast<std::size_t>(got));
     return text;
+  }
+
+  // Waits at most timeoutMs until standard error holds text.
+  bool WaitForErrorText(const std::string& text, int timeoutMs = 10'000) {
+    const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    while (errorsSeen_.find(text) == std::string::npos) {
+      const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(until - std::chrono::steady_clock::now());
+      pollfd entry{err_, POLLIN, 0};
+      if (left.count() <= 0 || err_ < 0 || ::poll(&entry, 1, static_cast<int>(left.count())) <= 0) return false;
+      char buffer[1024];
+      const ssize_t got = ::read(err_, buffer, sizeof buffer);
+      if (got <= 0) return false;
+      errorsSeen_.append(buffer, static_cast<std::size_t>(got));
+    }
+    return true;
   }
 
  private:
@@ -148,6 +163,7 @@ class FollowProcess {
   int out_ = -1;
   int err_ = -1;
   std::string pending_;
+  std::string errorsSeen_;
   std::optional<int> exitStatus_;
 };
 

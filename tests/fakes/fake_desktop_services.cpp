@@ -12,6 +12,10 @@
 //       prints "SetTime <usec> <relative> <interactive>", "SetNTP <on> <interactive>";
 //       hold: SetTime is answered only after "release" on stdin;
 //       fail=NAME: SetTime is answered with that error; fail-ntp=NAME: SetNTP is.
+//   fake_desktop_services notifications
+//       prints "Notify <app>|<replaces>|<icon>|<summary>|<body>|<actions>|<hints>|<timeout>|<reply>"
+//       with line ends shown as "\n", the hints as name=value, and whether the
+//       caller asked for a reply ("reply" or "no-reply"); answers with id 1.
 #include <poll.h>
 #include <systemd/sd-bus.h>
 #include <unistd.h>
@@ -96,6 +100,75 @@ const sd_bus_vtable kTimedateTable[] = {
     SD_BUS_VTABLE_END,
 };
 
+std::string OneLine(const char* text) {
+  std::string out;
+  for (const char* c = text; *c != '\0'; ++c) {
+    if (*c == '\n') {
+      out += "\\n";
+    } else {
+      out += *c;
+    }
+  }
+  return out;
+}
+
+// The hints a{sv}, as far as the clock sends them (bytes, strings, booleans).
+std::string ReadHints(sd_bus_message* call) {
+  std::string hints;
+  if (sd_bus_message_enter_container(call, 'a', "{sv}") < 0) return "?";
+  while (sd_bus_message_enter_container(call, 'e', "sv") > 0) {
+    const char* name = nullptr;
+    const char* type = nullptr;
+    sd_bus_message_read(call, "s", &name);
+    sd_bus_message_peek_type(call, nullptr, &type);
+    std::string value = "?";
+    sd_bus_message_enter_container(call, 'v', type);
+    if (std::strcmp(type, "y") == 0) {
+      std::uint8_t byte = 0;
+      sd_bus_message_read(call, "y", &byte);
+      value = std::to_string(byte);
+    } else if (std::strcmp(type, "s") == 0) {
+      const char* text = nullptr;
+      sd_bus_message_read(call, "s", &text);
+      value = text;
+    } else {
+      sd_bus_message_skip(call, type);
+    }
+    sd_bus_message_exit_container(call);
+    sd_bus_message_exit_container(call);
+    if (!hints.empty()) hints += ',';
+    hints += std::string(name) + "=" + value;
+  }
+  sd_bus_message_exit_container(call);
+  return hints;
+}
+
+int Notify(sd_bus_message* call, void*, sd_bus_error*) {
+  const char* app = nullptr;
+  std::uint32_t replaces = 0;
+  const char* icon = nullptr;
+  const char* summary = nullptr;
+  const char* body = nullptr;
+  if (sd_bus_message_read(call, "susss", &app, &replaces, &icon, &summary, &body) < 0) return -EINVAL;
+  std::string actions;
+  sd_bus_message_enter_container(call, 'a', "s");
+  for (const char* action = nullptr; sd_bus_message_read(call, "s", &action) > 0;) actions += std::string(action) + ",";
+  sd_bus_message_exit_container(call);
+  const std::string hints = ReadHints(call);
+  std::int32_t timeout = 0;
+  sd_bus_message_read(call, "i", &timeout);
+  Say("Notify " + OneLine(app) + "|" + std::to_string(replaces) + "|" + OneLine(icon) + "|" + OneLine(summary) + "|" +
+      OneLine(body) + "|" + actions + "|" + hints + "|" + std::to_string(timeout) + "|" +
+      (sd_bus_message_get_expect_reply(call) ? "reply" : "no-reply"));
+  return sd_bus_reply_method_return(call, "u", 1u);
+}
+
+const sd_bus_vtable kNotificationsTable[] = {
+    SD_BUS_VTABLE_START(0),
+    SD_BUS_METHOD("Notify", "susssasa{sv}i", "u", Notify, 0),
+    SD_BUS_VTABLE_END,
+};
+
 void Command(sd_bus* bus, const std::string& command) {
   if (command == "on" || command == "off") {
     saver.active = command == "on";
@@ -135,6 +208,10 @@ int main(int argc, char** argv) {
     name = "org.freedesktop.timedate1";
     if (sd_bus_open_system(&bus) < 0) return 1;
     sd_bus_add_object_vtable(bus, nullptr, "/org/freedesktop/timedate1", name, kTimedateTable, nullptr);
+  } else if (kind == "notifications") {
+    name = "org.freedesktop.Notifications";
+    if (sd_bus_open_user(&bus) < 0) return 1;
+    sd_bus_add_object_vtable(bus, nullptr, "/org/freedesktop/Notifications", name, kNotificationsTable, nullptr);
   } else {
     return 2;
   }
