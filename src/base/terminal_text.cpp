@@ -42,32 +42,22 @@ std::size_t Utf8CharacterAt(std::string_view text, unsigned& codePoint) {
 std::string TerminalLine(std::string_view text) {
   std::string out;
   out.reserve(text.size());
-  while (!text.empty()) {
-    unsigned codePoint = 0;
-    const std::size_t length = Utf8CharacterAt(text, codePoint);
-    if (length == 0) {
-      AppendEscaped(out, static_cast<unsigned char>(text.front()));
-      text.remove_prefix(1);
-      continue;
-    }
-    if (codePoint == '\n' || codePoint == '\r') {
+  ForEachCharacter(text, [&out](const TextCharacter& c) {
+    if (!c.wellFormed) {
+      AppendEscaped(out, c.codePoint);
+    } else if (c.codePoint == '\n' || c.codePoint == '\r') {
       out += ' ';
-    } else if (codePoint < 0x20 || (codePoint >= 0x7F && codePoint <= 0x9F)) {
-      AppendEscaped(out, codePoint);
+    } else if (IsControlCharacter(c.codePoint)) {
+      AppendEscaped(out, c.codePoint);
     } else {
-      out.append(text.substr(0, length));
+      out.append(c.bytes);
     }
-    text.remove_prefix(length);
-  }
+  });
   return out;
 }
 
 bool IsUtf8(std::string_view text) {
-  while (!text.empty()) {
-    unsigned codePoint = 0;
-    const std::size_t length = Utf8CharacterAt(text, codePoint);
-    if (length == 0) return false;
-    text.remove_prefix(length);
-  }
-  return true;
+  bool wellFormed = true;
+  ForEachCharacter(text, [&wellFormed](const TextCharacter& c) { wellFormed = wellFormed && c.wellFormed; });
+  return wellFormed;
 }

@@ -16,22 +16,15 @@ constexpr char kCountdownNotice[] = "Countdown timer ";
 std::string WellFormed(std::string_view text) {
   std::string out;
   out.reserve(text.size());
-  while (!text.empty()) {
-    unsigned codePoint = 0;
-    const std::size_t length = Utf8CharacterAt(text, codePoint);
-    if (length == 0) {
+  ForEachCharacter(text, [&out](const TextCharacter& c) {
+    if (!c.wellFormed) {
       out += "\xEF\xBF\xBD";
-      text.remove_prefix(1);
-      continue;
-    }
-    const bool control = codePoint < 0x20 || codePoint == 0x7F || (codePoint >= 0x80 && codePoint <= 0x9F);
-    if (control && codePoint != '\n' && codePoint != '\t') {
+    } else if (IsControlCharacter(c.codePoint) && c.codePoint != '\n' && c.codePoint != '\t') {
       out += ' ';
     } else {
-      out.append(text.substr(0, length));
+      out.append(c.bytes);
     }
-    text.remove_prefix(length);
-  }
+  });
   return out;
 }
 

@@ -9,15 +9,12 @@ namespace cli {
 std::string JsonString(std::string_view text) {
   std::string out = "\"";
   out.reserve(text.size() + 2);
-  while (!text.empty()) {
-    unsigned codePoint = 0;
-    std::size_t length = Utf8CharacterAt(text, codePoint);
-    if (length == 0) {
+  ForEachCharacter(text, [&out](const TextCharacter& c) {
+    if (!c.wellFormed) {
       out += "\\ufffd";
-      text.remove_prefix(1);
-      continue;
+      return;
     }
-    switch (codePoint) {
+    switch (c.codePoint) {
       case '"':
         out += "\\\"";
         break;
@@ -34,16 +31,15 @@ std::string JsonString(std::string_view text) {
         out += "\\r";
         break;
       default:
-        if (codePoint < 0x20 || (codePoint >= 0x7F && codePoint <= 0x9F)) {
+        if (IsControlCharacter(c.codePoint)) {
           char escaped[8];
-          std::snprintf(escaped, sizeof escaped, "\\u%04x", codePoint);
+          std::snprintf(escaped, sizeof escaped, "\\u%04x", c.codePoint);
           out += escaped;
         } else {
-          out.append(text.substr(0, length));
+          out.append(c.bytes);
         }
     }
-    text.remove_prefix(length);
-  }
+  });
   out += '"';
   return out;
 }

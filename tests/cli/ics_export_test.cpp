@@ -7,7 +7,7 @@
 #include <set>
 #include <sstream>
 
-#include "cli/alarm_spec.h"
+#include "cli/alarm_plan.h"
 #include "cli/cli_run.h"
 #include "base/terminal_text.h"
 #include "core/files_temp_folder.h"
@@ -35,38 +35,38 @@ class IcsExport : public ::testing::Test {
 };
 
 // Every kind of schedule, with times in the hours daylight saving skips and repeats.
-const std::vector<AlarmSpec> kEveryKind = {
-    AlarmSpec::At(2, 30).OneDate(2024, 3, 10),
-    AlarmSpec::At(2, 30).On({0, 2}).Every({1}),
-    AlarmSpec::At(1, 30).On({0, 4}).Every({2}),  // start date 0-0-0
-    AlarmSpec::At(12, 0).Date(2024, 6, 1).On({6}).Every({3}),
-    AlarmSpec::At(7, 0).Date(2023, 5, 17).On({1}).Every({2, 4}),
-    AlarmSpec::At(2, 45).Date(2024, 2, 29).On({0, 3}).Every({2, 3}),
-    AlarmSpec::At(23, 59).Date(2023, 12, 31).On({5}).Every({3, 4}),
-    AlarmSpec::At(2, 15).On({0, 1}).MonthWeeks({1, 5}),
-    AlarmSpec::At(6, 0).Date(2024, 1, 2).On({0, 2}).Every({2}).MonthWeeks({2}),
+const std::vector<AlarmPlan> kEveryKind = {
+    AlarmPlan::At(2, 30).OneDate(2024, 3, 10),
+    AlarmPlan::At(2, 30).On({0, 2}).Every({1}),
+    AlarmPlan::At(1, 30).On({0, 4}).Every({2}),  // start date 0-0-0
+    AlarmPlan::At(12, 0).Date(2024, 6, 1).On({6}).Every({3}),
+    AlarmPlan::At(7, 0).Date(2023, 5, 17).On({1}).Every({2, 4}),
+    AlarmPlan::At(2, 45).Date(2024, 2, 29).On({0, 3}).Every({2, 3}),
+    AlarmPlan::At(23, 59).Date(2023, 12, 31).On({5}).Every({3, 4}),
+    AlarmPlan::At(2, 15).On({0, 1}).MonthWeeks({1, 5}),
+    AlarmPlan::At(6, 0).Date(2024, 1, 2).On({0, 2}).Every({2}).MonthWeeks({2}),
     // Retired at its first ring, which an interval brings before its date.
-    AlarmSpec::At(9, 0).OneDate(2024, 4, 20).On({4}).Every({2}),
+    AlarmPlan::At(9, 0).OneDate(2024, 4, 20).On({4}).Every({2}),
 };
 
 // Flags that give no ring, and the rarer mixtures.
-const std::vector<AlarmSpec> kEdgeKinds = {
-    AlarmSpec::At(8, 0).On({1, 2, 3}),
-    AlarmSpec::At(8, 5).Every({1}).MonthWeeks({2}),
-    AlarmSpec::At(18, 0).OneDate(2023, 6, 1).On({5}).MonthWeeks({3}),
-    AlarmSpec::At(2, 30).On({0}).Every({4}),
-    AlarmSpec::At(9, 0).On({1}).Every({1}).Off(),
-    AlarmSpec::At(8, 0).On({3}).Every({2}).MonthWeeks({1, 2, 3, 4, 5}),
-    AlarmSpec::At(7, 0).OneDate(2030, 1, 1),
-    AlarmSpec::At(10, 0).Date(2023, 2, 31).On({3, 6}).Every({3}),
-    AlarmSpec::At(1, 30).OneDate(2024, 11, 3),
-    AlarmSpec::At(2, 0).On({0}).Every({1}),
+const std::vector<AlarmPlan> kEdgeKinds = {
+    AlarmPlan::At(8, 0).On({1, 2, 3}),
+    AlarmPlan::At(8, 5).Every({1}).MonthWeeks({2}),
+    AlarmPlan::At(18, 0).OneDate(2023, 6, 1).On({5}).MonthWeeks({3}),
+    AlarmPlan::At(2, 30).On({0}).Every({4}),
+    AlarmPlan::At(9, 0).On({1}).Every({1}).Off(),
+    AlarmPlan::At(8, 0).On({3}).Every({2}).MonthWeeks({1, 2, 3, 4, 5}),
+    AlarmPlan::At(7, 0).OneDate(2030, 1, 1),
+    AlarmPlan::At(10, 0).Date(2023, 2, 31).On({3, 6}).Every({3}),
+    AlarmPlan::At(1, 30).OneDate(2024, 11, 3),
+    AlarmPlan::At(2, 0).On({0}).Every({1}),
 };
 
 TEST_F(IcsExport, AnIndependentReaderFindsTheMinutesTheListGives) {
   const struct {
     const char* name;
-    const std::vector<AlarmSpec>& alarms;
+    const std::vector<AlarmPlan>& alarms;
   } configs[] = {{"every kind", kEveryKind}, {"edge kinds", kEdgeKinds}};
   for (const auto& config : configs) {
     WriteTextFile(folder / "HORATICK.CFG", ConfigWith(config.alarms));
@@ -104,7 +104,7 @@ TEST_F(IcsExport, NotesAreEscapedAndLinesFoldedOnCharacterBoundaries) {
   const std::string note = "Tea, then; work\\home\r\nnext: \xC3\xA9t\xC3\xA9 \xE6\x97\xA5\xE6\x9C\xAC\x01 \xFF end \xE2\x86\x92 "
                            "\xE2\x86\x92\xE2\x86\x92\xE2\x86\x92\xE2\x86\x92\xE2\x86\x92";
   WriteTextFile(folder / "HORATICK.CFG",
-                ConfigWith({AlarmSpec::At(7, 0).On({1}).Every({1}).Note(note), AlarmSpec::At(8, 0).On({2}).Every({1})}));
+                ConfigWith({AlarmPlan::At(7, 0).On({1}).Every({1}).Note(note), AlarmPlan::At(8, 0).On({2}).Every({1})}));
   const CliResult ics = Horatick({"--upcoming", "--format", "ics", "--from", kFrom}, "UTC");
   ASSERT_EQ(ics.exitCode, 0) << ics.err;
   std::size_t longest = 0;
@@ -127,7 +127,7 @@ TEST_F(IcsExport, NotesAreEscapedAndLinesFoldedOnCharacterBoundaries) {
 }
 
 TEST_F(IcsExport, UidsFollowTheAlarmAndItsSettings) {
-  auto uids = [this](const std::vector<AlarmSpec>& alarms, const char* from) {
+  auto uids = [this](const std::vector<AlarmPlan>& alarms, const char* from) {
     WriteTextFile(folder / "HORATICK.CFG", ConfigWith(alarms));
     const std::string ics = Horatick({"--upcoming", "--format", "ics", "--from", from}, "UTC").out;
     std::string found;
@@ -137,10 +137,10 @@ TEST_F(IcsExport, UidsFollowTheAlarmAndItsSettings) {
     }
     return found;
   };
-  const std::vector<AlarmSpec> two = {kEveryKind[1], kEveryKind[5]};
+  const std::vector<AlarmPlan> two = {kEveryKind[1], kEveryKind[5]};
   const std::string first = uids(two, kFrom);
   EXPECT_EQ(uids(two, "2025-06-01 00:00"), first) << "the same settings on another day";
-  std::vector<AlarmSpec> changed = two;
+  std::vector<AlarmPlan> changed = two;
   changed[1].minute = 46;
   const std::string second = uids(changed, kFrom);
   EXPECT_EQ(second.substr(0, second.find(' ')), first.substr(0, first.find(' ')));

@@ -7,7 +7,7 @@
 
 #include "settings/config_test_support.h"
 
-struct AlarmSpec {
+struct AlarmPlan {
   int hour = 0;
   int minute = 0;
   int dateMode = 601;  // 600 one date, 601 the weekly schedule
@@ -21,43 +21,43 @@ struct AlarmSpec {
   bool enabled = true;
 
   // A weekly-schedule alarm at hour:minute with its start date at 0-0-0.
-  static AlarmSpec At(int hour, int minute) {
-    AlarmSpec a;
+  static AlarmPlan At(int hour, int minute) {
+    AlarmPlan a;
     a.hour = hour;
     a.minute = minute;
     return a;
   }
-  AlarmSpec& Date(int y, int m, int d) {
+  AlarmPlan& Date(int y, int m, int d) {
     year = y, month = m, day = d;
     return *this;
   }
-  AlarmSpec& OneDate(int y, int m, int d) {
+  AlarmPlan& OneDate(int y, int m, int d) {
     dateMode = 600;
     return Date(y, m, d);
   }
-  AlarmSpec& On(std::vector<int> days) {
+  AlarmPlan& On(std::vector<int> days) {
     weekdays = std::move(days);
     return *this;
   }
-  AlarmSpec& Every(std::vector<int> weeks) {
+  AlarmPlan& Every(std::vector<int> weeks) {
     everyWeeks = std::move(weeks);
     return *this;
   }
-  AlarmSpec& MonthWeeks(std::vector<int> weeks) {
+  AlarmPlan& MonthWeeks(std::vector<int> weeks) {
     monthWeeks = std::move(weeks);
     return *this;
   }
-  AlarmSpec& Note(std::string text) {
+  AlarmPlan& Note(std::string text) {
     note = std::move(text);
     return *this;
   }
-  AlarmSpec& Off() {
+  AlarmPlan& Off() {
     enabled = false;
     return *this;
   }
 };
 
-inline void PutAlarm(ConfigImage& m, int index, const AlarmSpec& a) {
+inline void PutAlarm(ConfigImage& m, int index, const AlarmPlan& a) {
   m.Put8(ConfigImage::Alarm(index, 4), static_cast<std::uint8_t>(a.hour));
   m.Put8(ConfigImage::Alarm(index, 5), static_cast<std::uint8_t>(a.minute));
   m.Put8(ConfigImage::Alarm(index, 7), static_cast<std::uint8_t>(a.month));
@@ -71,8 +71,8 @@ inline void PutAlarm(ConfigImage& m, int index, const AlarmSpec& a) {
   for (int week : a.monthWeeks) m.Put32(ConfigImage::Alarm(index, 300 + 4 * (week - 1)), 1);
 }
 
-inline std::string ConfigWith(const std::vector<AlarmSpec>& specs) {
+inline std::string ConfigWith(const std::vector<AlarmPlan>& plans) {
   ConfigImage m = ConfigImage::Defaults(0, 0);
-  for (std::size_t i = 0; i < specs.size(); ++i) PutAlarm(m, static_cast<int>(i), specs[i]);
+  for (std::size_t i = 0; i < plans.size(); ++i) PutAlarm(m, static_cast<int>(i), plans[i]);
   return m.Text();
 }
