@@ -14,7 +14,7 @@
 #include "settings/alarm_record.h"
 #include "alarms/alarm_scan.h"
 #include "alarms/schedule.h"
-#include "platform/core/driver.h"
+#include "platform/kernel/driver.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "platform/core/driver.h"
+#include "platform/kernel/driver.h"
 #include "platform/headless/headless_driver.h"
 #include "platform/win32.h"
 #include "support/clock_text.h"

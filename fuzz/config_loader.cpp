@@ -13,7 +13,7 @@
 #include "settings/preferences.h"
 #include "settings/profile_settings.h"
 #include "fuzz_settings.h"
-#include "platform/core/settings_folder.h"
+#include "platform/session/settings_folder.h"
 
 namespace {
 

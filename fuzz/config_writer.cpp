@@ -17,7 +17,7 @@
 #include "app/program_state.h"
 #include "base/clock_app.h"
 #include "fuzz_settings.h"
-#include "platform/core/settings_folder.h"
+#include "platform/session/settings_folder.h"
 #include "settings/config_files.h"
 #include "settings/config_image.h"
 #include "settings/config_load.h"

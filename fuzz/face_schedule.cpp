@@ -13,7 +13,7 @@
 #include "base/clock_app.h"
 #include "display/face.h"
 #include "fuzz_settings.h"
-#include "platform/core/driver.h"
+#include "platform/kernel/driver.h"
 #include "settings/config_image.h"
 #include "settings/preferences.h"
 #include "timers/timer_engine.h"

@@ -9,8 +9,8 @@
 #include <string_view>
 
 #include "fuzz_settings.h"
-#include "platform/core/profile_text.h"
-#include "platform/core/settings_folder.h"
+#include "platform/kernel/profile_text.h"
+#include "platform/session/settings_folder.h"
 #include "platform/win32.h"
 
 namespace {

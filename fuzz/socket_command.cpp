@@ -13,8 +13,8 @@
 #include <vector>
 
 #include "fuzz_settings.h"
-#include "platform/core/settings_folder.h"
-#include "platform/core/single_instance.h"
+#include "platform/session/settings_folder.h"
+#include "platform/session/single_instance.h"
 
 namespace {
 

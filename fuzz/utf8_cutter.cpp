@@ -9,7 +9,7 @@
 
 #include "alarms/alarm_settings_text.h"
 #include "fuzz_settings.h"
-#include "platform/core/utf8_cut.h"
+#include "platform/kernel/utf8_cut.h"
 
 namespace {
 

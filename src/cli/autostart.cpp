@@ -15,8 +15,8 @@
 
 #include "base/terminal_text.h"
 #include "cli/desktop_exec.h"
-#include "platform/core/profile_file.h"
-#include "platform/core/settings_folder.h"
+#include "platform/kernel/profile_file.h"
+#include "platform/session/settings_folder.h"
 #include "settings/error_text.h"
 
 namespace cli {

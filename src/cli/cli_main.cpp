@@ -8,7 +8,7 @@
 #include "cli/print_face.h"
 #include "cli/run_modes.h"
 #include "cli/upcoming.h"
-#include "platform/core/settings_folder.h"
+#include "platform/session/settings_folder.h"
 
 namespace {
 

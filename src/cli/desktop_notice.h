@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "platform/core/inspect.h"
+#include "platform/user/inspect.h"
 
 namespace cli {
 

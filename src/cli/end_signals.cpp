@@ -9,7 +9,7 @@
 #include <cerrno>
 #include <thread>
 
-#include "platform/core/driver.h"
+#include "platform/kernel/driver.h"
 
 namespace cli {
 namespace {

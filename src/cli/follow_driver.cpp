@@ -15,10 +15,10 @@
 #include "cli/desktop_notice.h"
 #include "cli/instance_commands.h"
 #include "base/terminal_text.h"
-#include "platform/core/event_sources.h"
-#include "platform/core/help_document.h"
-#include "platform/core/inspect.h"
-#include "platform/core/single_instance.h"
+#include "platform/kernel/event_sources.h"
+#include "platform/session/help_document.h"
+#include "platform/user/inspect.h"
+#include "platform/session/single_instance.h"
 #ifdef HORATICK_HAVE_ALSA
 #include "platform/sound/alsa_beep.h"
 #endif

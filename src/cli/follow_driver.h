@@ -34,7 +34,7 @@
 #include "cli/command_line.h"
 #include "cli/follow_feed.h"
 #include "cli/line_output.h"
-#include "platform/core/driver.h"
+#include "platform/kernel/driver.h"
 #include "platform/bus/desktop_notifier.h"
 #include "platform/bus/screen_saver_watch.h"
 

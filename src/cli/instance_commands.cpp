@@ -4,9 +4,9 @@
 
 #include <string>
 
-#include "platform/core/driver.h"
-#include "platform/core/inspect.h"
-#include "platform/core/single_instance.h"
+#include "platform/kernel/driver.h"
+#include "platform/user/inspect.h"
+#include "platform/session/single_instance.h"
 
 namespace cli {
 

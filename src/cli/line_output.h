@@ -34,7 +34,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/core/event_sources.h"
+#include "platform/kernel/event_sources.h"
 
 namespace cli {
 

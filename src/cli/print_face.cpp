@@ -6,7 +6,7 @@
 #include "cli/local_time.h"
 #include "cli/settings_view.h"
 #include "display/face.h"
-#include "platform/core/clock_source.h"
+#include "platform/kernel/clock_source.h"
 #include "platform/headless/headless_driver.h"
 #include "timers/timer_engine.h"
 

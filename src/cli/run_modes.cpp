@@ -14,9 +14,9 @@
 #include "cli/error_stream.h"
 #include "cli/follow_driver.h"
 #include "cli/instance_commands.h"
-#include "platform/core/driver.h"
-#include "platform/core/settings_folder.h"
-#include "platform/core/single_instance.h"
+#include "platform/kernel/driver.h"
+#include "platform/session/settings_folder.h"
+#include "platform/session/single_instance.h"
 #include "resources/resources.h"
 #include "settings/settings_files.h"
 

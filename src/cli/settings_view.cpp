@@ -5,7 +5,7 @@
 #include "settings/alarm_record.h"
 #include "settings/preferences.h"
 #include "settings/profile_settings.h"
-#include "platform/core/settings_folder.h"
+#include "platform/session/settings_folder.h"
 #include "resources/resources.h"
 
 namespace {

@@ -1,8 +1,10 @@
 // The Win32-style API that the clock program is written against.
 //
 // Names, types and constant values are those of Win32, so the program reads as
-// a Win32 program; the platform core (src/platform/core) carries the calls out
-// on Linux through one driver (headless or Qt). Only what the program calls is
+// a Win32 program; the platform core carries the calls out on Linux through
+// one driver (headless, Qt or the terminal's): src/platform/user the windows'
+// calls, src/platform/kernel the machine's, src/platform/session where the
+// clock keeps its files and how it meets another copy of itself. Only what the program calls is
 // here. The "A" functions take and give UTF-8.
 //
 // The API is split as Win32 splits it: the types and macros, the windows,

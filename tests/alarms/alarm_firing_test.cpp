@@ -4,8 +4,8 @@
 
 #include "alarm_scene.h"
 #include "alarms/alarm_scan.h"
-#include "platform/core/file_faults.h"
-#include "platform/core/resource_lookup.h"
+#include "platform/kernel/file_faults.h"
+#include "platform/user/resource_lookup.h"
 
 namespace {
 

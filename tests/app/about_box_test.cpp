@@ -11,7 +11,7 @@
 #include "app/program_state.h"
 #include "resources/resources.h"
 #include "support/desk.h"
-#include "platform/core/resource_lookup.h"
+#include "platform/user/resource_lookup.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include "platform/win32.h"
 #include "resources/resources.h"
-#include "platform/core/resource_lookup.h"
+#include "platform/user/resource_lookup.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "platform/bus/screen_saver_watch.h"
-#include "platform/core/event_sources.h"
+#include "platform/kernel/event_sources.h"
 #include "support/private_bus.h"
 
 namespace {

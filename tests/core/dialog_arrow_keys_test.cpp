@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "core/sample_program.h"
-#include "platform/core/arrow_keys.h"
+#include "platform/user/arrow_keys.h"
 
 namespace {
 

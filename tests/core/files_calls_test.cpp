@@ -7,8 +7,8 @@
 #include <string>
 
 #include "files_temp_folder.h"
-#include "platform/core/file_faults.h"
-#include "platform/core/settings_folder.h"
+#include "platform/kernel/file_faults.h"
+#include "platform/session/settings_folder.h"
 #include "platform/win32.h"
 
 namespace {

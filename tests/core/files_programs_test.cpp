@@ -15,8 +15,8 @@
 #include <thread>
 
 #include "files_temp_folder.h"
-#include "platform/core/programs.h"
-#include "platform/core/settings_folder.h"
+#include "platform/kernel/programs.h"
+#include "platform/session/settings_folder.h"
 
 namespace {
 

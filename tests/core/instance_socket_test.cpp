@@ -23,9 +23,9 @@
 #include <vector>
 
 #include "files_temp_folder.h"
-#include "platform/core/runtime_folder.h"
-#include "platform/core/settings_folder.h"
-#include "platform/core/single_instance.h"
+#include "platform/session/runtime_folder.h"
+#include "platform/session/settings_folder.h"
+#include "platform/session/single_instance.h"
 #include "support/unix_socket.h"
 
 namespace {

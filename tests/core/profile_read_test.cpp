@@ -7,7 +7,7 @@
 #include <string>
 
 #include "files_temp_folder.h"
-#include "platform/core/settings_folder.h"
+#include "platform/session/settings_folder.h"
 #include "platform/win32.h"
 
 namespace {

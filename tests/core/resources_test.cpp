@@ -4,8 +4,8 @@
 #include <cstring>
 
 #include "core/sample_program.h"
-#include "platform/core/utf8_cut.h"
-#include "platform/core/resource_lookup.h"
+#include "platform/kernel/utf8_cut.h"
+#include "platform/user/resource_lookup.h"
 
 namespace {
 

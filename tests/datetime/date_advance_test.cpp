@@ -9,7 +9,7 @@
 
 #include "datetime/date_advance.h"
 #include "settings/preferences.h"
-#include "platform/core/driver.h"
+#include "platform/kernel/driver.h"
 #include "platform/headless/headless_driver.h"
 #include "support/clock_text.h"
 

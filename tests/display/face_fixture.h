@@ -12,7 +12,7 @@
 #include "app/program_state.h"
 #include "display/face.h"
 #include "settings/preferences.h"
-#include "platform/core/driver.h"
+#include "platform/kernel/driver.h"
 #include "platform/headless/headless_driver.h"
 #include "resources/resources.h"
 #include "timers/timer_engine.h"

@@ -18,7 +18,7 @@
 
 #include "platform/qt/file_chooser.h"
 #include "platform/qt/help_window.h"
-#include "platform/core/help_document.h"
+#include "platform/session/help_document.h"
 #include "qt_fixture.h"
 
 namespace qt_test {

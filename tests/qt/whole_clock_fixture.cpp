@@ -5,8 +5,8 @@
 #include <string>
 
 #include "app/program_state.h"
-#include "platform/core/inspect.h"
-#include "platform/core/settings_folder.h"
+#include "platform/user/inspect.h"
+#include "platform/session/settings_folder.h"
 
 namespace qt_test {
 

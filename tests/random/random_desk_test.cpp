@@ -35,8 +35,8 @@
 #include "app/main_window.h"
 #include "base/clock_app.h"
 #include "base/time_source.h"
-#include "platform/core/file_faults.h"
-#include "platform/core/inspect.h"
+#include "platform/kernel/file_faults.h"
+#include "platform/user/inspect.h"
 #include "settings/config_image.h"
 #include "support/desk.h"
 

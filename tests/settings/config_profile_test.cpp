@@ -5,7 +5,7 @@
 
 #include <ctime>
 
-#include "platform/core/profile_text.h"
+#include "platform/kernel/profile_text.h"
 #include "settings/config_test_support.h"
 #include "settings/settings_files.h"
 

@@ -5,7 +5,7 @@
 #include "app/main_window.h"
 #include "core/files_temp_folder.h"
 #include "support/desk.h"
-#include "platform/core/file_faults.h"
+#include "platform/kernel/file_faults.h"
 
 namespace {
 

@@ -18,9 +18,9 @@
 #include "settings/config_load.h"
 #include "settings/preferences.h"
 #include "settings/profile_settings.h"
-#include "platform/core/driver.h"
-#include "platform/core/file_faults.h"
-#include "platform/core/settings_folder.h"
+#include "platform/kernel/driver.h"
+#include "platform/kernel/file_faults.h"
+#include "platform/session/settings_folder.h"
 #include "platform/headless/headless_driver.h"
 
 class ConfigImage {

@@ -10,8 +10,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "platform/core/file_faults.h"
-#include "platform/core/settings_folder.h"
+#include "platform/kernel/file_faults.h"
+#include "platform/session/settings_folder.h"
 #include "support/clock_text.h"
 
 namespace desk {

@@ -30,8 +30,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/core/driver.h"
-#include "platform/core/inspect.h"
+#include "platform/kernel/driver.h"
+#include "platform/user/inspect.h"
 #include "platform/headless/headless_driver.h"
 #include "platform/win32.h"
 

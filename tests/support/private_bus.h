@@ -24,7 +24,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/core/event_sources.h"
+#include "platform/kernel/event_sources.h"
 
 namespace busfake {
 

@@ -10,7 +10,7 @@
 #include <memory>
 #include <string>
 
-#include "platform/core/event_sources.h"
+#include "platform/kernel/event_sources.h"
 
 namespace platform::bus {
 

@@ -9,7 +9,7 @@
 #include <memory>
 
 #include "platform/bus/bus_connection.h"
-#include "platform/core/system_clock.h"
+#include "platform/kernel/system_clock.h"
 
 namespace platform::bus {
 

@@ -4,8 +4,8 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "platform/core/event_sources.h"
-#include "platform/core/inspect.h"
+#include "platform/kernel/event_sources.h"
+#include "platform/user/inspect.h"
 
 namespace platform::headless {
 

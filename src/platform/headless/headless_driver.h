@@ -19,7 +19,7 @@
 //       layer's event sources (a test's private bus) are looked at before
 //       the program is reported idle
 // What it leaves out:
-//   [ ] drawing pixels: window state is read from the core (platform/core/inspect.h)
+//   [ ] drawing pixels: window state is read from the core (platform/user/inspect.h)
 //   [ ] the machine's clocks, real sound and real program starts: the
 //       terminal clock's driver has them
 #pragma once
@@ -35,7 +35,7 @@
 #include <thread>
 #include <vector>
 
-#include "platform/core/driver.h"
+#include "platform/kernel/driver.h"
 
 namespace platform::headless {
 

@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/core/driver.h"
-#include "platform/core/inspect.h"
+#include "platform/kernel/driver.h"
+#include "platform/user/inspect.h"
 #include "platform/qt/caption_layout.h"
 #include "platform/qt/caption_window.h"
 #include "platform/qt/control_labels.h"

@@ -12,7 +12,7 @@
 #include <QTimer>
 #include <QWindow>
 
-#include "platform/core/driver.h"
+#include "platform/kernel/driver.h"
 #include "platform/qt/accessibility.h"
 #include "platform/qt/caption_layout.h"
 #include "platform/qt/caption_painter.h"

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/core/inspect.h"
+#include "platform/user/inspect.h"
 
 namespace platform::qt {
 

@@ -7,7 +7,7 @@
 
 #include <QFont>
 
-#include "platform/core/driver.h"
+#include "platform/kernel/driver.h"
 
 namespace platform::qt {
 

@@ -12,7 +12,7 @@
 #include <QShortcut>
 #include <QVariant>
 
-#include "platform/core/driver.h"
+#include "platform/kernel/driver.h"
 #include "platform/qt/edit_fit.h"
 #include "platform/qt/icon_image.h"
 #include "platform/qt/program_turn.h"

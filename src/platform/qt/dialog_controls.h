@@ -13,7 +13,7 @@
 #include <QWidget>
 #include <functional>
 
-#include "platform/core/inspect.h"
+#include "platform/user/inspect.h"
 
 namespace platform::qt {
 

@@ -7,7 +7,7 @@
 #include <QWindow>
 #include <algorithm>
 
-#include "platform/core/driver.h"
+#include "platform/kernel/driver.h"
 #include "platform/qt/accessibility.h"
 
 namespace platform::qt {

@@ -2,7 +2,7 @@
 
 #include <set>
 
-#include "platform/core/event_sources.h"
+#include "platform/kernel/event_sources.h"
 
 namespace platform::qt {
 

@@ -9,7 +9,7 @@
 #include <QPointer>
 #include <QStringList>
 
-#include "platform/core/driver.h"
+#include "platform/kernel/driver.h"
 
 class QWidget;
 

@@ -1,5 +1,5 @@
 #include "platform/qt/icon_image.h"
-#include "platform/core/resource_lookup.h"
+#include "platform/user/resource_lookup.h"
 
 #include <cstring>
 

@@ -6,8 +6,8 @@
 #include <QPushButton>
 #include <QWidget>
 
-#include "platform/core/arrow_keys.h"
-#include "platform/core/driver.h"
+#include "platform/user/arrow_keys.h"
+#include "platform/kernel/driver.h"
 #include "platform/qt/caption_window.h"
 #include "platform/qt/dialog_controls.h"
 #include "platform/qt/dialog_window.h"

@@ -9,7 +9,7 @@
 #include <QVBoxLayout>
 #include <QWindow>
 
-#include "platform/core/driver.h"
+#include "platform/kernel/driver.h"
 
 namespace platform::qt {
 

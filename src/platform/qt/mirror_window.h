@@ -5,7 +5,7 @@
 
 #include <QWidget>
 
-#include "platform/core/inspect.h"
+#include "platform/user/inspect.h"
 
 namespace platform::qt {
 

@@ -20,14 +20,14 @@
 #include <string>
 #include <thread>
 
-#include "platform/core/inspect.h"
-#include "platform/core/single_instance.h"
+#include "platform/user/inspect.h"
+#include "platform/session/single_instance.h"
 #include "platform/sound/alsa_beep.h"
 #include "platform/qt/accessibility.h"
 #include "platform/qt/caption_window.h"
 #include "platform/qt/dialog_window.h"
 #include "platform/qt/file_chooser.h"
-#include "platform/core/help_document.h"
+#include "platform/session/help_document.h"
 #include "platform/qt/help_window.h"
 #include "platform/qt/icon_image.h"
 #include "platform/qt/key_router.h"

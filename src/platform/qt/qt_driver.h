@@ -57,7 +57,7 @@
 
 #include "platform/bus/screen_saver_watch.h"
 #include "platform/bus/timedate_client.h"
-#include "platform/core/driver.h"
+#include "platform/kernel/driver.h"
 #include "platform/qt/desktop_fonts.h"
 #include "platform/qt/event_source_notifiers.h"
 

@@ -4,8 +4,8 @@
 #include <QMenu>
 #include <QTimer>
 
-#include "platform/core/driver.h"
-#include "platform/core/inspect.h"
+#include "platform/kernel/driver.h"
+#include "platform/user/inspect.h"
 
 namespace platform::qt {
 

@@ -9,7 +9,7 @@
 #include "alarms/alarm_scan.h"
 #include "app/entry.h"
 #include "app/main_window.h"
-#include "platform/core/arrow_keys.h"
+#include "platform/user/arrow_keys.h"
 #include "platform/qt/dialog_controls.h"
 #include "platform/qt/system_menu_popup.h"
 #include "screen_reader_desk.h"
