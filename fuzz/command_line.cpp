@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "cli/command_line.h"
-#include "cli/local_time.h"
+#include "moments/local_time.h"
 #include "cli/upcoming.h"
 #include "fuzz_settings.h"
 

@@ -8,7 +8,7 @@
 
 #include "alarms/calendar.h"
 #include "alarms/schedule.h"
-#include "cli/upcoming.h"
+#include "moments/local_time.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "cli/moment_text.h"
+#include "moments/moment_text.h"
 
 enum class RunMode { Clock, Follow, Show, PrintFace, Upcoming, Autostart, Help, Version, DesktopAvailable };
 

@@ -3,7 +3,7 @@
 #include <ctime>
 
 #include "cli/feed_tooltip.h"
-#include "cli/local_time.h"
+#include "moments/local_time.h"
 #include "settings/alarm_record.h"
 #include "timers/timer_record.h"
 

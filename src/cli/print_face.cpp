@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "cli/command_line.h"
-#include "cli/local_time.h"
+#include "moments/local_time.h"
 #include "cli/settings_view.h"
 #include "display/face.h"
 #include "platform/kernel/clock_source.h"

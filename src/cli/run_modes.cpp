@@ -12,11 +12,12 @@
 #include "base/terminal_text.h"
 #include "cli/end_signals.h"
 #include "cli/error_stream.h"
-#include "cli/follow_driver.h"
+#include "cli/follow_output.h"
 #include "cli/instance_commands.h"
 #include "platform/kernel/driver.h"
 #include "platform/session/settings_folder.h"
 #include "platform/session/single_instance.h"
+#include "platform/terminal/terminal_driver.h"
 #include "resources/resources.h"
 #include "settings/settings_files.h"
 
@@ -144,8 +145,10 @@ int RunFollowClock(OutputFormat format) {
   int exitCode;
   {
     const cli::ErrorStreamThrough notices(errors);
-    cli::FollowDriver driver(lines, errors, format);
+    cli::FollowOutput output(lines, errors, format);
+    platform::terminal::TerminalDriver driver(output);
     driver.SetMetrics(FollowMetrics());
+    driver.WatchInstanceSocket(cli::TakeInstanceCommands);
     platform::InstallDriver(&driver);
     exitCode = RunClock();
     platform::InstallDriver(nullptr);

@@ -5,20 +5,11 @@
 #include <ctime>
 
 #include "alarms/calendar.h"
-#include "alarms/clock_jump.h"
 #include "alarms/schedule.h"
 #include "cli/command_line.h"
 #include "cli/ics_export.h"
-#include "cli/local_time.h"
+#include "moments/local_time.h"
 #include "cli/settings_view.h"
-
-std::optional<std::int64_t> NoticedAt(std::int64_t wallMinute) {
-  if (WallMinuteExists(wallMinute)) return wallMinute;
-  for (std::int64_t later = wallMinute + 1; later <= wallMinute + kCatchUpLimitMinutes; ++later) {
-    if (WallMinuteExists(later)) return later;
-  }
-  return std::nullopt;
-}
 
 std::vector<Occurrence> UpcomingAlarms(const AlarmRecord* table, std::int64_t fromWallMinute, int days) {
   // The listing writes four-digit years, and so does every dialog: it ends with the year 9999.

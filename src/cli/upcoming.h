@@ -21,11 +21,6 @@ struct Occurrence {
 // A one-date alarm comes once at most: the clock retires it at its first ring.
 std::vector<Occurrence> UpcomingAlarms(const AlarmRecord* table, std::int64_t fromWallMinute, int days);
 
-// The minute at which the clock notices a due minute: itself, or for a
-// minute the local clock skips, the first minute after the gap; none when
-// the gap is longer than the clock catches up.
-std::optional<std::int64_t> NoticedAt(std::int64_t wallMinute);
-
 // "YYYY-MM-DD HH:MM alarm N"
 std::string FormatOccurrence(const Occurrence& occurrence);
 

@@ -15,13 +15,13 @@
 //
 // Built for Windows, the program gets the system's own API instead, and
 // src/platform/windows carries out the additions and the few calls whose
-// Windows meaning is not the clock's (see windows_api.h there).
+// Windows meaning is not the clock's (see win32/windows_api.h).
 #pragma once
 
 #include <cstdint>
 
 #ifdef _WIN32
-#include "platform/windows/windows_api.h"
+#include "platform/win32/windows_api.h"
 #else
 #include "platform/win32/kernel.h"
 #include "platform/win32/types.h"

@@ -8,8 +8,8 @@
 #include <optional>
 #include <string>
 
-#include "cli/local_time.h"
-#include "cli/moment_text.h"
+#include "moments/local_time.h"
+#include "moments/moment_text.h"
 #include "platform/headless/headless_driver.h"
 
 // The instant of a local moment in the TZ in force.

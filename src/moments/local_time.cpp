@@ -1,8 +1,9 @@
-#include "cli/local_time.h"
+#include "moments/local_time.h"
 
 #include <ctime>
 
 #include "alarms/calendar.h"
+#include "alarms/clock_jump.h"
 
 std::int64_t WallMinuteOf(const LocalMoment& m) {
   return LocalMinuteAt(m.year, m.month, m.day, m.hour * 60 + m.minute);
@@ -95,4 +96,12 @@ std::optional<std::int64_t> UtcMsOfLocal(const LocalMoment& m) {
   const std::time_t endInstant = std::mktime(&end);
   if (endInstant == static_cast<std::time_t>(-1)) return std::nullopt;
   return static_cast<std::int64_t>(endInstant) * 1000;
+}
+
+std::optional<std::int64_t> NoticedAt(std::int64_t wallMinute) {
+  if (WallMinuteExists(wallMinute)) return wallMinute;
+  for (std::int64_t later = wallMinute + 1; later <= wallMinute + kCatchUpLimitMinutes; ++later) {
+    if (WallMinuteExists(later)) return later;
+  }
+  return std::nullopt;
 }

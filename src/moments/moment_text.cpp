@@ -1,4 +1,4 @@
-#include "cli/moment_text.h"
+#include "moments/moment_text.h"
 
 #include <cstdio>
 
