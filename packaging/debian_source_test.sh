@@ -8,7 +8,11 @@
 #   debian_source_test.sh [SOURCE_DIR]
 set -euo pipefail
 source_dir="$(cd "${1:-$(dirname "$0")/..}" && pwd)"
-work="$(mktemp -d)"
+# A folder of the same name each time: Debian's flags name it (the file
+# prefix map), so only then does the compiler cache know the build again.
+work="$source_dir/build/debian-source"
+rm -rf "$work"
+mkdir -p "$work"
 trap 'rm -rf "$work"' EXIT
 failures=0
 fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
