@@ -311,9 +311,8 @@ QAccessibleInterface* ClockInterfaces(const QString&, QObject* object) {
 }  // namespace
 
 void InstallAccessibility() {
-  static bool installed = false;
-  if (installed) return;
-  installed = true;
+  // The toolkit forgets its factories when its application ends, and takes
+  // one it already has only once.
   QAccessible::installFactory(ClockInterfaces);
 }
 
