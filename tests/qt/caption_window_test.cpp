@@ -1,5 +1,6 @@
 // The clock's window on the desktop: where it is, what it says, and what the
 // mouse on it tells the program.
+#include <QAccessible>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QWindow>
@@ -36,6 +37,23 @@ TEST_F(CaptionWindowTest, ShowsTheFaceAsTitleWhereTheCoreHasTheWindow) {
   EXPECT_EQ(widget->windowTitle(), QStringLiteral(" 3:06 PM  Mon 12/07/92 "));
   MoveWindow(clock, 100, 40, 220, GetSystemMetrics(SM_CYCAPTION), TRUE);
   EXPECT_EQ(widget->geometry(), QRect(100, 40, 220, GetSystemMetrics(SM_CYCAPTION)));
+}
+
+// A screen reader finds the boxes the caption has after the program's last
+// change of its style, not those it was made with.
+TEST_F(CaptionWindowTest, AReaderFindsTheCaptionBoxesOfTheStyleNow) {
+  const HWND clock = MakeClock();
+  auto boxNames = [&] {
+    QStringList names;
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(WidgetOf(clock));
+    for (int i = 0; window != nullptr && i < window->childCount(); ++i) names << window->child(i)->text(QAccessible::Name);
+    return names;
+  };
+  EXPECT_EQ(boxNames(), QStringList({"System Menu", "Minimize"}));
+  SetWindowLong(clock, GWL_STYLE, GetWindowLong(clock, GWL_STYLE) & ~WS_MINIMIZEBOX);
+  EXPECT_EQ(boxNames(), QStringList({"System Menu"}));
+  SetWindowLong(clock, GWL_STYLE, GetWindowLong(clock, GWL_STYLE) & ~WS_SYSMENU);
+  EXPECT_EQ(boxNames(), QStringList());
 }
 
 }  // namespace

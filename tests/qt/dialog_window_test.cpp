@@ -1,6 +1,7 @@
 // Dialogs on the desktop: every template of the clock laid out in dialog
 // units, the keys and buttons a person uses, and the core keeping the state.
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -196,6 +197,32 @@ TEST_F(DialogWindowTest, AGroupBoxsMnemonicMovesTheFocusIntoItsGroup) {
   When(coreFocusOn(kYearEdit), [&] { Key(QApplication::focusWidget(), Qt::Key_M, Qt::AltModifier, "m"); });
   When(coreFocusOn(kNameRadio), [&] { Key(QApplication::focusWidget(), Qt::Key_Escape); });
   EXPECT_EQ(DialogBoxParam(testInstance_, "Groups", nullptr, TestDialogProc, 0), IDCANCEL);
+}
+
+// A screen reader hears a group box by the title the program gave it last,
+// with the mnemonic of that title.
+TEST_F(DialogWindowTest, AReaderHearsAGroupBoxByItsTitleNow) {
+  HWND box = nullptr;
+  auto heard = [&] {
+    QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(WidgetOf(box));
+    return reader->text(QAccessible::Name) + " " + reader->text(QAccessible::Accelerator);
+  };
+  QString before;
+  QString after;
+  When([this] { return VisibleWindowTitled("Groups") != nullptr; },
+       [&] {
+         box = platform::DescribeWindow(OpenDialog()).children.front();
+         before = heard();
+         platform::PostToCore(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("&Week"));
+       });
+  When([&] { return platform::DescribeWindow(box).text == "&Week"; },
+       [&] {
+         after = heard();
+         platform::PostToCore(OpenDialog(), WM_COMMAND, IDCANCEL, 0);
+       });
+  DialogBoxParam(testInstance_, "Groups", nullptr, TestDialogProc, 0);
+  EXPECT_EQ(before, QStringLiteral("Month Alt+M"));
+  EXPECT_EQ(after, QStringLiteral("Week Alt+W"));
 }
 
 TEST_F(DialogWindowTest, PlainRadioButtonsDoNotCheckThemselvesAutomaticOnesDo) {

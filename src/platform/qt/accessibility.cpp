@@ -38,12 +38,11 @@ QString MnemonicKey(const QString& text) {
 
 // A dialog that holds one icon, one text and push buttons and nothing else
 // says one thing and waits for it to be answered, as a message box does.
-bool ShapedLikeMessage(const WindowSnapshot& dialog, std::string* text) {
+bool ShapedLikeMessage(const std::vector<WindowSnapshot>& controls, std::string* text) {
   int icons = 0;
   int texts = 0;
   int buttons = 0;
-  for (HWND child : dialog.children) {
-    const WindowSnapshot control = DescribeWindow(child);
+  for (const WindowSnapshot& control : controls) {
     switch (ControlTypeOf(control)) {
       case ControlType::Icon: ++icons; break;
       case ControlType::Text:
@@ -58,7 +57,8 @@ bool ShapedLikeMessage(const WindowSnapshot& dialog, std::string* text) {
 }
 
 // A dialog or a message box: a dialog, or an alert whose description is what
-// it says.
+// it says. Readers ask often; the answers come from what the window was last
+// told, never from the core again.
 class WindowAccessible final : public QAccessibleWidget {
  public:
   explicit WindowAccessible(MirrorWindow* window) : QAccessibleWidget(window, QAccessible::Dialog) {}
@@ -80,13 +80,12 @@ class WindowAccessible final : public QAccessibleWidget {
 
  private:
   bool Message(std::string* message) const {
-    const auto* window = static_cast<MirrorWindow*>(widget());
-    const WindowSnapshot shot = DescribeWindow(window->Handle());
-    if (dynamic_cast<const MessageBoxWindow*>(window) != nullptr) {
-      *message = shot.messageBoxText;
+    if (const auto* box = dynamic_cast<const MessageBoxWindow*>(widget())) {
+      *message = box->Message();
       return true;
     }
-    return ShapedLikeMessage(shot, message);
+    const auto* dialog = dynamic_cast<const DialogWindow*>(widget());
+    return dialog != nullptr && ShapedLikeMessage(dialog->ControlDescriptions(), message);
   }
 };
 
@@ -98,7 +97,7 @@ class CaptionBox final : public QObject {
   WPARAM Part() const { return part_; }
   CaptionWindow* Window() const { return static_cast<CaptionWindow*>(parent()); }
   QRect Rect() const {
-    const CaptionLayout layout = LayOutCaption(Window()->size(), DescribeWindow(Window()->Handle()).style);
+    const CaptionLayout layout = LayOutCaption(Window()->size(), Window()->Style());
     return part_ == HTSYSMENU ? layout.systemBox : layout.minimizeBox;
   }
 
@@ -270,23 +269,29 @@ class DrawnControlAccessible final : public QAccessibleWidget {
   explicit DrawnControlAccessible(QWidget* widget) : QAccessibleWidget(widget) {}
 
   QAccessible::Role role() const override {
-    switch (ControlTypeOf(Control())) {
+    const WindowSnapshot* control = Control();
+    if (control == nullptr) return QAccessible::Client;
+    switch (ControlTypeOf(*control)) {
       case ControlType::GroupBox: return QAccessible::Grouping;
       case ControlType::BlackRect: return QAccessible::Separator;
       default: return QAccessible::Client;
     }
   }
   QString text(QAccessible::Text kind) const override {
-    const WindowSnapshot control = Control();
-    if (ControlTypeOf(control) == ControlType::GroupBox) {
-      if (kind == QAccessible::Name) return QString::fromStdString(WithoutMnemonics(control.text));
-      if (kind == QAccessible::Accelerator) return MnemonicKey(QString::fromStdString(control.text));
+    const WindowSnapshot* control = Control();
+    if (control != nullptr && ControlTypeOf(*control) == ControlType::GroupBox) {
+      if (kind == QAccessible::Name) return QString::fromStdString(WithoutMnemonics(control->text));
+      if (kind == QAccessible::Accelerator) return MnemonicKey(QString::fromStdString(control->text));
     }
     return QAccessibleWidget::text(kind);
   }
 
  private:
-  WindowSnapshot Control() const { return DescribeWindow(ControlHandleOf(widget())); }
+  // The control as its dialog last heard of it; made only for a dialog's controls.
+  const WindowSnapshot* Control() const {
+    const auto* dialog = dynamic_cast<const DialogWindow*>(widget()->parentWidget());
+    return dialog != nullptr ? dialog->ControlDescription(ControlHandleOf(widget())) : nullptr;
+  }
 };
 
 QAccessibleInterface* ClockInterfaces(const QString&, QObject* object) {
@@ -306,9 +311,8 @@ QAccessibleInterface* ClockInterfaces(const QString&, QObject* object) {
 }  // namespace
 
 void InstallAccessibility() {
-  static bool installed = false;
-  if (installed) return;
-  installed = true;
+  // The toolkit forgets its factories when its application ends, and takes
+  // one it already has only once.
   QAccessible::installFactory(ClockInterfaces);
 }
 
@@ -318,9 +322,8 @@ void AnnounceNameChange(QWidget* window) {
   QAccessible::updateAccessibility(&event);
 }
 
-void LabelControlsForReaders(HWND dialog, const std::function<QWidget*(HWND)>& widgetOf) {
-  std::vector<WindowSnapshot> controls;
-  for (HWND child : DescribeWindow(dialog).children) controls.push_back(DescribeWindow(child));
+void LabelControlsForReaders(const std::vector<WindowSnapshot>& controls,
+                             const std::function<QWidget*(HWND)>& widgetOf) {
   const std::vector<ControlLabel> labels = LabelControls(controls);
   for (std::size_t i = 0; i < controls.size(); ++i) {
     QWidget* widget = widgetOf(controls[i].handle);

@@ -11,8 +11,9 @@
 #pragma once
 
 #include <functional>
+#include <vector>
 
-#include "platform/win32.h"
+#include "platform/core/inspect.h"
 
 class QWidget;
 
@@ -26,8 +27,9 @@ void InstallAccessibility();
 // The window's accessible name changed (the clock's face): readers are told.
 void AnnounceNameChange(QWidget* window);
 
-// Names and describes the controls of the dialog for readers; widgetOf gives
-// the widget that shows a control, nullptr for none yet.
-void LabelControlsForReaders(HWND dialog, const std::function<QWidget*(HWND)>& widgetOf);
+// Names and describes the controls of a dialog (given in template order) for
+// readers; widgetOf gives the widget that shows a control, nullptr for none yet.
+void LabelControlsForReaders(const std::vector<WindowSnapshot>& controls,
+                             const std::function<QWidget*(HWND)>& widgetOf);
 
 }  // namespace platform::qt

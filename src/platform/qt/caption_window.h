@@ -34,6 +34,8 @@ class CaptionWindow final : public MirrorWindow {
 
   // The face the window shows and names itself by.
   QString Title() const { return title_; }
+  // The style the core last gave the window, which lays out its caption.
+  DWORD Style() const { return style_; }
   // The core began or ended moving this window: a caption drag, or the
   // system menu's Move, which this window runs from the keyboard and the
   // pointer (the arrows move it by a step, the pointer moves it, Enter or a

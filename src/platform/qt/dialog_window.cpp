@@ -19,7 +19,8 @@ constexpr Qt::WindowFlags kDialogFlags =
 
 }  // namespace
 
-DialogWindow::DialogWindow(const WindowSnapshot& dialog, const QFont& dialogFont, QWidget* owner, int captionHeight)
+DialogWindow::DialogWindow(const WindowSnapshot& dialog, const std::vector<WindowSnapshot>& controls,
+                           const QFont& dialogFont, QWidget* owner, int captionHeight)
     : MirrorWindow(dialog.handle, kDialogFlags), captionHeight_(captionHeight) {
   setFont(dialogFont);
   create();
@@ -27,7 +28,9 @@ DialogWindow::DialogWindow(const WindowSnapshot& dialog, const QFont& dialogFont
     windowHandle()->setTransientParent(owner->windowHandle());
   }
   Apply(dialog, ~0u & ~kChangeVisible);
-  for (HWND child : dialog.children) AddControl(DescribeWindow(child));
+  // The controls are linked once all are there.
+  for (const WindowSnapshot& control : controls) MakeControl(control);
+  LinkControls();
   Apply(dialog, kChangeVisible);
 }
 
@@ -38,6 +41,13 @@ void DialogWindow::Apply(const WindowSnapshot& dialog, unsigned bits) {
     // caption above its client area; the client area is this widget, and the
     // window manager draws the frame around it.
     const RECT& r = dialog.rect;
+    const QPoint corner(r.left, r.top);
+    const QPoint moved = corner - corner_;
+    corner_ = corner;
+    for (Control& control : controls_) {
+      RECT& place = control.described.rect;
+      place = RECT{place.left + moved.x(), place.top + moved.y(), place.right + moved.x(), place.bottom + moved.y()};
+    }
     const int top = (dialog.style & WS_CAPTION) == WS_CAPTION ? captionHeight_ : 1;
     clientOrigin_ = QPoint(r.left + 1, r.top + top);
     setFixedSize(QSize(r.right - r.left - 2, r.bottom - r.top - top - 1).expandedTo(QSize(1, 1)));
@@ -77,24 +87,29 @@ void DialogWindow::PlaceControl(QWidget* widget, const RECT& rect) {
 }
 
 void DialogWindow::AddControl(const WindowSnapshot& control) {
-  for (const Control& known : controls_) {
-    if (known.handle == control.handle) {
-      ApplyControl(control, ~0u);
-      return;
-    }
+  if (ControlWidget(control.handle) != nullptr) {
+    ApplyControl(control, ~0u);
+    return;
   }
+  MakeControl(control);
+  LinkControls();
+}
+
+void DialogWindow::MakeControl(const WindowSnapshot& control) {
   QWidget* widget = CreateControlWidget(control, this);
   PlaceControl(widget, control.rect);
   const ControlType type = ControlTypeOf(control);
   // Boxes and frames stay beneath the controls drawn inside them.
   if (type == ControlType::GroupBox || type == ControlType::BlackFrame) widget->lower();
-  controls_.push_back(Control{control.handle, control.id, type, widget, (control.style & WS_GROUP) != 0});
-  LinkControls();
+  controls_.push_back(Control{control, type, widget, (control.style & WS_GROUP) != 0});
 }
 
 void DialogWindow::ApplyControl(const WindowSnapshot& control, unsigned bits) {
-  QWidget* widget = ControlWidget(control.handle);
-  if (widget == nullptr) return;
+  const auto known = std::find_if(controls_.begin(), controls_.end(),
+                                  [&](const Control& c) { return c.described.handle == control.handle; });
+  if (known == controls_.end()) return;
+  known->described = control;
+  QWidget* widget = known->widget;
   platform::qt::ApplyControl(widget, control, bits);
   if ((bits & kChangeRect) != 0) PlaceControl(widget, control.rect);
   if ((bits & kChangeFocus) != 0 && control.focused && widget->focusPolicy() != Qt::NoFocus) {
@@ -105,7 +120,7 @@ void DialogWindow::ApplyControl(const WindowSnapshot& control, unsigned bits) {
 
 void DialogWindow::RemoveControl(HWND control) {
   for (auto it = controls_.begin(); it != controls_.end(); ++it) {
-    if (it->handle != control) continue;
+    if (it->described.handle != control) continue;
     if (coreFocus_ == it->widget) coreFocus_ = nullptr;
     delete it->widget;
     controls_.erase(it);
@@ -116,7 +131,21 @@ void DialogWindow::RemoveControl(HWND control) {
 
 QWidget* DialogWindow::ControlWidget(HWND control) const {
   for (const Control& known : controls_) {
-    if (known.handle == control) return known.widget;
+    if (known.described.handle == control) return known.widget;
+  }
+  return nullptr;
+}
+
+std::vector<WindowSnapshot> DialogWindow::ControlDescriptions() const {
+  std::vector<WindowSnapshot> described;
+  described.reserve(controls_.size());
+  for (const Control& control : controls_) described.push_back(control.described);
+  return described;
+}
+
+const WindowSnapshot* DialogWindow::ControlDescription(HWND control) const {
+  for (const Control& known : controls_) {
+    if (known.described.handle == control) return &known.described;
   }
   return nullptr;
 }
@@ -140,7 +169,7 @@ void DialogWindow::LinkControls() {
     }
     SetTextBuddy(control.widget, buddy);
   }
-  LabelControlsForReaders(Handle(), [this](HWND control) { return ControlWidget(control); });
+  LabelControlsForReaders(ControlDescriptions(), [this](HWND control) { return ControlWidget(control); });
 }
 
 QWidget* DialogWindow::MnemonicTargetAfter(const QWidget* marker) const {

@@ -19,9 +19,11 @@ namespace platform::qt {
 
 class DialogWindow final : public MirrorWindow {
  public:
-  // captionHeight is SM_CYCAPTION, which tells where the core's client area
-  // begins inside the window's rectangle.
-  DialogWindow(const WindowSnapshot& dialog, const QFont& dialogFont, QWidget* owner, int captionHeight);
+  // controls: the dialog's controls in template order. captionHeight is
+  // SM_CYCAPTION, which tells where the core's client area begins inside the
+  // window's rectangle.
+  DialogWindow(const WindowSnapshot& dialog, const std::vector<WindowSnapshot>& controls, const QFont& dialogFont,
+               QWidget* owner, int captionHeight);
 
   void Apply(const WindowSnapshot& dialog, unsigned bits) override;
   void AddControl(const WindowSnapshot& control) override;
@@ -31,6 +33,11 @@ class DialogWindow final : public MirrorWindow {
 
   // The top-left corner of the client area on the screen, as the core sees it.
   QPoint ClientOrigin() const { return clientOrigin_; }
+  // The controls as the core last described them, in template order; one of
+  // them, nullptr when the dialog has no such control. Readers are answered
+  // from these without asking the core again.
+  std::vector<WindowSnapshot> ControlDescriptions() const;
+  const WindowSnapshot* ControlDescription(HWND control) const;
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -38,13 +45,14 @@ class DialogWindow final : public MirrorWindow {
 
  private:
   struct Control {
-    HWND handle;
-    int id;
+    WindowSnapshot described;  // kept current by every change of the control
     ControlType type;
     QWidget* widget;
     bool startsGroup;  // WS_GROUP
   };
 
+  // Makes the widget of a control; LinkControls then fits it in among the others.
+  void MakeControl(const WindowSnapshot& control);
   void PlaceControl(QWidget* widget, const RECT& rect);
   void LinkControls();
   // Where a group box's mnemonic sends the focus: the next control after it
@@ -56,6 +64,9 @@ class DialogWindow final : public MirrorWindow {
   // window does.
   QWidget* coreFocus_ = nullptr;
   QPoint clientOrigin_;
+  // The window's top-left corner on the screen: the core moves the controls
+  // with the dialog without a word about them.
+  QPoint corner_;
   std::vector<Control> controls_;  // template order
 };
 

@@ -33,7 +33,8 @@ QStyle::StandardPixmap IconFor(UINT style) {
 
 }  // namespace
 
-MessageBoxWindow::MessageBoxWindow(const WindowSnapshot& box, const QFont& font, QWidget* owner)
+MessageBoxWindow::MessageBoxWindow(const WindowSnapshot& box, const std::vector<WindowSnapshot>& controls,
+                                   const QFont& font, QWidget* owner)
     : MirrorWindow(box.handle, kBoxFlags), icon_(new QLabel(this)), text_(new QLabel(this)) {
   setFont(font);
   auto* column = new QVBoxLayout(this);
@@ -64,14 +65,15 @@ MessageBoxWindow::MessageBoxWindow(const WindowSnapshot& box, const QFont& font,
   if (owner != nullptr && owner->windowHandle() != nullptr && windowHandle() != nullptr) {
     windowHandle()->setTransientParent(owner->windowHandle());
   }
-  for (HWND child : box.children) AddControl(DescribeWindow(child));
+  for (const WindowSnapshot& control : controls) AddControl(control);
   Apply(box, ~0u);
 }
 
 void MessageBoxWindow::Apply(const WindowSnapshot& box, unsigned bits) {
   if ((bits & kChangeText) != 0) {
     setWindowTitle(QString::fromUtf8(box.text.c_str()));
-    text_->setText(QString::fromUtf8(box.messageBoxText.c_str()));
+    message_ = box.messageBoxText;
+    text_->setText(QString::fromUtf8(message_.c_str()));
   }
   if ((bits & kChangeEnabled) != 0) setEnabled(box.enabled);
   if ((bits & kChangeVisible) != 0) {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QFont>
+#include <string>
 #include <vector>
 
 #include "platform/qt/mirror_window.h"
@@ -17,13 +18,18 @@ namespace platform::qt {
 
 class MessageBoxWindow final : public MirrorWindow {
  public:
-  MessageBoxWindow(const WindowSnapshot& box, const QFont& font, QWidget* owner);
+  // controls: the box's text, icon and buttons in the order the core made them.
+  MessageBoxWindow(const WindowSnapshot& box, const std::vector<WindowSnapshot>& controls, const QFont& font,
+                   QWidget* owner);
 
   void Apply(const WindowSnapshot& box, unsigned bits) override;
   void AddControl(const WindowSnapshot& control) override;
   void ApplyControl(const WindowSnapshot& control, unsigned bits) override;
   void RemoveControl(HWND control) override;
   QWidget* ControlWidget(HWND control) const override;
+
+  // What the box says, as it shows it.
+  const std::string& Message() const { return message_; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -39,6 +45,7 @@ class MessageBoxWindow final : public MirrorWindow {
   QLabel* text_;
   QHBoxLayout* buttonRow_;
   std::vector<Button> buttons_;
+  std::string message_;
   bool centred_ = false;
 };
 

@@ -19,6 +19,7 @@
 #include <cstdio>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "platform/user/inspect.h"
 #include "platform/session/single_instance.h"
@@ -87,6 +88,15 @@ bool IsControl(WindowKind kind) {
   return kind == WindowKind::Button || kind == WindowKind::Edit || kind == WindowKind::Static;
 }
 
+// A dialog's or a message box's controls in template order, each described
+// once for the window that is being made.
+std::vector<WindowSnapshot> DescribeControls(const WindowSnapshot& window) {
+  std::vector<WindowSnapshot> controls;
+  controls.reserve(window.children.size());
+  for (HWND child : window.children) controls.push_back(DescribeWindow(child));
+  return controls;
+}
+
 }  // namespace
 
 QtDriver* InstalledQtDriver() { return installedDriver; }
@@ -127,7 +137,6 @@ QtDriver::~QtDriver() {
   fileChooser_.reset();
   help_.reset();
   systemMenu_.reset();
-  for (auto& [handle, window] : windows_) delete window;
   windows_.clear();
   if (waitCursorShown_) QGuiApplication::restoreOverrideCursor();
 }
@@ -212,12 +221,12 @@ void QtDriver::FollowInstanceSocket() {
 
 MirrorWindow* QtDriver::TopLevelOf(HWND hwnd) const {
   const auto found = windows_.find(hwnd);
-  return found != windows_.end() ? found->second : nullptr;
+  return found != windows_.end() ? found->second.get() : nullptr;
 }
 
 MirrorWindow* QtDriver::FindMirror(QWidget* topLevel) const {
   for (const auto& [handle, window] : windows_) {
-    if (window == topLevel) return window;
+    if (window.get() == topLevel) return window.get();
   }
   return nullptr;
 }
@@ -231,8 +240,11 @@ QWidget* QtDriver::WidgetOf(HWND hwnd) const {
 }
 
 void QtDriver::WindowCreated(HWND hwnd) {
-  if (lost_) return;
-  const WindowSnapshot window = DescribeWindow(hwnd);
+  if (!lost_) Mirror(DescribeWindow(hwnd));
+}
+
+void QtDriver::Mirror(const WindowSnapshot& window) {
+  const HWND hwnd = window.handle;
   if (!window.exists || windows_.count(hwnd) != 0 || controlOwners_.count(hwnd) != 0) return;
   if (IsControl(window.kind)) {
     if (MirrorWindow* dialog = TopLevelOf(window.parent)) {
@@ -242,20 +254,21 @@ void QtDriver::WindowCreated(HWND hwnd) {
     return;
   }
   QWidget* owner = TopLevelOf(window.owner);
-  MirrorWindow* mirror = nullptr;
+  std::unique_ptr<MirrorWindow> mirror;
   switch (window.kind) {
     case WindowKind::Dialog:
-      mirror = new DialogWindow(window, fonts_.dialog, owner, metrics_.captionHeight);
+      mirror = std::make_unique<DialogWindow>(window, DescribeControls(window), fonts_.dialog, owner,
+                                              metrics_.captionHeight);
       break;
     case WindowKind::MessageBox:
-      mirror = new MessageBoxWindow(window, fonts_.dialog, owner);
+      mirror = std::make_unique<MessageBoxWindow>(window, DescribeControls(window), fonts_.dialog, owner);
       break;
     default:
       SetWindowIconFromProgram();
-      mirror = new CaptionWindow(window, fonts_.caption);
+      mirror = std::make_unique<CaptionWindow>(window, fonts_.caption);
       break;
   }
-  windows_[hwnd] = mirror;
+  windows_[hwnd] = std::move(mirror);
   for (HWND child : window.children) controlOwners_[child] = hwnd;
 }
 
@@ -283,13 +296,15 @@ void QtDriver::WindowDestroyed(HWND hwnd) {
     controlOwners_.erase(owner);
     return;
   }
-  MirrorWindow* window = TopLevelOf(hwnd);
-  if (window == nullptr) return;
-  windows_.erase(hwnd);
+  const auto found = windows_.find(hwnd);
+  if (found == windows_.end()) return;
+  // The widget leaves the map before it is deleted: what its going away sets
+  // off (the keyboard's focus moving on) finds no mirror of a window that is gone.
+  const std::unique_ptr<MirrorWindow> window = std::move(found->second);
+  windows_.erase(found);
   for (auto it = controlOwners_.begin(); it != controlOwners_.end();) {
     it = it->second == hwnd ? controlOwners_.erase(it) : std::next(it);
   }
-  delete window;
 }
 
 void QtDriver::Repaint(HWND hwnd) {
@@ -299,14 +314,11 @@ void QtDriver::Repaint(HWND hwnd) {
 
 void QtDriver::MessageBoxOpened(HWND box) {
   if (lost_) return;
-  WindowCreated(box);
+  // The box is mirrored with its buttons as the core made it, or was already.
+  WindowSnapshot shown = DescribeWindow(box);
+  Mirror(shown);
   MirrorWindow* window = TopLevelOf(box);
   if (window == nullptr) return;
-  WindowSnapshot shown = DescribeWindow(box);
-  for (HWND child : shown.children) {
-    controlOwners_[child] = box;
-    window->AddControl(DescribeWindow(child));
-  }
   // A message box is on screen from the moment it opens.
   shown.visible = true;
   window->Apply(shown, ~0u);
@@ -314,7 +326,7 @@ void QtDriver::MessageBoxOpened(HWND box) {
 
 void QtDriver::WindowMapped(unsigned long id) {
   for (const auto& [handle, window] : windows_) {
-    auto* caption = dynamic_cast<CaptionWindow*>(window);
+    auto* caption = dynamic_cast<CaptionWindow*>(window.get());
     if (caption != nullptr && X11WindowOf(caption) == id) {
       caption->Mapped();
     }

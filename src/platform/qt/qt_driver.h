@@ -65,6 +65,10 @@ class QAbstractNativeEventFilter;
 class QSocketNotifier;
 class QWidget;
 
+namespace platform {
+struct WindowSnapshot;
+}
+
 namespace platform::qt {
 
 class CaptionWindow;
@@ -128,6 +132,10 @@ class QtDriver final : public Driver {
  private:
   MirrorWindow* TopLevelOf(HWND hwnd) const;
   MirrorWindow* FindMirror(QWidget* topLevel) const;
+  // Mirrors a window of the core from its description, unless it is mirrored
+  // already: a top-level window gets a widget of its own, a control is added
+  // to the widget of its dialog.
+  void Mirror(const WindowSnapshot& window);
   void FollowInstanceSocket();
   void SetWindowIconFromProgram();
   void WindowMapped(unsigned long id);
@@ -137,8 +145,9 @@ class QtDriver final : public Driver {
   DisplayMetrics metrics_;
   std::atomic<bool> woken_{false};
   QTimer deadline_;
-  // Top-level windows, and every control with the window it belongs to.
-  std::map<HWND, MirrorWindow*> windows_;
+  // Top-level windows, and every control with the window it belongs to. The
+  // mirrors have no parent widget: the driver alone deletes them.
+  std::map<HWND, std::unique_ptr<MirrorWindow>> windows_;
   std::map<HWND, HWND> controlOwners_;
   std::unique_ptr<KeyRouter> keys_;
   std::unique_ptr<SystemMenuPopup> systemMenu_;
