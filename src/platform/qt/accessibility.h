@@ -13,7 +13,7 @@
 #include <functional>
 #include <vector>
 
-#include "platform/core/inspect.h"
+#include "platform/user/inspect.h"
 
 class QWidget;
 
