@@ -30,8 +30,10 @@ constexpr int kClosed = -1;
 
 // The descriptor of each file by its handle. A handle is never given out
 // again: a closed file leaves its slot marked closed, so a handle used after
-// CloseHandle is refused rather than reaching a file opened since. The
-// program's thread and a test's both open files, so the table is shared.
+// CloseHandle is refused rather than reaching a file opened since. Files are
+// opened on more than one thread, so the table is guarded by a lock. Open
+// files belong to the process, not to the windows of the core: starting the
+// core afresh (ResetCore) leaves them open.
 std::mutex filesMutex;
 std::vector<int> openFiles;
 
