@@ -95,7 +95,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // the field is zero.
   const std::string zeroEnded(text, strnlen(text, length));
   std::vector<char> field(bufferSize, '\x7F');
-  CopyTextCut(field.data(), field.size(), zeroEnded.c_str(), room);
+  SetFieldText(field.data(), field.size(), zeroEnded.c_str(), room);
   const std::size_t kept = strnlen(field.data(), field.size());
   FUZZ_CHECK(kept < field.size());
   FUZZ_CHECK(zeroEnded.compare(0, kept, field.data(), kept) == 0);

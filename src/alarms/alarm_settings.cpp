@@ -85,8 +85,8 @@ void OnDateModeButton(HWND dialog, int id) {
 
 void OnListFiles(HWND dialog) {
   const AlarmRecord& r = alarmEdit[editIndex];
-  CopyTextCut(programFileName, sizeof programFileName, FieldText(r.program, sizeof r.program).c_str(),
-              kAlarmProgramMaxBytes);
+  SetFieldText(programFileName, sizeof programFileName, FieldText(r.program, sizeof r.program).c_str(),
+               kAlarmProgramMaxBytes);
 
   OPENFILENAME ofn{};
   ofn.lStructSize = sizeof ofn;

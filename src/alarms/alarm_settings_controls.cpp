@@ -31,7 +31,7 @@ void ShowAlarmTime(HWND dialog, const AlarmRecord& r) {
 void ReadTextCut(HWND dialog, int id, char* field, std::size_t fieldSize, std::size_t maxBytes) {
   char text[kEditTextBytes];
   GetDlgItemText(dialog, id, text, sizeof text);
-  CopyTextCut(field, fieldSize, text, maxBytes);
+  SetFieldText(field, fieldSize, text, maxBytes);
 }
 
 // The time edit as typed, with the record's hour and minute where it has no number.

@@ -100,7 +100,7 @@ std::string FieldText(const char* field, std::size_t fieldSize) {
   return std::string(field, end != nullptr ? static_cast<const char*>(end) - field : fieldSize);
 }
 
-void CopyTextCut(char* field, std::size_t fieldSize, const char* text, std::size_t maxBytes) {
+void SetFieldText(char* field, std::size_t fieldSize, const char* text, std::size_t maxBytes) {
   if (fieldSize == 0) return;
   if (maxBytes > fieldSize - 1) maxBytes = fieldSize - 1;
   std::memset(field, 0, fieldSize);

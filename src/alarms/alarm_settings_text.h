@@ -38,4 +38,4 @@ std::string FieldText(const char* field, std::size_t fieldSize);
 
 // Copies text into a field of fieldSize bytes, keeping at most maxBytes and never
 // splitting a UTF-8 character; the rest of the field is zero.
-void CopyTextCut(char* field, std::size_t fieldSize, const char* text, std::size_t maxBytes);
+void SetFieldText(char* field, std::size_t fieldSize, const char* text, std::size_t maxBytes);

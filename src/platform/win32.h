@@ -8,10 +8,10 @@
 // here. The "A" functions take and give UTF-8.
 //
 // The API is split as Win32 splits it: the types and macros, the windows,
-// messages, dialogs and menus (user), and the files, time, profile and
-// processes (kernel). The additions that Win32 has in other forms (resources
-// as C++ data, the module registration, the network time) are at the end of
-// this file.
+// messages, dialogs and menus (user), the files, time, profile and processes
+// (kernel), and the error codes (errors). The additions that Win32 has in
+// other forms (resources as C++ data, the module registration, the network
+// time) are at the end of this file.
 //
 // Built for Windows, the program gets the system's own API instead, and
 // src/platform/windows carries out the additions and the few calls whose
@@ -27,6 +27,7 @@
 #include "platform/win32/types.h"
 #include "platform/win32/user.h"
 #endif
+#include "platform/win32/errors.h"
 
 // ---------------------------------------------------------------------------
 // Additions: resources as C++ data, and the program's module
@@ -91,7 +92,7 @@ struct ResourceModule {
 HINSTANCE RegisterResourceModule(const ResourceModule* module);
 
 // ---------------------------------------------------------------------------
-// Additions: the network time, and errors Win32 has under other numbers
+// Additions: the network time
 // ---------------------------------------------------------------------------
 // Whether the machine keeps its clock from the network by itself, and turning
 // that on or off (the desktop may ask for authorisation; messages go on
@@ -100,11 +101,3 @@ HINSTANCE RegisterResourceModule(const ResourceModule* module);
 BOOL GetNetworkTimeSync(BOOL* enabled);
 BOOL SetNetworkTimeSync(BOOL enabled);
 
-// A folder where a file was wanted.
-#ifndef ERROR_DIRECTORY_NOT_SUPPORTED
-constexpr DWORD ERROR_DIRECTORY_NOT_SUPPORTED = 336;
-#endif
-// A write refused by the user's disk quota.
-#ifndef ERROR_DISK_QUOTA_EXCEEDED
-constexpr DWORD ERROR_DISK_QUOTA_EXCEEDED = 1295;
-#endif

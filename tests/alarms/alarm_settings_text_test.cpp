@@ -63,7 +63,7 @@ TEST(AlarmTextCut, NeverSplitsACharacterAndClearsTheRestOfTheField) {
   for (const Case& c : cases) {
     char field[8];
     std::memset(field, 'x', sizeof field);
-    CopyTextCut(field, sizeof field, c.text, c.maxBytes);
+    SetFieldText(field, sizeof field, c.text, c.maxBytes);
     EXPECT_STREQ(field, c.kept) << c.text;
     for (std::size_t i = std::strlen(c.kept); i < sizeof field; ++i) EXPECT_EQ(field[i], '\0') << c.text;
   }

@@ -4,6 +4,7 @@
 
 #include <sys/stat.h>
 
+#include <cstdint>
 #include <string>
 
 #include "files_temp_folder.h"
@@ -95,16 +96,45 @@ TEST_F(FileCalls, WriteReadAndSize) {
   EXPECT_TRUE(CloseHandle(file));
 }
 
+// Every call that takes a handle refuses one it did not give out, or gave
+// out and took back, without touching the file behind it.
 TEST_F(FileCalls, BadHandlesAreRefused) {
-  char buffer[4];
-  DWORD count = 7;
-  EXPECT_FALSE(ReadFile(INVALID_HANDLE_VALUE, buffer, 4, &count, nullptr));
-  EXPECT_EQ(count, 0u);
-  EXPECT_EQ(GetLastError(), ERROR_INVALID_HANDLE);
-  EXPECT_FALSE(WriteFile(nullptr, buffer, 4, &count, nullptr));
-  EXPECT_FALSE(CloseHandle(INVALID_HANDLE_VALUE));
-  EXPECT_EQ(GetLastError(), ERROR_INVALID_HANDLE);
-  EXPECT_EQ(GetFileSize(nullptr, nullptr), INVALID_FILE_SIZE);
+  const HANDLE open = Open(folder / "open", GENERIC_READ | GENERIC_WRITE, CREATE_ALWAYS);
+  const HANDLE closed = Open(folder / "closed", GENERIC_READ | GENERIC_WRITE, CREATE_ALWAYS);
+  ASSERT_TRUE(CloseHandle(closed));
+  const struct {
+    const char* name;
+    HANDLE handle;
+  } handles[] = {
+      {"closed", closed},
+      {"never given out", reinterpret_cast<HANDLE>(reinterpret_cast<std::uintptr_t>(open) + 4096)},
+      {"made up", reinterpret_cast<HANDLE>(std::uintptr_t{0x1234})},
+      {"INVALID_HANDLE_VALUE", INVALID_HANDLE_VALUE},
+      {"nullptr", nullptr},
+  };
+  for (const auto& h : handles) {
+    SCOPED_TRACE(h.name);
+    char buffer[4] = {};
+    DWORD count = 7;
+    EXPECT_FALSE(ReadFile(h.handle, buffer, 4, &count, nullptr));
+    EXPECT_EQ(count, 0u);
+    EXPECT_EQ(GetLastError(), ERROR_INVALID_HANDLE);
+    count = 7;
+    EXPECT_FALSE(WriteFile(h.handle, buffer, 4, &count, nullptr));
+    EXPECT_EQ(count, 0u);
+    EXPECT_EQ(GetLastError(), ERROR_INVALID_HANDLE);
+    EXPECT_FALSE(FlushFileBuffers(h.handle));
+    EXPECT_EQ(GetLastError(), ERROR_INVALID_HANDLE);
+    EXPECT_EQ(GetFileSize(h.handle, nullptr), INVALID_FILE_SIZE);
+    EXPECT_EQ(GetLastError(), ERROR_INVALID_HANDLE);
+    EXPECT_FALSE(CloseHandle(h.handle));
+    EXPECT_EQ(GetLastError(), ERROR_INVALID_HANDLE);
+  }
+  // The file still open is untouched by all of that.
+  DWORD written = 0;
+  EXPECT_TRUE(WriteFile(open, "abc", 3, &written, nullptr));
+  EXPECT_EQ(GetFileSize(open, nullptr), 3u);
+  EXPECT_TRUE(CloseHandle(open));
 }
 
 TEST_F(FileCalls, MoveAndDelete) {

@@ -1,5 +1,6 @@
-// The file calls of win32.h on POSIX files. A HANDLE is a small record that
-// owns one file descriptor; every call sets the error that GetLastError gives.
+// The file calls of win32.h on POSIX files. A HANDLE names a slot of the
+// table of open files, which holds its file descriptor; every call sets the
+// error that GetLastError gives.
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -7,8 +8,11 @@
 #include <cerrno>
 #include <climits>
 #include <cstdio>
+#include <cstdint>
 #include <cstring>
+#include <mutex>
 #include <string>
+#include <vector>
 
 #include "platform/kernel/file_errors.h"
 #include "platform/kernel/file_faults.h"
@@ -18,18 +22,53 @@
 
 namespace {
 
-// Marks a record as one of ours, so that a stray handle is refused rather than used.
-constexpr std::uint32_t kFileMagic = 0x46494C45;
+// Handles are spaced by four from a base of their own, like those of windows
+// and menus, so a small number or another kind of handle never names a file.
+constexpr std::uintptr_t kFileHandleBase = 0x100000;
+constexpr std::uintptr_t kFileHandleStep = 4;
+constexpr int kClosed = -1;
 
-struct FileHandle {
-  std::uint32_t magic;
-  int fd;
-};
+// The descriptor of each file by its handle. A handle is never given out
+// again: a closed file leaves its slot marked closed, so a handle used after
+// CloseHandle is refused rather than reaching a file opened since. Files are
+// opened on more than one thread, so the table is guarded by a lock. Open
+// files belong to the process, not to the windows of the core: starting the
+// core afresh (ResetCore) leaves them open.
+std::mutex filesMutex;
+std::vector<int> openFiles;
 
-FileHandle* AsFile(HANDLE handle) {
-  if (handle == nullptr || handle == INVALID_HANDLE_VALUE) return nullptr;
-  auto* file = static_cast<FileHandle*>(handle);
-  return file->magic == kFileMagic ? file : nullptr;
+HANDLE AddFile(int fd) {
+  const std::lock_guard<std::mutex> lock(filesMutex);
+  openFiles.push_back(fd);
+  return reinterpret_cast<HANDLE>(kFileHandleBase + (openFiles.size() - 1) * kFileHandleStep);
+}
+
+// The slot a handle names, or nullptr for a handle never given out.
+int* FileSlot(HANDLE handle) {
+  const auto value = reinterpret_cast<std::uintptr_t>(handle);
+  if (value < kFileHandleBase || (value - kFileHandleBase) % kFileHandleStep != 0) return nullptr;
+  const std::size_t index = (value - kFileHandleBase) / kFileHandleStep;
+  return index < openFiles.size() ? &openFiles[index] : nullptr;
+}
+
+// The descriptor of an open file's handle; kClosed (with ERROR_INVALID_HANDLE
+// set) for any other handle.
+int DescriptorOf(HANDLE handle) {
+  const std::lock_guard<std::mutex> lock(filesMutex);
+  const int* slot = FileSlot(handle);
+  const int fd = slot != nullptr ? *slot : kClosed;
+  if (fd == kClosed) SetLastError(ERROR_INVALID_HANDLE);
+  return fd;
+}
+
+// Takes the descriptor out of the table, so the handle names no file from now on.
+int TakeDescriptor(HANDLE handle) {
+  const std::lock_guard<std::mutex> lock(filesMutex);
+  int* slot = FileSlot(handle);
+  const int fd = slot != nullptr ? *slot : kClosed;
+  if (slot != nullptr) *slot = kClosed;
+  if (fd == kClosed) SetLastError(ERROR_INVALID_HANDLE);
+  return fd;
 }
 
 // In read-only mode (the views of the command line) nothing on disk may change.
@@ -171,21 +210,22 @@ HANDLE CreateFile(LPCSTR fileName, DWORD access, DWORD /*shareMode*/, void* /*se
   // As on Windows, opening with CREATE_ALWAYS or OPEN_ALWAYS tells whether the file was there.
   const bool reportsExisting = creation == CREATE_ALWAYS || creation == OPEN_ALWAYS;
   SetLastError(reportsExisting && existed ? ERROR_ALREADY_EXISTS : ERROR_SUCCESS);
-  return new FileHandle{kFileMagic, fd};
+  return AddFile(fd);
 }
 
 BOOL ReadFile(HANDLE file, LPVOID buffer, DWORD toRead, LPDWORD read, void* /*overlapped*/) {
   if (read != nullptr) *read = 0;
   if (platform::InjectFileFault(platform::FileCall::ReadFile)) return FALSE;
-  FileHandle* handle = AsFile(file);
-  if (handle == nullptr || (buffer == nullptr && toRead > 0)) {
+  const int fd = DescriptorOf(file);
+  if (fd == kClosed) return FALSE;
+  if (buffer == nullptr && toRead > 0) {
     SetLastError(ERROR_INVALID_HANDLE);
     return FALSE;
   }
   DWORD total = 0;
   auto* bytes = static_cast<char*>(buffer);
   while (total < toRead) {
-    const ssize_t got = ::read(handle->fd, bytes + total, toRead - total);
+    const ssize_t got = ::read(fd, bytes + total, toRead - total);
     if (got < 0) {
       if (errno == EINTR) continue;
       if (read != nullptr) *read = total;
@@ -202,8 +242,9 @@ BOOL ReadFile(HANDLE file, LPVOID buffer, DWORD toRead, LPDWORD read, void* /*ov
 
 BOOL WriteFile(HANDLE file, LPCVOID buffer, DWORD toWrite, LPDWORD written, void* /*overlapped*/) {
   if (written != nullptr) *written = 0;
-  FileHandle* handle = AsFile(file);
-  if (handle == nullptr || (buffer == nullptr && toWrite > 0)) {
+  const int fd = DescriptorOf(file);
+  if (fd == kClosed) return FALSE;
+  if (buffer == nullptr && toWrite > 0) {
     SetLastError(ERROR_INVALID_HANDLE);
     return FALSE;
   }
@@ -214,7 +255,7 @@ BOOL WriteFile(HANDLE file, LPCVOID buffer, DWORD toWrite, LPDWORD written, void
   if (failing) limit = toWrite / 2;  // a disk that fills up part of the way through
   DWORD total = 0;
   while (total < limit) {
-    const ssize_t put = ::write(handle->fd, bytes + total, limit - total);
+    const ssize_t put = ::write(fd, bytes + total, limit - total);
     if (put < 0) {
       if (errno == EINTR) continue;
       if (written != nullptr) *written = total;
@@ -234,12 +275,9 @@ BOOL WriteFile(HANDLE file, LPCVOID buffer, DWORD toWrite, LPDWORD written, void
 
 BOOL FlushFileBuffers(HANDLE file) {
   if (platform::InjectFileFault(platform::FileCall::FlushFileBuffers)) return FALSE;
-  FileHandle* handle = AsFile(file);
-  if (handle == nullptr) {
-    SetLastError(ERROR_INVALID_HANDLE);
-    return FALSE;
-  }
-  if (::fsync(handle->fd) != 0 && errno != EINVAL) {
+  const int fd = DescriptorOf(file);
+  if (fd == kClosed) return FALSE;
+  if (::fsync(fd) != 0 && errno != EINVAL) {
     SetErrnoError(ERROR_WRITE_FAULT);
     return FALSE;
   }
@@ -249,13 +287,10 @@ BOOL FlushFileBuffers(HANDLE file) {
 
 DWORD GetFileSize(HANDLE file, LPDWORD sizeHigh) {
   if (platform::InjectFileFault(platform::FileCall::GetFileSize)) return INVALID_FILE_SIZE;
-  FileHandle* handle = AsFile(file);
+  const int fd = DescriptorOf(file);
+  if (fd == kClosed) return INVALID_FILE_SIZE;
   struct stat info {};
-  if (handle == nullptr) {
-    SetLastError(ERROR_INVALID_HANDLE);
-    return INVALID_FILE_SIZE;
-  }
-  if (::fstat(handle->fd, &info) != 0) {
+  if (::fstat(fd, &info) != 0) {
     SetErrnoError(ERROR_READ_FAULT);
     return INVALID_FILE_SIZE;
   }
@@ -266,19 +301,14 @@ DWORD GetFileSize(HANDLE file, LPDWORD sizeHigh) {
 }
 
 BOOL CloseHandle(HANDLE handle) {
-  FileHandle* file = AsFile(handle);
-  if (file == nullptr) {
-    SetLastError(ERROR_INVALID_HANDLE);
-    return FALSE;
-  }
+  const int fd = TakeDescriptor(handle);
+  if (fd == kClosed) return FALSE;
   // The descriptor is released even when a failure is injected: the failure
   // stands for a late write error that close(2) reports, not a leak.
   const bool failing = platform::InjectFileFault(platform::FileCall::CloseHandle);
   const DWORD injectedError = GetLastError();
-  const int closed = ::close(file->fd);
+  const int closed = ::close(fd);
   const int closeErrno = errno;
-  file->magic = 0;
-  delete file;
   if (failing) {
     SetLastError(injectedError);
     return FALSE;

@@ -3,15 +3,12 @@
 
 #include <cstring>
 
+#include "platform/kernel/utf8_cut.h"
 #include "platform/win32.h"
-
-namespace {
-constexpr DWORD kErrorInsufficientBuffer = 122;
-}
 
 DWORD GetModuleFileName(HMODULE /*module*/, LPSTR buffer, DWORD size) {
   if (buffer == nullptr || size == 0) {
-    SetLastError(kErrorInsufficientBuffer);
+    SetLastError(ERROR_INSUFFICIENT_BUFFER);
     return 0;
   }
   char path[MAX_PATH + 1];
@@ -29,10 +26,9 @@ DWORD GetModuleFileName(HMODULE /*module*/, LPSTR buffer, DWORD size) {
     return n;
   }
   // As on Windows: a path that does not fit is cut, ended with a zero, and the size is returned.
-  DWORD cut = size - 1;
-  while (cut > 0 && (static_cast<unsigned char>(path[cut]) & 0xC0) == 0x80) --cut;
+  const std::size_t cut = platform::Utf8CutLength(path, n, size - 1);
   std::memcpy(buffer, path, cut);
   std::memset(buffer + cut, 0, size - cut);
-  SetLastError(kErrorInsufficientBuffer);
+  SetLastError(ERROR_INSUFFICIENT_BUFFER);
   return size;
 }

@@ -10,27 +10,11 @@
 
 #include "platform/kernel/profile_file.h"
 #include "platform/kernel/profile_text.h"
+#include "platform/kernel/utf8_cut.h"
 #include "platform/session/settings_folder.h"
 #include "platform/win32.h"
 
 namespace {
-
-constexpr DWORD kErrorInvalidParameter = 87;
-
-// The length of text that fits in `room` bytes, not splitting a UTF-8 character.
-std::size_t FittingLength(const std::string& text, std::size_t room) {
-  if (text.size() <= room) return text.size();
-  std::size_t cut = room;
-  while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;
-  return cut;
-}
-
-DWORD CopyText(const std::string& text, LPSTR buffer, DWORD size) {
-  const std::size_t length = FittingLength(text, size - 1);
-  std::memcpy(buffer, text.data(), length);
-  buffer[length] = '\0';
-  return static_cast<DWORD>(length);
-}
 
 // A list of names, each ended by a zero and the list by a second zero. A list
 // that does not fit is cut, still ends in two zeros, and gives size - 2.
@@ -46,7 +30,7 @@ DWORD CopyList(const std::vector<std::string>& names, LPSTR buffer, DWORD size) 
     buffer[0] = '\0';
     return 0;
   }
-  const std::size_t length = FittingLength(list, size - 2);
+  const std::size_t length = platform::Utf8CutLength(list.data(), list.size(), size - 2);
   std::memcpy(buffer, list.data(), length);
   std::memset(buffer + length, 0, size - length);
   return size - 2;
@@ -77,7 +61,8 @@ DWORD GetPrivateProfileString(LPCSTR section, LPCSTR key, LPCSTR defaultValue, L
     return CopyList(keys ? *keys : std::vector<std::string>{}, buffer, size);
   }
   const auto value = platform::profile::FindValue(file, section, key);
-  return CopyText(value ? *value : DefaultText(defaultValue), buffer, size);
+  const std::string text = value ? *value : DefaultText(defaultValue);
+  return static_cast<DWORD>(platform::CopyTextCut(text.data(), text.size(), buffer, size));
 }
 
 UINT GetPrivateProfileInt(LPCSTR section, LPCSTR key, INT defaultValue, LPCSTR fileName) {
@@ -112,7 +97,7 @@ BOOL WritePrivateProfileString(LPCSTR section, LPCSTR key, LPCSTR value, LPCSTR 
   using platform::profile::IsWritableText;
   if (!IsWritableText(section) || (key != nullptr && !IsWritableText(key)) ||
       (value != nullptr && !IsWritableText(value))) {
-    SetLastError(kErrorInvalidParameter);
+    SetLastError(ERROR_INVALID_PARAMETER);
     return FALSE;
   }
   if (platform::SettingsReadOnly()) {

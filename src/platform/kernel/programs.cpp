@@ -14,6 +14,7 @@
 #include <cstring>
 #include <string>
 
+#include "platform/kernel/utf8_cut.h"
 #include "platform/win32.h"
 
 namespace {
@@ -128,10 +129,7 @@ HFILE OpenFile(LPCSTR fileName, OFSTRUCT* info, UINT style) {
     return HFILE_ERROR;
   }
   if (info != nullptr) {
-    std::size_t length = found.size() < OFS_MAXPATHNAME - 1 ? found.size() : OFS_MAXPATHNAME - 1;
-    while (length > 0 && length < found.size() && (static_cast<unsigned char>(found[length]) & 0xC0) == 0x80) {
-      --length;
-    }
+    const std::size_t length = platform::Utf8CutLength(found.data(), found.size(), OFS_MAXPATHNAME - 1);
     std::memcpy(info->szPathName, found.data(), length);
   }
   SetLastError(ERROR_SUCCESS);

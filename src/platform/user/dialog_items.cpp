@@ -6,12 +6,6 @@
 
 using platform::FindWindowEntry;
 
-namespace {
-
-constexpr DWORD kErrorControlIdNotFound = 1421;
-
-}  // namespace
-
 HWND GetDlgItem(HWND dialog, int id) {
   const platform::Window* window = FindWindowEntry(dialog);
   if (window == nullptr) {
@@ -22,7 +16,7 @@ HWND GetDlgItem(HWND dialog, int id) {
     const platform::Window* control = FindWindowEntry(child);
     if (control != nullptr && control->id == id) return child;
   }
-  SetLastError(kErrorControlIdNotFound);
+  SetLastError(ERROR_CONTROL_ID_NOT_FOUND);
   return nullptr;
 }
 

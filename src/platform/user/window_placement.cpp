@@ -120,7 +120,7 @@ BOOL ShowWindow(HWND hwnd, int cmdShow) {
       style |= WS_VISIBLE | WS_MINIMIZE;
       break;
     default:
-      SetLastError(87);  // ERROR_INVALID_PARAMETER
+      SetLastError(ERROR_INVALID_PARAMETER);
       return wasVisible;
   }
   window->style = style;

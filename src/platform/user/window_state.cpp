@@ -53,7 +53,7 @@ LONG GetWindowLong(HWND hwnd, int index) {
     case GWL_STYLE: return static_cast<LONG>(window->style);
     case GWL_EXSTYLE: return static_cast<LONG>(window->exStyle);
     default:
-      SetLastError(1413);  // ERROR_INVALID_INDEX
+      SetLastError(ERROR_INVALID_INDEX);
       return 0;
   }
 }
@@ -85,7 +85,7 @@ LONG SetWindowLong(HWND hwnd, int index, LONG value) {
     platform::NotifyChange(hwnd, changes);
     return static_cast<LONG>(before);
   }
-  SetLastError(1413);  // ERROR_INVALID_INDEX
+  SetLastError(ERROR_INVALID_INDEX);
   return 0;
 }
 

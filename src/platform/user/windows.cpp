@@ -9,9 +9,6 @@ namespace platform {
 
 namespace {
 
-constexpr DWORD kErrorCannotFindClass = 1407;
-constexpr DWORD kErrorClassAlreadyExists = 1410;
-
 const WindowClassEntry* FindClass(const char* name) {
   if (name == nullptr || IS_INTRESOURCE(name)) return nullptr;
   for (const WindowClassEntry& entry : Core().classes) {
@@ -111,11 +108,11 @@ using platform::Window;
 ATOM RegisterClass(const WNDCLASS* wc) {
   if (wc == nullptr || wc->lpszClassName == nullptr || IS_INTRESOURCE(wc->lpszClassName) ||
       wc->lpfnWndProc == nullptr) {
-    SetLastError(87);  // ERROR_INVALID_PARAMETER
+    SetLastError(ERROR_INVALID_PARAMETER);
     return 0;
   }
   if (platform::FindClass(wc->lpszClassName) != nullptr) {
-    SetLastError(platform::kErrorClassAlreadyExists);
+    SetLastError(ERROR_CLASS_ALREADY_EXISTS);
     return 0;
   }
   platform::WindowClassEntry entry;
@@ -134,7 +131,7 @@ HWND CreateWindowEx(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD st
                     int height, HWND parent, HMENU menu, HINSTANCE instance, LPVOID param) {
   const platform::WindowClassEntry* windowClass = platform::FindClass(className);
   if (windowClass == nullptr) {
-    SetLastError(platform::kErrorCannotFindClass);
+    SetLastError(ERROR_CANNOT_FIND_WND_CLASS);
     return nullptr;
   }
   if (parent != nullptr && FindWindowEntry(parent) == nullptr) {

@@ -32,28 +32,6 @@ constexpr DWORD OFN_PATHMUSTEXIST = 0x00000800;
 constexpr DWORD OFN_FILEMUSTEXIST = 0x00001000;
 constexpr DWORD OFN_HIDEREADONLY = 0x00000004;
 
-// Error codes that GetLastError reports.
-constexpr DWORD ERROR_SUCCESS = 0;
-constexpr DWORD ERROR_FILE_NOT_FOUND = 2;
-constexpr DWORD ERROR_PATH_NOT_FOUND = 3;
-constexpr DWORD ERROR_ACCESS_DENIED = 5;
-constexpr DWORD ERROR_INVALID_HANDLE = 6;
-constexpr DWORD ERROR_NOT_ENOUGH_MEMORY = 8;
-constexpr DWORD ERROR_WRITE_FAULT = 29;
-constexpr DWORD ERROR_READ_FAULT = 30;
-constexpr DWORD ERROR_DISK_FULL = 112;
-constexpr DWORD ERROR_FILE_TOO_LARGE = 223;
-constexpr DWORD ERROR_BAD_FILE_TYPE = 222;            // a pipe, a device or a socket where a file was wanted
-constexpr DWORD ERROR_ALREADY_EXISTS = 183;
-constexpr DWORD ERROR_ENVVAR_NOT_FOUND = 203;
-constexpr DWORD ERROR_GEN_FAILURE = 31;
-constexpr DWORD ERROR_NOT_SUPPORTED = 50;
-constexpr DWORD ERROR_INVALID_PARAMETER = 87;
-constexpr DWORD ERROR_CANCELLED = 1223;
-constexpr DWORD ERROR_TIMEOUT = 1460;
-constexpr DWORD ERROR_INVALID_WINDOW_HANDLE = 1400;
-constexpr DWORD ERROR_RESOURCE_NAME_NOT_FOUND = 1814;
-
 // ---------------------------------------------------------------------------
 // Functions
 // ---------------------------------------------------------------------------
