@@ -22,6 +22,8 @@ target_link_libraries(horatick_program PRIVATE horatick_warnings)
 # names; it is linked into the executable with the entry point, so the
 # program's library finds it whatever the order.
 horatick_sources(WINDOWS_SOURCES src/platform/windows)
+# Text is cut to a buffer by the same rule as on Linux.
+list(APPEND WINDOWS_SOURCES ${PROJECT_SOURCE_DIR}/src/platform/kernel/utf8_cut.cpp)
 
 # The executable's resource script: the icon drawn by
 # packaging/icons/render_icons.cpp, the manifest, the version.

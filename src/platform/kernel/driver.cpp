@@ -69,8 +69,9 @@ void Driver::WakeUp() {
 BOOL Driver::Beep(DWORD, DWORD) { return TRUE; }
 
 UINT Driver::WinExec(const char* commandLine, UINT) {
-  // ERROR_FILE_NOT_FOUND is WinExec's answer for a program that did not start.
-  return commandLine != nullptr && SpawnDetached(commandLine) ? 33 : 2;
+  // Above 31 is WinExec's answer for a program started, an error's number
+  // for one that did not start.
+  return commandLine != nullptr && SpawnDetached(commandLine) ? 33 : ERROR_FILE_NOT_FOUND;
 }
 
 BOOL Driver::WinHelp(HWND, const char*, UINT, UINT_PTR) { return FALSE; }

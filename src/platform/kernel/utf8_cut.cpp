@@ -2,8 +2,6 @@
 
 #include <cstring>
 
-#include "platform/win32.h"
-
 namespace platform {
 
 namespace {
@@ -44,12 +42,3 @@ std::size_t CopyTextCut(const char* text, std::size_t length, char* buffer, std:
 }
 
 }  // namespace platform
-
-LPSTR lstrcpyn(LPSTR destination, LPCSTR source, int maxLength) {
-  if (destination == nullptr || maxLength <= 0) return nullptr;
-  const auto size = static_cast<std::size_t>(maxLength);
-  // Only the bytes that can be kept, and the one after them, are looked at.
-  const std::size_t length = source != nullptr ? strnlen(source, size) : 0;
-  platform::CopyTextCut(source, length, destination, size);
-  return destination;
-}

@@ -1,5 +1,5 @@
-// The services of the machine, through the driver: sound, programs, help,
-// the cursor, the keyboard's state, the screen and the caption font.
+// The desktop's services, through the driver: help, the cursor, the
+// keyboard's state, the screen and the caption font.
 #include "platform/user/core_state.h"
 
 namespace {
@@ -58,9 +58,3 @@ BOOL WinHelp(HWND hwnd, LPCSTR helpFile, UINT command, UINT_PTR data) {
   return platform::CurrentDriver().WinHelp(hwnd, helpFile, command, data);
 }
 
-BOOL Beep(DWORD frequencyHz, DWORD durationMs) { return platform::CurrentDriver().Beep(frequencyHz, durationMs); }
-
-UINT WinExec(LPCSTR commandLine, UINT cmdShow) {
-  if (commandLine == nullptr || *commandLine == '\0') return 2;  // ERROR_FILE_NOT_FOUND
-  return platform::CurrentDriver().WinExec(commandLine, cmdShow);
-}

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <map>
 
+#include "platform/kernel/utf8_cut.h"
 #include "platform/windows/resource_module.h"
 
 namespace platform::windows {
@@ -86,14 +87,8 @@ int LoadStringFromModule(HINSTANCE instance, UINT id, LPSTR buffer, int size) {
     const StringResource& entry = module->strings[i];
     if (entry.id != id || entry.text == nullptr) continue;
     // Cut where it fits, never inside a character.
-    std::size_t length = std::strlen(entry.text);
-    if (length > static_cast<std::size_t>(size - 1)) {
-      length = static_cast<std::size_t>(size - 1);
-      while (length > 0 && (static_cast<unsigned char>(entry.text[length]) & 0xC0) == 0x80) --length;
-    }
-    std::memcpy(buffer, entry.text, length);
-    buffer[length] = '\0';
-    return static_cast<int>(length);
+    return static_cast<int>(
+        platform::CopyTextCut(entry.text, std::strlen(entry.text), buffer, static_cast<std::size_t>(size)));
   }
   SetLastError(ERROR_RESOURCE_NAME_NOT_FOUND);
   return 0;
