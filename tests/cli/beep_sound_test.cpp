@@ -71,7 +71,7 @@ void PrintTo(const FollowBeepCase& c, std::ostream* os) { *os << c.name; }
 class FollowBeeps : public testing::TestWithParam<FollowBeepCase> {};
 
 TEST_P(FollowBeeps, SoundOnTheCardOrRingTheTerminalBell) {
-  TempSettingsFolder folder;
+  TempFolder folder;
   WriteWholeFile(folder.path() + "/HORATICK.CFG", WithBeepingReminderToday().Image());
   FollowProcess clock(folder.path(), {"--follow"}, {{"HORATICK_SOUND_DEVICE", GetParam().device}});
 

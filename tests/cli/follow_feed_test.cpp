@@ -20,8 +20,8 @@ TEST(FollowFeed, EveryLineIsJsonAndFollowsTheAlarm) {
   } cases[] = {{"waybar", "\"class\":\"alarm\"", 0}, {"i3bar", "\"urgent\":true", 2}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.format);
-    TempSettingsFolder folder;
-    TempSettingsFolder runtime;
+    TempFolder folder;
+    TempFolder runtime;
     clock_files::Configuration files = WithReminderToday("Water \"the\" <plants>\x01");
     AlarmRecord& daily = files.alarms[1];
     daily.enabled = 1;

@@ -17,34 +17,28 @@
 #include "cli/cli_run.h"
 #include "cli/reminder_today.h"
 #include "support/unix_socket.h"
+#include "support/wait_until.h"
 
 namespace {
 
 using clock_files::ReadConfiguration;
 using clock_files::WriteWholeFile;
 
-// Whether the file is there within the guard's time.
-bool Appears(const std::string& path) {
-  for (int i = 0; i < 1000 && !std::filesystem::exists(path); ++i) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(10));
-  }
-  return std::filesystem::exists(path);
-}
-
 // The clock's socket in a runtime folder of the test's own, once it is there.
 std::string SocketIn(const std::string& runtime) {
-  for (int i = 0; i < 500; ++i) {
+  std::string found;
+  WaitUntil([&] {
     for (const auto& entry : std::filesystem::directory_iterator(runtime)) {
-      if (entry.path().extension() == ".sock") return entry.path().string();
+      if (entry.path().extension() == ".sock") found = entry.path().string();
     }
-    std::this_thread::sleep_for(std::chrono::milliseconds(10));
-  }
-  return {};
+    return !found.empty();
+  });
+  return found;
 }
 
 TEST(FollowHardening, PeersOnTheSocketNeverHoldUpTheFaces) {
-  TempSettingsFolder folder;
-  TempSettingsFolder runtime;
+  TempFolder folder;
+  TempFolder runtime;
   clock_files::Configuration files;
   files.preferences.displaySeconds = 1;  // a new face every second
   WriteWholeFile(folder.path() + "/HORATICK.CFG", files.Image());
@@ -53,27 +47,27 @@ TEST(FollowHardening, PeersOnTheSocketNeverHoldUpTheFaces) {
   const std::string socketPath = SocketIn(runtime.path());
   ASSERT_FALSE(socketPath.empty());
 
-  // A peer trickling a byte every 250 ms without ever ending its line, and
-  // 200 that connect and say nothing.
-  std::atomic<bool> going{true};
+  // A peer trickling a byte with every face without ever ending its line,
+  // and 200 that connect and say nothing. They connect on a thread of their
+  // own: a full backlog holds a connecting peer until the clock accepts it.
+  std::atomic<int> trickler{-1};
   std::vector<int> peers;
-  std::thread trickle([&] {
-    const int trickler = Connect(socketPath);
+  std::thread connecting([&] {
+    trickler = Connect(socketPath);
     for (int i = 0; i < 200; ++i) peers.push_back(Connect(socketPath));
-    while (going && ::send(trickler, "s", 1, MSG_NOSIGNAL) == 1) {
-      std::this_thread::sleep_for(std::chrono::milliseconds(250));
-    }
-    ::close(trickler);
   });
   std::string last;
-  for (int i = 0; i < 5; ++i) {
+  bool stopped = false;
+  for (int i = 0; i < 5 && !stopped; ++i) {
     const auto face = clock.NextLine(5'000);
-    ASSERT_TRUE(face.has_value()) << "the faces stopped after " << i;
-    EXPECT_NE(*face, last);
-    last = *face;
+    stopped = !face.has_value();
+    EXPECT_TRUE(face.has_value()) << "the faces stopped after " << i;
+    EXPECT_NE(face.value_or(last), last);
+    last = face.value_or(last);
+    if (trickler >= 0) ::send(trickler, "s", 1, MSG_NOSIGNAL | MSG_DONTWAIT);
   }
-  going = false;
-  trickle.join();
+  connecting.join();
+  ::close(trickler);
   for (int fd : peers) ::close(fd);
   ASSERT_TRUE(clock.Signal(SIGTERM));
   EXPECT_EQ(clock.WaitForExit(), 0);
@@ -82,7 +76,7 @@ TEST(FollowHardening, PeersOnTheSocketNeverHoldUpTheFaces) {
 TEST(FollowHardening, ASpecialFileInPlaceOfASettingsFileIsUnreadableNotAWait) {
   for (const char* name : {"HORATICK.CFG", "HORATICK.INI"}) {
     SCOPED_TRACE(name);
-    TempSettingsFolder folder;
+    TempFolder folder;
     ASSERT_EQ(::mkfifo((folder.path() + "/" + name).c_str(), 0600), 0);
     FollowProcess view(folder.path(), {"--print-face", "--at", "1992-12-07 15:05:09"});
     EXPECT_EQ(view.WaitForExit(), 0);
@@ -111,7 +105,7 @@ TEST(FollowHardening, ASettingsFolderOthersMayWriteOrThatIsNoFolderIsRefused) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    TempSettingsFolder parent;
+    TempFolder parent;
     const std::string settings = parent.path() + c.inside;
     if (c.file) {
       WriteWholeFile(settings, "not a folder");
@@ -135,15 +129,15 @@ TEST(FollowHardening, ASettingsFolderOthersMayWriteOrThatIsNoFolderIsRefused) {
 }
 
 TEST(FollowHardening, EscapeSequencesOfANoteAreShownNotSent) {
-  TempSettingsFolder folder;
+  TempFolder folder;
   WriteWholeFile(folder.path() + "/HORATICK.CFG", WithReminderToday("\x1b[2J\xc2\x9b" "31mred").Image());
   FollowProcess clock(folder.path(), {"--follow"});
   EXPECT_EQ(clock.NextLineBesidesFaces(), "Alarm 1 - 7:05  (One Date): \\x1b[2J\\x9b31mred");
 }
 
 TEST(FollowHardening, ShowSaysPermissionDeniedWhenTheRuntimeFolderIsAnotherUsers) {
-  TempSettingsFolder folder;
-  TempSettingsFolder temporary;
+  TempFolder folder;
+  TempFolder temporary;
   const std::string squatted = temporary.path() + "/horatick-" + std::to_string(::getuid());
   ASSERT_EQ(::mkdir(squatted.c_str(), 0700), 0);
   ASSERT_EQ(::chown(squatted.c_str(), 65534, 65534), 0);
@@ -159,8 +153,8 @@ TEST(FollowHardening, ShowSaysPermissionDeniedWhenTheRuntimeFolderIsAnotherUsers
 // settings saved; the pipe's own flags, which the reader shares, stay as
 // they were.
 TEST(FollowHardening, AReaderThatNeverReadsHoldsNothingUp) {
-  TempSettingsFolder folder;
-  TempSettingsFolder runtime;
+  TempFolder folder;
+  TempFolder runtime;
   const std::string rang = folder.path() + "/rang";
   clock_files::Configuration files = WithReminderToday("");
   files.preferences.displaySeconds = 1;  // a face every second, each one more that cannot be written
@@ -183,7 +177,7 @@ TEST(FollowHardening, AReaderThatNeverReadsHoldsNothingUp) {
   FollowProcess clock(folder.path(), {"--follow"}, {{"XDG_RUNTIME_DIR", runtime.path()}}, [&] {
     return ::dup2(full[1], STDOUT_FILENO) >= 0 && ::dup2(full[1], STDERR_FILENO) >= 0;
   });
-  EXPECT_TRUE(Appears(rang)) << "the alarm's program ran";
+  EXPECT_TRUE(WaitUntil([&] { return std::filesystem::exists(rang); })) << "the alarm's program ran";
   EXPECT_EQ(RunHoratick({"--settings-dir", folder.path(), "--show"}, {{"XDG_RUNTIME_DIR", runtime.path()}}).exitCode, 0);
   ASSERT_TRUE(clock.Signal(SIGTERM));
   EXPECT_EQ(clock.WaitForExit(), 0);
@@ -199,8 +193,8 @@ TEST(FollowHardening, AReaderThatNeverReadsHoldsNothingUp) {
 // so neither the lock file nor the socket gets descriptor 1 or 2, and the
 // faces and the note go nowhere.
 TEST(FollowHardening, ClosedStandardDescriptorsAreOpenedOnDevNull) {
-  TempSettingsFolder folder;
-  TempSettingsFolder runtime;
+  TempFolder folder;
+  TempFolder runtime;
   WriteWholeFile(folder.path() + "/HORATICK.CFG", WithReminderToday("Water the plants").Image());
   FollowProcess clock(folder.path(), {"--follow"}, {{"XDG_RUNTIME_DIR", runtime.path()}}, [] {
     return ::close(STDIN_FILENO) == 0 && ::close(STDOUT_FILENO) == 0 && ::close(STDERR_FILENO) == 0;

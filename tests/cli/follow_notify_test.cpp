@@ -24,8 +24,8 @@ class FollowNotify : public ::testing::Test {
                                            {"DBUS_SESSION_BUS_ADDRESS", session.address()}});
   }
 
-  TempSettingsFolder folder;
-  TempSettingsFolder runtime;
+  TempFolder folder;
+  TempFolder runtime;
   busfake::PrivateBus session;
 };
 

@@ -11,14 +11,15 @@
 
 #include <chrono>
 #include <cstdlib>
-#include <filesystem>
 #include <functional>
 #include <map>
 #include <optional>
 #include <regex>
 #include <string>
-#include <thread>
 #include <vector>
+
+#include "support/temp_folder.h"
+#include "support/wait_until.h"
 
 class FollowProcess {
  public:
@@ -126,11 +127,7 @@ class FollowProcess {
   // The exit code once the process has ended within timeoutMs; -1 when it
   // was ended by a signal or did not end in time.
   int WaitForExit(int timeoutMs = 10'000) {
-    const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-    while (StillRunning()) {
-      if (std::chrono::steady_clock::now() >= until) return -1;
-      std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
+    if (!WaitUntil([this] { return !StillRunning(); }, std::chrono::milliseconds(timeoutMs))) return -1;
     return WIFEXITED(*exitStatus_) ? WEXITSTATUS(*exitStatus_) : -1;
   }
 
@@ -165,21 +162,4 @@ class FollowProcess {
   std::string pending_;
   std::string errorsSeen_;
   std::optional<int> exitStatus_;
-};
-
-// A fresh settings folder, removed at the end of the test.
-class TempSettingsFolder {
- public:
-  TempSettingsFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "horatick-follow-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) != nullptr) path_ = pattern;
-  }
-  ~TempSettingsFolder() {
-    std::error_code ignored;
-    if (!path_.empty()) std::filesystem::remove_all(path_, ignored);
-  }
-  const std::string& path() const { return path_; }
-
- private:
-  std::string path_;
 };

@@ -17,8 +17,8 @@ using clock_files::WriteWholeFile;
 class EndSignal : public testing::TestWithParam<int> {};
 
 TEST_P(EndSignal, PrintsFacesAndNotesAndSavesEverythingAtTheEnd) {
-  TempSettingsFolder folder;
-  TempSettingsFolder runtime;
+  TempFolder folder;
+  TempFolder runtime;
   WriteWholeFile(folder.path() + "/HORATICK.CFG", WithReminderToday("Water the plants").Image());
   FollowProcess clock(folder.path(), {"--follow"}, {{"XDG_RUNTIME_DIR", runtime.path()}});
 
@@ -55,9 +55,9 @@ INSTANTIATE_TEST_SUITE_P(Signals, EndSignal, testing::Values(SIGTERM, SIGHUP, SI
 TEST(Follow, ASecondCopyIsRefusedAndTheFirstRunsOn) {
   for (const bool ownRuntimeFolders : {false, true}) {
     SCOPED_TRACE(ownRuntimeFolders ? "a runtime folder each" : "one runtime folder");
-    TempSettingsFolder folder;
-    TempSettingsFolder runtimeOfFirst;
-    TempSettingsFolder runtimeOfSecond;
+    TempFolder folder;
+    TempFolder runtimeOfFirst;
+    TempFolder runtimeOfSecond;
     FollowProcess first(folder.path(), {"--follow"}, {{"XDG_RUNTIME_DIR", runtimeOfFirst.path()}});
     ASSERT_TRUE(first.NextLine().has_value());
 
@@ -73,7 +73,7 @@ TEST(Follow, ASecondCopyIsRefusedAndTheFirstRunsOn) {
 }
 
 TEST(Follow, KeepsTheScreenTheDesktopClockSaw) {
-  TempSettingsFolder folder;
+  TempFolder folder;
   WriteWholeFile(folder.path() + "/HORATICK.INI",
                  "[Horatick]\nVersion=01.00\nxPos=1500\nyPos=40\nxScreen=1920\nyScreen=1080\n");
   FollowProcess clock(folder.path(), {"--follow"});
@@ -87,7 +87,7 @@ TEST(Follow, KeepsTheScreenTheDesktopClockSaw) {
 }
 
 TEST(Follow, EndsAndSavesWhenNobodyReadsItsLinesAnyMore) {
-  TempSettingsFolder folder;
+  TempFolder folder;
   Configuration files;
   files.preferences.blinkColon = 1;  // a new face every half second
   WriteWholeFile(folder.path() + "/HORATICK.CFG", files.Image());
@@ -101,7 +101,7 @@ TEST(Follow, EndsAndSavesWhenNobodyReadsItsLinesAnyMore) {
 // A profile that cannot be written is said once, however often the clock
 // writes to it (the defaults at the start, the place at the end).
 TEST(Follow, AProfileThatCannotBeWrittenIsReportedOnceOnStandardError) {
-  TempSettingsFolder folder;
+  TempFolder folder;
   const std::string profile = folder.path() + "/HORATICK.INI";
   std::filesystem::create_directory(profile);
   FollowProcess clock(folder.path(), {"--follow"});
@@ -115,7 +115,7 @@ TEST(Follow, AProfileThatCannotBeWrittenIsReportedOnceOnStandardError) {
 }
 
 TEST(Follow, ASettingsFileThatCannotBeReadIsReportedOnStandardError) {
-  TempSettingsFolder folder;
+  TempFolder folder;
   const std::string config = folder.path() + "/HORATICK.CFG";
   std::filesystem::create_directory(config);
   FollowProcess clock(folder.path(), {"--follow"});

@@ -72,8 +72,8 @@ TEST(FollowZone, TheFaceFollowsTheMachinesZoneWhenItChanges) {
   if (!std::filesystem::exists(std::string(kZones) + "Asia/Tokyo") || !std::filesystem::exists("/etc/localtime")) {
     GTEST_SKIP() << "no zone files";
   }
-  TempSettingsFolder folder;
-  TempSettingsFolder zones;
+  TempFolder folder;
+  TempFolder zones;
   const std::string zoneFile = zones.path() + "/localtime";
   WriteZoneOver("Etc/UTC", zoneFile, -60);
   FollowProcess clock(folder.path(), {"--follow"}, {}, [&] { return SeeZoneFileAsTheMachines(zoneFile); });

@@ -10,7 +10,7 @@ TEST(NoDisplay, TheClockSaysSoAndEndsWithoutTakingTheLock) {
   const char* displays[] = {"", ":4093", "nowhere.invalid:0"};
   for (const char* display : displays) {
     SCOPED_TRACE(std::string("DISPLAY=") + display);
-    TempSettingsFolder folder;
+    TempFolder folder;
     FollowProcess clock(folder.path(), {},
                         {{"DISPLAY", display}, {"WAYLAND_DISPLAY", ""}, {"QT_QPA_PLATFORM", ""}});
     EXPECT_EQ(clock.WaitForExit(30'000), 1);

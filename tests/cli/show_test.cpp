@@ -4,14 +4,14 @@
 #include "cli/follow_process.h"
 
 TEST(Show, WithNoRunningCopyItSaysSoAndFails) {
-  TempSettingsFolder folder;
+  TempFolder folder;
   FollowProcess show(folder.path(), {"--show"});
   EXPECT_EQ(show.WaitForExit(), 1);
   EXPECT_NE(show.ErrorText().find("no running clock"), std::string::npos);
 }
 
 TEST(Show, TheRunningCopyTakesTheCommand) {
-  TempSettingsFolder folder;
+  TempFolder folder;
   FollowProcess clock(folder.path(), {"--follow"});
   ASSERT_TRUE(clock.NextLine().has_value());
 

@@ -17,10 +17,10 @@
 #include "files_temp_folder.h"
 #include "platform/kernel/programs.h"
 #include "platform/session/settings_folder.h"
+#include "support/wait_until.h"
 
 namespace {
 
-// Waits for something another process does; the limit only keeps a broken run from hanging.
 // Everything until the end of the pipe.
 std::string ReadAll(int fd) {
   std::string text;
@@ -28,14 +28,6 @@ std::string ReadAll(int fd) {
   ssize_t got;
   while ((got = ::read(fd, buffer, sizeof buffer)) > 0) text.append(buffer, static_cast<std::size_t>(got));
   return text;
-}
-
-bool EventuallyTrue(const std::function<bool()>& condition) {
-  for (int i = 0; i < 1000; ++i) {
-    if (condition()) return true;
-    std::this_thread::sleep_for(std::chrono::milliseconds(10));
-  }
-  return condition();
 }
 
 TEST(SpawnDetached, RunsTheShellAndLeavesNoChild) {
@@ -46,7 +38,7 @@ TEST(SpawnDetached, RunsTheShellAndLeavesNoChild) {
   errno = 0;
   EXPECT_EQ(::waitpid(-1, nullptr, WNOHANG), -1);
   EXPECT_EQ(errno, ECHILD);
-  EXPECT_TRUE(EventuallyTrue([&] { return ReadTextFile(done).value_or("").find('\n') != std::string::npos; }));
+  EXPECT_TRUE(WaitUntil([&] { return ReadTextFile(done).value_or("").find('\n') != std::string::npos; }));
   EXPECT_EQ(ReadTextFile(done).value_or("").substr(0, 2), "1 ");
 }
 
@@ -58,7 +50,7 @@ TEST(SpawnDetached, TheProgramGetsNoneOfOurDescriptors) {
   ASSERT_TRUE(platform::SpawnDetached(
       ("if [ -e /proc/self/fd/" + std::to_string(ours) + " ]; then echo open; else echo closed; fi > '" + report + "'")
           .c_str()));
-  EXPECT_TRUE(EventuallyTrue([&] { return ReadTextFile(report).value_or("").find('\n') != std::string::npos; }));
+  EXPECT_TRUE(WaitUntil([&] { return ReadTextFile(report).value_or("").find('\n') != std::string::npos; }));
   EXPECT_EQ(ReadTextFile(report).value_or(""), "closed\n");
   ::close(ours);
 }

@@ -1,9 +1,9 @@
-// A fresh folder for a test, removed again at its end, and small file helpers.
+// Small file functions for the tests of files and folders, beside the fresh
+// folder each test makes.
 #pragma once
 
 #include <sys/stat.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -11,26 +11,7 @@
 #include <set>
 #include <string>
 
-class TempFolder {
- public:
-  explicit TempFolder(const std::string& parent = std::filesystem::temp_directory_path().string()) {
-    std::string pattern = parent + "/horatick-test-XXXXXX";
-    if (::mkdtemp(pattern.data()) == nullptr) std::abort();
-    path_ = pattern;
-  }
-  ~TempFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-  }
-  TempFolder(const TempFolder&) = delete;
-  TempFolder& operator=(const TempFolder&) = delete;
-
-  const std::string& path() const { return path_; }
-  std::string operator/(const std::string& name) const { return path_ + "/" + name; }
-
- private:
-  std::string path_;
-};
+#include "support/temp_folder.h"
 
 inline void WriteTextFile(const std::string& path, const std::string& contents) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);

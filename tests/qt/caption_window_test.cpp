@@ -2,7 +2,6 @@
 // mouse on it tells the program.
 #include <QAccessible>
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QWindow>
 
 #include <QAction>
@@ -91,6 +90,7 @@ class CaptionInputTest : public QtDesk {
   }
 
   RECT CoreRect() const { return platform::DescribeWindow(clock_).rect; }
+  platform::qt::CaptionWindow& Caption() const { return *static_cast<platform::qt::CaptionWindow*>(widget_); }
 
   HWND clock_ = nullptr;
   QWidget* widget_ = nullptr;
@@ -294,7 +294,7 @@ TEST_F(CaptionInputTest, TopmostFollowsTheCore) {
 // screen's edge). That answer is the window's own place; only later moves
 // by others are reported, so a program that moves back cannot fight it.
 TEST_F(CaptionInputTest, TheWindowManagersAnswerIsQuietAndLaterMovesAreReported) {
-  platform::qt::CaptionWindow::SetPlacementAnswerMs(60'000);
+  Caption().SetPlacementAnswerMs(60'000);
   ClearMessages();
   MoveWindow(clock_, 500, 30, 200, height_, TRUE);
   widget_->move(480, 30);  // the window manager's answer
@@ -302,7 +302,7 @@ TEST_F(CaptionInputTest, TheWindowManagersAnswerIsQuietAndLaterMovesAreReported)
   EXPECT_EQ(CoreRect().left, 500);
   EXPECT_EQ(MessagesOf(WM_MOVE).size(), 1u);  // the program's own move only
 
-  platform::qt::CaptionWindow::SetPlacementAnswerMs(0);
+  Caption().SetPlacementAnswerMs(0);
   ClearMessages();
   widget_->move(300, 200);  // someone else, long after
   Settle();
@@ -328,7 +328,7 @@ TEST_F(CaptionInputTest, OnlyAnActivationByTheKeyboardIsReportedAsOne) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    platform::qt::CaptionWindow::SetPlacementAnswerMs(c.showAnswerMs);
+    Caption().SetPlacementAnswerMs(c.showAnswerMs);
     ShowWindow(clock_, SW_HIDE);
     Settle();
     QApplication::setActiveWindow(nullptr);
@@ -340,10 +340,10 @@ TEST_F(CaptionInputTest, OnlyAnActivationByTheKeyboardIsReportedAsOne) {
       Press(widget_, QPoint(100, 5));
       Release(widget_, QPoint(100, 5));
     }
-    // Long enough for an activation to settle and be reported.
-    QElapsedTimer waited;
-    waited.start();
-    Pump([&] { return waited.elapsed() > 400; });
+    // The activation has settled (a press just after it was seen first),
+    // and what the core made of it has come back.
+    ASSERT_TRUE(Pump([&] { return widget_->isActiveWindow() && !Caption().ActivationReportPending(); }));
+    Settle();
     std::vector<WORD> activations;
     for (const Recorded& m : MessagesOf(WM_ACTIVATE)) {
       if (LOWORD(m.wParam) != WA_INACTIVE) activations.push_back(LOWORD(m.wParam));

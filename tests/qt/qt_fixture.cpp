@@ -15,6 +15,9 @@ namespace {
 
 constexpr char kTestClass[] = "QtDeskWindow";
 constexpr UINT kPumpIntervalMs = 10;
+// What the settle mark posts to the core's queue once the toolkit reached it.
+constexpr UINT kSettledMessage = WM_USER + 0x3e7;
+const QEvent::Type kSettleMarkEvent = static_cast<QEvent::Type>(QEvent::registerEventType());
 
 std::vector<Recorded>& Recording() {
   static std::vector<Recorded> recorded;
@@ -42,6 +45,38 @@ void PostMouse(QWidget* widget, QEvent::Type type, QPoint at, Qt::MouseButton bu
 
 class QtDesk::StepTimer : public QTimer {};
 
+// Stands at the end of the toolkit's queue: once it is delivered, so is
+// everything posted before it, and it wakes the core's loop with a message.
+class QtDesk::SettleMark : public QObject {
+ public:
+  explicit SettleMark(platform::qt::QtDriver& driver) : driver_(driver) {}
+  bool event(QEvent* event) override {
+    if (event->type() != kSettleMarkEvent) return QObject::event(event);
+    PostMessage(nullptr, kSettledMessage, 0, 0);
+    driver_.WakeUp();
+    return true;
+  }
+
+ private:
+  platform::qt::QtDriver& driver_;
+};
+
+// Counts every event the toolkit delivers to anything but the settle mark
+// and the steps' timer, which are the desk's own.
+class QtDesk::Activity : public QObject {
+ public:
+  Activity(const QObject* mark, const QObject* stepTimer) : mark_(mark), stepTimer_(stepTimer) {}
+  bool eventFilter(QObject* watched, QEvent*) override {
+    if (watched != mark_ && watched != stepTimer_) ++count;
+    return false;
+  }
+  long long count = 0;
+
+ private:
+  const QObject* mark_;
+  const QObject* stepTimer_;
+};
+
 void QtDesk::SetUp() {
   setenv("QT_QPA_PLATFORM", platform_, 1);
   platform::ResetCore();
@@ -61,9 +96,17 @@ void QtDesk::SetUp() {
   stepTimer_->setInterval(2);
   QObject::connect(stepTimer_, &QTimer::timeout, [this] { RunSteps(); });
   stepTimer_->start();
+  settleMark_ = new SettleMark(*driver_);
+  activity_ = new Activity(settleMark_, stepTimer_);
+  qApp->installEventFilter(activity_);
 }
 
 void QtDesk::TearDown() {
+  if (activity_ != nullptr) qApp->removeEventFilter(activity_);
+  delete activity_;
+  activity_ = nullptr;
+  delete settleMark_;
+  settleMark_ = nullptr;
   delete stepTimer_;
   stepTimer_ = nullptr;
   for (HWND hwnd : platform::TopLevelWindows()) DestroyWindow(hwnd);
@@ -95,33 +138,42 @@ void QtDesk::OnMessage(std::function<void(HWND, UINT, WPARAM, LPARAM)> reaction)
   Reaction() = std::move(reaction);
 }
 
-bool QtDesk::Pump(const std::function<bool()>& done, int limitMessages) {
+bool QtDesk::Pump(const std::function<bool()>& done, std::chrono::milliseconds guard) {
   const UINT_PTR timer = SetTimer(nullptr, 0, kPumpIntervalMs, nullptr);
-  bool reached = done();
-  for (int handled = 0; !reached && handled < limitMessages; ++handled) {
-    MSG message{};
-    if (GetMessage(&message, nullptr, 0, 0) <= 0) break;
-    TranslateMessage(&message);
-    DispatchMessage(&message);
-    reached = done();
-  }
+  bool ended = false;
+  WaitUntil([&] { return ended || done(); },
+            [&] {
+              MSG message{};
+              if (GetMessage(&message, nullptr, 0, 0) <= 0) {
+                ended = true;
+                return;
+              }
+              TranslateMessage(&message);
+              DispatchMessage(&message);
+            },
+            guard);
   KillTimer(nullptr, timer);
-  return reached;
+  return done();
 }
 
 void QtDesk::Settle() {
-  // Two rounds of the pump's timer: what the toolkit had queued has reached
-  // the core, and what the core made of it has come back.
-  int ticks = 0;
-  const UINT_PTR timer = SetTimer(nullptr, 0, kPumpIntervalMs, nullptr);
-  while (ticks < 3) {
+  if (!WaitUntil([this] { return QuietRound(); }, [] {})) ADD_FAILURE() << "the desk never came to rest";
+}
+
+bool QtDesk::QuietRound() {
+  const long long before = activity_->count;
+  bool handled = false;
+  QCoreApplication::postEvent(settleMark_, new QEvent(kSettleMarkEvent));
+  for (;;) {
     MSG message{};
-    if (GetMessage(&message, nullptr, 0, 0) <= 0) break;
-    if (message.message == WM_TIMER && message.hwnd == nullptr && message.wParam == timer) ++ticks;
+    // The program was asked to end: nothing more comes.
+    if (GetMessage(&message, nullptr, 0, 0) <= 0) return true;
+    if (message.hwnd == nullptr && message.message == kSettledMessage) break;
     TranslateMessage(&message);
     DispatchMessage(&message);
+    handled = true;
   }
-  KillTimer(nullptr, timer);
+  return !handled && activity_->count == before;
 }
 
 void QtDesk::When(std::function<bool()> ready, std::function<void()> act) {

@@ -12,6 +12,7 @@
 
 #include <QPoint>
 #include <QWidget>
+#include <chrono>
 #include <functional>
 #include <string>
 #include <vector>
@@ -20,6 +21,7 @@
 #include "platform/user/inspect.h"
 #include "platform/qt/qt_driver.h"
 #include "platform/win32.h"
+#include "support/wait_until.h"
 
 namespace qt_test {
 
@@ -49,10 +51,13 @@ class QtDesk : public ::testing::Test {
   std::vector<Recorded> MessagesOf(UINT message) const;
   void ClearMessages();
 
-  // Runs the message loop until done() holds or limitMessages were handled;
-  // a thread timer keeps the loop from waiting long. true when done.
-  bool Pump(const std::function<bool()>& done, int limitMessages = 2000);
-  // Handles what is queued now: the toolkit's events and the core's messages.
+  // Runs the message loop until done() holds; a thread timer brings the loop
+  // back to look at it. The guard only keeps a broken run from hanging.
+  // true when done.
+  bool Pump(const std::function<bool()>& done, std::chrono::milliseconds guard = kWaitGuard);
+  // Handles what is queued now and what comes of it: the toolkit's events
+  // reach the core, and what the core made of them comes back, until the
+  // two have nothing more for each other.
   void Settle();
 
   // Once ready() holds while the toolkit is idle, act() runs; the steps run
@@ -81,6 +86,9 @@ class QtDesk : public ::testing::Test {
     std::function<void()> act;
   };
   void RunSteps();
+  // One wait of the program's; true when neither the toolkit nor the core
+  // had anything to do in it.
+  bool QuietRound();
 
   const char* platform_ = "offscreen";
   int argc_ = 1;
@@ -91,6 +99,10 @@ class QtDesk : public ::testing::Test {
   std::vector<Step> steps_;
   class StepTimer;
   StepTimer* stepTimer_ = nullptr;
+  class SettleMark;
+  SettleMark* settleMark_ = nullptr;
+  class Activity;
+  Activity* activity_ = nullptr;
 };
 
 }  // namespace qt_test

@@ -20,6 +20,7 @@
 #include "platform/qt/help_window.h"
 #include "platform/session/help_document.h"
 #include "qt_fixture.h"
+#include "support/temp_folder.h"
 
 namespace qt_test {
 namespace {
@@ -41,18 +42,14 @@ TEST_F(BeepTest, WithoutASoundDeviceTheBellRingsInstead) {
 // A folder tree made for one test, removed after it.
 class HelpFolders : public ::testing::Test {
  protected:
-  void SetUp() override {
-    root_ = fs::temp_directory_path() / ("horatick-help-" + std::to_string(::getpid()));
-    fs::remove_all(root_);
-    fs::create_directories(root_ / "bin");
-  }
-  void TearDown() override { fs::remove_all(root_); }
+  void SetUp() override { fs::create_directories(root_ / "bin"); }
   void Touch(const fs::path& path) {
     fs::create_directories(path.parent_path());
     std::ofstream(path) << "<html></html>";
   }
   std::string HelpFile() const { return (root_ / "bin" / "horatick.hlp").string(); }
-  fs::path root_;
+  TempFolder folder_;
+  const fs::path root_ = folder_.path();
 };
 
 TEST_F(HelpFolders, TheDocumentIsFoundBesideThenInstalledThenInTheSourceTree) {
@@ -176,8 +173,8 @@ class FileChooserTest : public QtDesk {};
 // The chooser for a program lists what a person can run or browse into: the
 // folders and the executable files, and no other file.
 TEST_F(FileChooserTest, ExecutablesListFoldersAndExecutableFilesOnly) {
-  const fs::path folder = fs::temp_directory_path() / ("horatick-chooser-" + std::to_string(::getpid()));
-  fs::remove_all(folder);
+  const TempFolder made;
+  const fs::path folder = made.path();
   fs::create_directories(folder / "tools");
   std::ofstream(folder / "wake.sh") << "#!/bin/sh\n";
   fs::permissions(folder / "wake.sh", fs::perms::owner_all);

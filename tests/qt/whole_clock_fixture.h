@@ -2,9 +2,10 @@
 // that starts empty and goes with the test.
 #pragma once
 
-#include <filesystem>
+#include <memory>
 
 #include "qt_fixture.h"
+#include "support/temp_folder.h"
 
 namespace qt_test {
 
@@ -17,7 +18,7 @@ class WholeClockDesk : public QtDesk {
   static HWND Clock();
 
  private:
-  std::filesystem::path folder_;
+  std::unique_ptr<TempFolder> folder_;
 };
 
 }  // namespace qt_test

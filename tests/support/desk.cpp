@@ -13,19 +13,13 @@
 #include "platform/kernel/file_faults.h"
 #include "platform/session/settings_folder.h"
 #include "support/clock_text.h"
+#include "support/temp_folder.h"
 
 namespace desk {
 
 using platform::headless::HeadlessDriver;
 
 namespace {
-
-std::string MakeFreshFolder() {
-  const char* base = std::getenv("TMPDIR");
-  std::string pattern = std::string(base != nullptr && *base != '\0' ? base : "/tmp") + "/horatick-desk-XXXXXX";
-  if (mkdtemp(pattern.data()) == nullptr) throw DeskError("cannot make a settings folder under " + pattern);
-  return pattern;
-}
 
 void ApplyTimeZone(const std::string& tz) {
   setenv("TZ", tz.c_str(), 1);
@@ -74,7 +68,7 @@ void Desk::prepareFolder() {
     folder_ = *settings_.settingsFolder_;
     std::filesystem::create_directories(folder_);
   } else {
-    folder_ = MakeFreshFolder();
+    folder_ = MakeTempFolder();
     ownsFolder_ = true;
   }
   platform::SetSettingsFolder(folder_.c_str());

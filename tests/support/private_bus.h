@@ -17,7 +17,6 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <optional>
@@ -25,6 +24,8 @@
 #include <vector>
 
 #include "platform/kernel/event_sources.h"
+#include "support/temp_folder.h"
+#include "support/wait_until.h"
 
 namespace busfake {
 
@@ -115,27 +116,22 @@ class Child {
 class PrivateBus {
  public:
   PrivateBus() {
-    char folder[] = "/tmp/horatick-bus-XXXXXX";
-    if (::mkdtemp(folder) == nullptr) return;
-    folder_ = folder;
-    const std::string config = folder_ + "/bus.conf";
-    std::ofstream(config) << "<busconfig><type>session</type><listen>unix:dir=" << folder_
+    const std::string config = folder_ / "bus.conf";
+    std::ofstream(config) << "<busconfig><type>session</type><listen>unix:dir=" << folder_.path()
                           << "</listen><auth>EXTERNAL</auth><policy context=\"default\"><allow send_destination=\"*\" "
                              "eavesdrop=\"true\"/><allow eavesdrop=\"true\"/><allow own=\"*\"/></policy></busconfig>";
     daemon_.Start({"/usr/bin/dbus-daemon", "--nofork", "--config-file=" + config, "--print-address=1"}, {}, true);
     address_ = daemon_.Line();
   }
-  ~PrivateBus() {
-    daemon_.Stop();
-    if (!folder_.empty()) std::filesystem::remove_all(folder_);
-  }
+  ~PrivateBus() { daemon_.Stop(); }
   PrivateBus(const PrivateBus&) = delete;
   PrivateBus& operator=(const PrivateBus&) = delete;
 
   const std::string& address() const { return address_; }
 
  private:
-  std::string folder_;
+  // Under /tmp: the bus's socket is made in it.
+  TempFolder folder_{"/tmp"};
   std::string address_;
   Child daemon_;
 };
@@ -200,19 +196,19 @@ class FakeService {
 };
 
 // Waits on the layer's event sources and lets `work` run after each
-// wake-up, until `done` holds or the limit passes (a failure, not a hang).
+// wake-up, until `done` holds or the guard passes (a failure, not a hang).
 inline bool WorkUntil(const std::function<bool()>& done, const std::function<void()>& work, int limitMs = 10'000) {
-  const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(limitMs);
-  while (!done()) {
-    if (std::chrono::steady_clock::now() > until) return false;
-    std::vector<pollfd> fds;
-    for (platform::EventSource* source : platform::WatchedEventSources()) {
-      fds.push_back(pollfd{source->Fd(), source->Events(), 0});
-    }
-    ::poll(fds.data(), fds.size(), 50);
-    work();
-  }
-  return true;
+  return WaitUntil(
+      done,
+      [&] {
+        std::vector<pollfd> fds;
+        for (platform::EventSource* source : platform::WatchedEventSources()) {
+          fds.push_back(pollfd{source->Fd(), source->Events(), 0});
+        }
+        ::poll(fds.data(), fds.size(), 50);
+        work();
+      },
+      std::chrono::milliseconds(limitMs));
 }
 
 }  // namespace busfake

@@ -26,7 +26,7 @@ namespace {
 
 // A second covers a window manager's answer even on a loaded machine; a
 // person or another program takes longer to react to a window appearing.
-qint64 placementAnswerMs = 1000;
+constexpr qint64 kPlacementAnswerMs = 1000;
 
 // A window manager that focuses on click sends the activation just before it
 // hands the press on.
@@ -44,7 +44,10 @@ QRect ToQRect(const RECT& r) { return QRect(r.left, r.top, r.right - r.left, r.b
 }  // namespace
 
 CaptionWindow::CaptionWindow(const WindowSnapshot& window, const QFont& captionFont)
-    : MirrorWindow(window.handle, kBaseFlags), font_(captionFont), glyphs_(QRawFont::fromFont(captionFont)) {
+    : MirrorWindow(window.handle, kBaseFlags),
+      font_(captionFont),
+      glyphs_(QRawFont::fromFont(captionFont)),
+      placementAnswerMs_(kPlacementAnswerMs) {
   // The clock is put on screen without taking the focus from the user's work.
   setAttribute(Qt::WA_ShowWithoutActivating);
   setAttribute(Qt::WA_OpaquePaintEvent);
@@ -176,8 +179,6 @@ void CaptionWindow::MoveTo(QPoint topLeft) {
   PostInput(input::MoveTo{ToPoint(topLeft)});
 }
 
-void CaptionWindow::SetPlacementAnswerMs(qint64 ms) { placementAnswerMs = ms; }
-
 QPoint CaptionWindow::SystemMenuPlace() const {
   const CaptionLayout layout = LayOutCaption(size(), style_);
   return mapToGlobal(QPoint(0, layout.bar.bottom() + 2));
@@ -298,7 +299,7 @@ void CaptionWindow::moveEvent(QMoveEvent*) {
   if (!isVisible() || isMinimized()) return;
   const QPoint at = geometry().topLeft();
   if (at == coreRect_.topLeft() || moving_ || pressedOnCaption_) return;
-  if (sincePlaced_.isValid() && sincePlaced_.elapsed() < placementAnswerMs) return;
+  if (sincePlaced_.isValid() && sincePlaced_.elapsed() < placementAnswerMs_) return;
   coreRect_.moveTopLeft(at);
   PostInput(input::WindowMoved{Handle(), ToPoint(at)});
 }
@@ -306,7 +307,7 @@ void CaptionWindow::moveEvent(QMoveEvent*) {
 void CaptionWindow::changeEvent(QEvent* event) {
   if (event->type() == QEvent::ActivationChange) {
     update();
-    const bool answersShow = sinceShown_.isValid() && sinceShown_.elapsed() < placementAnswerMs;
+    const bool answersShow = sinceShown_.isValid() && sinceShown_.elapsed() < placementAnswerMs_;
     const bool byPress = sincePressed_.isValid() && sincePressed_.elapsed() < kActivationSettleMs;
     if (isActiveWindow() && !answersShow && !byPress) {
       activationReport_.start();

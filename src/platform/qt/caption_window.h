@@ -45,7 +45,10 @@ class CaptionWindow final : public MirrorWindow {
   void Mapped();
   // How long after the window placed or showed itself a move or an
   // activation still counts as the window manager's answer to that.
-  static void SetPlacementAnswerMs(qint64 ms);
+  void SetPlacementAnswerMs(qint64 ms) { placementAnswerMs_ = ms; }
+  // An activation waits to be reported until it has settled (the press
+  // that caused it may come just after it).
+  bool ActivationReportPending() const { return activationReport_.isActive(); }
   // The place of the system-menu box's lower left corner on the screen,
   // where the system menu opens.
   QPoint SystemMenuPlace() const;
@@ -106,6 +109,7 @@ class CaptionWindow final : public MirrorWindow {
   // When the window last placed itself; moves soon after are the window
   // manager's answer.
   QElapsedTimer sincePlaced_;
+  qint64 placementAnswerMs_;
   // When the program last showed the window, and when the mouse was last
   // pressed on it; an activation soon after either is not the keyboard's.
   QElapsedTimer sinceShown_;

@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <QTimer>
+#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <sstream>
@@ -16,9 +17,8 @@ constexpr char kPython[] = "/usr/bin/python3";
 constexpr char kReader[] = HORATICK_SOURCE_DIR "/tests/qt/accessibility/read_accessible_tree.py";
 // A guard against a hang: a test that has not ended by then has failed.
 constexpr int kWholeTestLimitMs = 180'000;
-// Pump rounds of 10 ms the reader may take for one answer (it gives up on
-// its own after 20 s).
-constexpr int kAnswerLimitRounds = 4000;
+// A guard on one answer of the reader's, which gives up on its own after 20 s.
+constexpr std::chrono::milliseconds kAnswerGuard{40'000};
 
 }  // namespace
 
@@ -37,13 +37,12 @@ void ScreenReaderDesk::SetUp() {
   ASSERT_TRUE(x_->Ready()) << "no X server with a window manager";
   bus_ = std::make_unique<busfake::PrivateBus>();
   ASSERT_FALSE(bus_->address().empty());
-  char folder[] = "/tmp/horatick-a11y-XXXXXX";
-  ASSERT_NE(::mkdtemp(folder), nullptr);
-  runtimeFolder_ = folder;
+  // Under /tmp: the program's command socket is made in it.
+  runtimeFolder_ = std::make_unique<TempFolder>("/tmp");
   const std::pair<const char*, std::string> settings[] = {
       {"DISPLAY", x_->Display()},
       {"DBUS_SESSION_BUS_ADDRESS", bus_->address()},
-      {"XDG_RUNTIME_DIR", runtimeFolder_},
+      {"XDG_RUNTIME_DIR", runtimeFolder_->path()},
       {"QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1"},
   };
   for (const auto& [name, value] : settings) {
@@ -67,7 +66,7 @@ void ScreenReaderDesk::TearDown() {
   environment_.clear();
   bus_.reset();
   x_.reset();
-  if (!runtimeFolder_.empty()) std::filesystem::remove_all(runtimeFolder_);
+  runtimeFolder_.reset();
 }
 
 void ScreenReaderDesk::Ask(const std::string& command) {
@@ -91,7 +90,7 @@ bool ScreenReaderDesk::Answered() {
 
 std::vector<std::string> ScreenReaderDesk::AskAndWait(const std::string& command) {
   Ask(command);
-  Pump([this] { return Answered(); }, kAnswerLimitRounds);
+  Pump([this] { return Answered(); }, kAnswerGuard);
   return answered_ ? answer_ : std::vector<std::string>{};
 }
 

@@ -16,6 +16,7 @@
 #include "qt/whole_clock_fixture.h"
 #include "qt/window_managers/x_session.h"
 #include "support/private_bus.h"
+#include "support/temp_folder.h"
 
 namespace qt_test {
 
@@ -52,7 +53,7 @@ class ScreenReaderDesk : public WholeClockDesk {
   std::unique_ptr<wm_test::XSession> x_;
   std::unique_ptr<busfake::PrivateBus> bus_;
   std::vector<std::unique_ptr<busfake::ScopedBusAddress>> environment_;
-  std::string runtimeFolder_;
+  std::unique_ptr<TempFolder> runtimeFolder_;
   busfake::Child launcher_;
   busfake::Child reader_;
   std::vector<std::string> answer_;

@@ -9,13 +9,12 @@
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
-#include <thread>
+
+#include "support/wait_until.h"
 
 namespace wm_test {
 
 namespace {
-
-constexpr int kPollMs = 40;
 
 pid_t Spawn(const std::vector<std::string>& args, const std::string& display, int keepFd = -1) {
   const pid_t pid = ::fork();
@@ -51,10 +50,7 @@ std::string ReadDisplayNumber(int fd) {
 void Stop(pid_t& pid, int signal) {
   if (pid <= 0) return;
   ::kill(pid, signal);
-  for (int i = 0; i < 250 && ::waitpid(pid, nullptr, WNOHANG) == 0; ++i) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(kPollMs));
-  }
-  if (::waitpid(pid, nullptr, WNOHANG) == 0) {
+  if (!WaitUntil([&] { return ::waitpid(pid, nullptr, WNOHANG) != 0; })) {
     ::kill(pid, SIGKILL);
     ::waitpid(pid, nullptr, 0);
   }
@@ -95,13 +91,8 @@ void XSession::KillServer() {
   if (server_ > 0) ::kill(server_, SIGKILL);
 }
 
-bool XSession::WaitFor(const std::function<bool()>& condition, int timeoutMs) {
-  const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-  for (;;) {
-    if (condition()) return true;
-    if (std::chrono::steady_clock::now() >= until) return false;
-    std::this_thread::sleep_for(std::chrono::milliseconds(kPollMs));
-  }
+bool XSession::WaitFor(const std::function<bool()>& condition, int guardMs) {
+  return WaitUntil(condition, std::chrono::milliseconds(guardMs));
 }
 
 xcb_atom_t XSession::Atom(const char* name) {
@@ -219,8 +210,7 @@ void XSession::Watch(xcb_window_t window) {
   DrainEvents();
   watched_.clear();
   unmaps_ = 0;
-  focusIns_ = 0;
-  const std::uint32_t mask = XCB_EVENT_MASK_STRUCTURE_NOTIFY | XCB_EVENT_MASK_FOCUS_CHANGE;
+  const std::uint32_t mask = XCB_EVENT_MASK_STRUCTURE_NOTIFY;
   xcb_change_window_attributes(connection_, window, XCB_CW_EVENT_MASK, &mask);
   xcb_flush(connection_);
   watched_.push_back(window);
@@ -233,31 +223,8 @@ int XSession::Unmaps() {
   return unmaps_;
 }
 
-int XSession::FocusIns() {
-  Unmaps();
-  return focusIns_;
-}
-
-xcb_window_t XSession::ActiveWindow() {
-  const std::vector<std::uint32_t> active = ListProperty(root_, Atom("_NET_ACTIVE_WINDOW"), XCB_ATOM_WINDOW);
-  return active.empty() ? static_cast<xcb_window_t>(XCB_WINDOW_NONE) : active.front();
-}
-
-std::optional<xcb_window_t> XSession::WindowOfClass(const std::string& name) {
-  for (std::uint32_t window : ListProperty(root_, Atom("_NET_CLIENT_LIST"), XCB_ATOM_WINDOW)) {
-    if (TextProperty(window, XCB_ATOM_WM_CLASS).find(name) != std::string::npos) return window;
-  }
-  return std::nullopt;
-}
-
 void XSession::DrainEvents() {
   while (xcb_generic_event_t* event = xcb_poll_for_event(connection_)) {
-    if ((event->response_type & 0x7f) == XCB_FOCUS_IN) {
-      const auto* focus = reinterpret_cast<xcb_focus_in_event_t*>(event);
-      for (xcb_window_t window : watched_) {
-        if (focus->event == window && focus->detail != XCB_NOTIFY_DETAIL_POINTER) ++focusIns_;
-      }
-    }
     if ((event->response_type & 0x7f) == XCB_UNMAP_NOTIFY) {
       const auto* unmap = reinterpret_cast<xcb_unmap_notify_event_t*>(event);
       for (xcb_window_t window : watched_) {

@@ -49,22 +49,17 @@ class XSession {
   // The window's place on the screen.
   Place PlaceOf(xcb_window_t window);
 
-  // Counts the unmaps of the window and the times it got the keyboard, from
-  // now on (and of no window watched before).
+  // Counts the unmaps of the window from now on (and of no window watched
+  // before).
   void Watch(xcb_window_t window);
   int Unmaps();
-  int FocusIns();
-  // The window the window manager calls active.
-  xcb_window_t ActiveWindow();
-  // The first managed window whose class holds this name.
-  std::optional<xcb_window_t> WindowOfClass(const std::string& name);
 
   // Runs xdotool with these arguments on this display; true when it succeeded.
   bool Xdotool(const std::vector<std::string>& args);
 
-  // Polls condition every few tens of milliseconds until it holds or about
-  // timeoutMs have passed; generous limits keep a loaded machine from failing it.
-  static bool WaitFor(const std::function<bool()>& condition, int timeoutMs = 30'000);
+  // Waits until the condition holds, with a guard long enough for an X
+  // server and a window manager on a loaded machine.
+  static bool WaitFor(const std::function<bool()>& condition, int guardMs = 30'000);
 
  private:
   xcb_atom_t Atom(const char* name);
@@ -81,7 +76,6 @@ class XSession {
   bool ready_ = false;
   std::vector<xcb_window_t> watched_;
   int unmaps_ = 0;
-  int focusIns_ = 0;
 };
 
 // A face of the clock: the time has a colon (the default face and the one
