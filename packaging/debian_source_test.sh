@@ -23,6 +23,12 @@ tar -C "$source_dir" --exclude=./.git --exclude='./build' --exclude='./build-*' 
   --exclude=./debian/horatick --exclude=./debian/.debhelper -cf - . | tar -C "$work/horatick" -xf -
 
 cores="$(nproc)"
+# debhelper gives the build a home of its own; the compiler cache stays the
+# caller's, so a second package build reuses the first one's work.
+if command -v ccache >/dev/null; then
+  CCACHE_DIR="${CCACHE_DIR:-$(ccache -k cache_dir)}"
+  export CCACHE_DIR
+fi
 if ! (cd "$work/horatick" && DEB_BUILD_OPTIONS="parallel=$cores" dpkg-buildpackage -us -uc -b) >"$work/build.log" 2>&1; then
   tail -50 "$work/build.log" >&2
   echo "FAIL: dpkg-buildpackage" >&2
