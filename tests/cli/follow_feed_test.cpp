@@ -23,14 +23,7 @@ TEST(FollowFeed, EveryLineIsJsonAndFollowsTheAlarm) {
     TempFolder folder;
     TempFolder runtime;
     clock_files::Configuration files = WithReminderToday("Water \"the\" <plants>\x01");
-    AlarmRecord& daily = files.alarms[1];
-    daily.enabled = 1;
-    daily.dateMode = kAlarmEnhanced;
-    daily.hour = 6;
-    daily.minute = 15;
-    daily.everyWeek = 1;
-    for (std::int32_t& day : daily.weekday) day = 1;
-    std::snprintf(daily.note, sizeof daily.note, "Stretch & breathe");
+    SetDailyAlarm(files.alarms[1], "Stretch & breathe");
     WriteWholeFile(folder.path() + "/HORATICK.CFG", files.Image());
     FollowProcess clock(folder.path(), {"--follow", "--format", c.format}, {{"XDG_RUNTIME_DIR", runtime.path()}});
 

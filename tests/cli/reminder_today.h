@@ -1,9 +1,11 @@
-// A configuration whose first alarm is a note that reminds at start-up
-// today, so a clock started on it has something to say at once.
+// Alarms the status-bar tests start from: a note that reminds at start-up
+// today, so a clock started on it has something to say at once, and an
+// alarm at 06:15 on every day.
 #pragma once
 
 #include <time.h>
 
+#include <cstdio>
 #include <cstring>
 
 #include "app/main_window_files.h"
@@ -27,4 +29,15 @@ inline clock_files::Configuration WithReminderToday(const char* note) {
   alarm.action = kAlarmActionNote;
   std::strncpy(alarm.note, note, sizeof alarm.note - 1);
   return files;
+}
+
+// Rings at 06:15 on every day of every week, with this note.
+inline void SetDailyAlarm(AlarmRecord& alarm, const char* note) {
+  alarm.enabled = 1;
+  alarm.dateMode = kAlarmEnhanced;
+  alarm.hour = 6;
+  alarm.minute = 15;
+  alarm.everyWeek = 1;
+  for (std::int32_t& day : alarm.weekday) day = 1;
+  std::snprintf(alarm.note, sizeof alarm.note, "%s", note);
 }

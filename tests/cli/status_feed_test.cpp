@@ -4,6 +4,7 @@
 
 #include "cli/feed_check.h"
 #include "cli/feed_tooltip.h"
+#include "cli/reminder_today.h"
 #include "cli/status_feed.h"
 
 namespace {
@@ -78,14 +79,7 @@ TEST(StatusFeed, ALineComesOnlyWhenWhatItSaysChanges) {
 TEST(FeedTooltip, ListsTheNextThreeAlarmsWithTheirNotesAndTheRunningTimers) {
   AlarmRecord table[kAlarmCount] = {};
   for (AlarmRecord& r : table) SetDefaultAlarm(r);
-  AlarmRecord& daily = table[3];
-  daily.enabled = 1;
-  daily.dateMode = kAlarmEnhanced;
-  daily.hour = 6;
-  daily.minute = 15;
-  daily.everyWeek = 1;
-  for (std::int32_t& day : daily.weekday) day = 1;
-  std::snprintf(daily.note, sizeof daily.note, "Stretch\nnow");
+  SetDailyAlarm(table[3], "Stretch\nnow");
   // 2026-12-09 06:16, local minutes as the calendar counts them.
   const std::int64_t from = (2461384LL) * 1440 + 6 * 60 + 16;
   EXPECT_EQ(cli::NextAlarmLines(table, from),
